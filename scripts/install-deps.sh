@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the game needs on Debian 12 (run as root or with sudo).
+set -euo pipefail
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev
+          timgm6mb-soundfont fonts-dejavu-core poppler-utils xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

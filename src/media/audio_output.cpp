@@ -1,0 +1,71 @@
+#include "media/audio_output.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <QFileInfo>
+#include <QtGlobal>
+
+namespace {
+
+bool s_open = false;
+
+const char* const kSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+
+// One attempt with whatever driver SDL picks now; leaves nothing initialised when it fails.
+bool openWithCurrentDriver()
+{
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    // Not every codec is needed: without MIDI support the music stays silent, the rest plays.
+    Mix_Init(MIX_INIT_MID);
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool AudioOutput::ensureOpen()
+{
+    if (s_open)
+        return true;
+
+    // SDL would otherwise install its own SIGINT/SIGTERM handlers, and Ctrl+C or a plain kill
+    // would no longer end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+
+    if (!openWithCurrentDriver()) {
+        const QByteArray reason = SDL_GetError();
+        // The environment's SDL_AUDIODRIVER wins over a normal hint, so this one overrides.
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        const bool dummyOpened = openWithCurrentDriver();
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        if (!dummyOpened) {
+            qWarning("Audio: no output at all: %s", SDL_GetError());
+            return false;
+        }
+        qWarning("Audio: no sound device (%s); playing silently", reason.constData());
+    }
+
+    if (qEnvironmentVariableIsEmpty("SDL_SOUNDFONTS") && QFileInfo::exists(QString::fromLatin1(kSoundFont)))
+        Mix_SetSoundFonts(kSoundFont);
+
+    s_open = true;
+    return true;
+}
+
+void AudioOutput::shutdown()
+{
+    if (!s_open)
+        return;
+    // Closing halts the music, and that would look like a piece that ended by itself.
+    Mix_HookMusicFinished(nullptr);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    s_open = false;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// Reads and writes the game's small files as bytes. A write goes to a temporary file in the same
+// folder that then replaces the old file, so a crash or a full disk never leaves half a file.
+struct FileStore {
+    // More than any file of the game holds; a larger file is read only this far.
+    static constexpr qint64 kMaxRead = 16 * 1024 * 1024;
+
+    // The file's bytes, or none (with the reason) when it cannot be opened or read.
+    static std::optional<std::string> read(const QString& path, QString* error = nullptr);
+    // True when the whole file was written; otherwise the old file is untouched and `error` says why.
+    static bool write(const QString& path, const std::string& bytes, QString* error = nullptr);
+    static bool exists(const QString& path);
+};

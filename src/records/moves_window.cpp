@@ -1,0 +1,103 @@
+#include "records/moves_window.h"
+
+#include "window/artwork.h"
+#include "window/prompts.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompts, QWidget* parent)
+    : QDialog(parent)
+    , m_printer(printer)
+    , m_prompts(prompts)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Moves"));
+    setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
+    setModal(true);
+    resize(360, 420);
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("Text1"));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(9);
+    m_text->setFont(fixed);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    m_text->setPlainText(shown);
+
+    auto* done = new QPushButton(QStringLiteral("&Done"), this);
+    done->setObjectName(QStringLiteral("Command1"));
+    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    print->setObjectName(QStringLiteral("Command2"));
+    auto* setup = new QPushButton(QStringLiteral("&Printer Setup"), this);
+    setup->setObjectName(QStringLiteral("Command3"));
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+    connect(print, &QPushButton::clicked, this, &MovesWindow::Command2_Click);
+    connect(setup, &QPushButton::clicked, this, &MovesWindow::Command3_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(done);
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(setup);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addLayout(buttons);
+    done->setFocus();
+}
+
+QString MovesWindow::text() const { return m_text->toPlainText(); }
+
+bool MovesWindow::havePrinter()
+{
+    if (m_printer)
+        return true;
+    m_prompts->message(QStringLiteral("No printer is available, so the moves cannot be printed.\r\r"
+                                      "Set up a printer on this computer and try again."),
+                       QStringLiteral("The Dorv"), Prompts::Icon::Information);
+    return false;
+}
+
+void MovesWindow::Command2_Click()
+{
+    if (!havePrinter())
+        return;
+    QPainter painter;
+    if (!painter.begin(m_printer)) {
+        m_prompts->message(QStringLiteral("The moves could not be printed: the printer did not start the document."),
+                           QStringLiteral("The Dorv"), Prompts::Icon::Critical);
+        return;
+    }
+    painter.setFont(QFont(m_text->font().family(), 10));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int pageHeight = painter.viewport().height();
+    int y = metrics.ascent();
+    const QStringList lines = (QStringLiteral("\n") + text()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (y > pageHeight) {
+            m_printer->newPage();
+            y = metrics.ascent();
+        }
+        painter.drawText(0, y, line);
+        y += metrics.lineSpacing();
+    }
+    painter.end();
+}
+
+void MovesWindow::Command3_Click()
+{
+    if (!havePrinter())
+        return;
+    QPrintDialog dialog(m_printer, this);
+    dialog.setWindowTitle(QStringLiteral("The Dorv Printer Setup"));
+    dialog.exec();
+}

@@ -1,0 +1,57 @@
+#include "scoring/high_score_window.h"
+
+#include "window/artwork.h"
+#include "window/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+HighScoreWindow::HighScoreWindow(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("HIGH SCORES"));
+    setFixedSize(Twips::size(5280, 4410));
+    setModal(true);
+    setStyleSheet(QStringLiteral(
+        "#Form3 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1c1208, stop:1 #050302); }"
+        "QLabel { color: #f3d27a; font-weight: bold; }"
+        "QPushButton { color: #1c1208; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbe7a1, "
+        "stop:1 #c99a2e); border: 1px solid #6b4d12; border-radius: 4px; font-weight: bold; }"
+        "QPushButton:focus { border: 1px solid #fff3c4; }"));
+
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setGeometry(Twips::rect(960, 120, 3240, 2160));
+    banner->setPixmap(Artwork::pixmap(QStringLiteral("banner")));
+
+    for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
+        const int top = 2160 + (place - 1) * 360;
+        QLabel* name = new QLabel(this);
+        name->setObjectName(QStringLiteral("Label%1").arg(place));
+        name->setGeometry(Twips::rect(240, top, place == 5 ? 2415 : 2535, 255));
+        QLabel* score = new QLabel(this);
+        score->setObjectName(QStringLiteral("Label%1").arg(place + 5));
+        score->move(Twips::point(4575, top));
+        m_names[place - 1] = name;
+        m_scores[place - 1] = score;
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setGeometry(Twips::rect(2040, 3840, 1335, 495));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::hide);
+    refresh();
+}
+
+void HighScoreWindow::refresh()
+{
+    for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
+        m_names[place - 1]->setText(QString::fromStdString(m_hall.name(place)));
+        QLabel* score = m_scores[place - 1];
+        score->setText(QString::fromStdString(m_hall.score(place)));
+        // A score label grows with its text; the name labels keep their widths.
+        score->adjustSize();
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "scoring/hall_of_fame.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+
+// The "HIGH SCORES" window: holds the hall of fame for the whole run and shows it in its ten
+// labels. Created hidden at start-up; OK and the close box only hide it, never destroy it.
+class HighScoreWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit HighScoreWindow(QWidget* parent = nullptr);
+
+    HallOfFame& hall() { return m_hall; }
+    const HallOfFame& hall() const { return m_hall; }
+    // Shows the table's texts in the labels; call after the table changed.
+    void refresh();
+
+private:
+    HallOfFame m_hall;
+    std::array<QLabel*, HallOfFame::kPlaces> m_names{};
+    std::array<QLabel*, HallOfFame::kPlaces> m_scores{};
+};

@@ -1,0 +1,33 @@
+#include "scoring/score_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+std::optional<double> ScoreNumber::parse(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double ScoreNumber::valueOrZero(std::string_view text) { return parse(text).value_or(0.0); }
+
+std::string ScoreNumber::format(double value)
+{
+    if (value == 0)
+        return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    return buffer;
+}

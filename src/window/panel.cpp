@@ -1,0 +1,24 @@
+#include "window/panel.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+Panel::Panel(QWidget* parent, const QString& objectName)
+    : QWidget(parent)
+{
+    setObjectName(objectName);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Panel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, QColor(40, 28, 10));
+    fill.setColorAt(1, QColor(8, 6, 3));
+    painter.fillRect(rect(), fill);
+    painter.setPen(QColor(201, 154, 46));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(90, 64, 18));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A lightweight picture on its container: shows a picture (or none), optionally stretched to its
+// own size, with an optional one-pixel frame (border style 1). Reports mouse down, up, move and
+// click, so a picture can act as a button, a hole of the board or a background.
+class PictureControl : public QWidget {
+    Q_OBJECT
+public:
+    PictureControl(QWidget* parent, const QString& objectName, int index = -1);
+
+    int index() const { return m_index; }
+
+    // An unstretched picture control takes the size of the picture it shows; with no picture it
+    // keeps its size and still takes clicks over its whole area.
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return m_picture; }
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    void setStretch(bool stretch);
+    void setBorderStyle(int style);
+    int borderStyle() const { return m_borderStyle; }
+
+signals:
+    void mouseDown();
+    void mouseUp();
+    void mouseMove();
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int m_index;
+    QPixmap m_picture;
+    bool m_stretch = false;
+    int m_borderStyle = 0;
+    bool m_pressed = false;
+};

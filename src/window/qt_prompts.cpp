@@ -1,0 +1,87 @@
+#include "window/qt_prompts.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+// The game's messages break lines with carriage returns; the message boxes want line feeds.
+QString shown(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+}
+
+void QtPrompts::message(const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(shown(text));
+    box.setIcon(icon == Icon::Critical      ? QMessageBox::Critical
+                : icon == Icon::Question    ? QMessageBox::Question
+                : icon == Icon::Information ? QMessageBox::Information
+                                            : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtPrompts::askYesNo(const QString& text, const QString& title, bool yesIsDefault)
+{
+    QMessageBox box(QMessageBox::Question, title, shown(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtPrompts::askText(const QString& prompt, const QString& title, const QString& defaultAnswer)
+{
+    QInputDialog box(m_parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultAnswer);
+    box.setInputMode(QInputDialog::TextInput);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+QStringList QtPrompts::nameFilters(const QString& filter)
+{
+    QStringList filters;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& label = parts[i];
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1String("*.*"), QLatin1String("*"));
+        // The label shows its patterns in brackets already; the dialog reads them from there.
+        const QString shown = QStringLiteral("(%1)").arg(parts[i + 1]);
+        if (label.endsWith(shown))
+            filters << label.left(label.size() - shown.size()) + QStringLiteral("(%1)").arg(pattern);
+        else
+            filters << QStringLiteral("%1 (%2)").arg(label, pattern);
+    }
+    return filters;
+}
+
+QString QtPrompts::fileName(const QString& title, const QString& filter, const QString& defaultSuffix, bool save)
+{
+    QFileDialog dialog(m_parent, title);
+    dialog.setNameFilters(nameFilters(filter));
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The game asks its own "Replace file?" question; the dialog must not ask it first.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPrompts::openFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
+{
+    return fileName(title, filter, defaultSuffix, false);
+}
+
+QString QtPrompts::saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
+{
+    return fileName(title, filter, defaultSuffix, true);
+}

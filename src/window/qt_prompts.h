@@ -1,0 +1,25 @@
+#pragma once
+
+#include "window/prompts.h"
+
+#include <QStringList>
+
+// The prompts as the platform's own modal message boxes, input box and file dialogs.
+class QtPrompts final : public Prompts {
+public:
+    explicit QtPrompts(QWidget* parent) : m_parent(parent) {}
+
+    void message(const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& title, bool yesIsDefault) override;
+    QString askText(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
+    QString openFileName(const QString& title, const QString& filter, const QString& defaultSuffix) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix) override;
+
+    // "Label(*.dvm)|*.dvm|All Files (*.*)|*.*" as the file dialog's name filters; "*.*" means every file.
+    static QStringList nameFilters(const QString& filter);
+
+private:
+    QString fileName(const QString& title, const QString& filter, const QString& defaultSuffix, bool save);
+
+    QWidget* m_parent;
+};
