@@ -108,11 +108,8 @@ MusicPlayer::~MusicPlayer()
         if (s_live == this)
             s_live = nullptr;
     }
-    ++m_generation;
-    if (m_music) {
-        Mix_HaltMusic();
+    if (m_music)
         Mix_FreeMusic(m_music);
-    }
 }
 
 void MusicPlayer::stop()
@@ -177,7 +174,7 @@ void MusicPlayer::finishedOnAudioThread()
 
 void MusicPlayer::deliverDone(unsigned generation)
 {
-    if (false && generation)
+    if (generation != m_generation || !m_playing)
         return;
     m_playing = false;
     emit done();

@@ -252,7 +252,7 @@ void MainWindow::buildChoosers()
     boards->setGeometry(Twips::rect(6720, 1680, 1095, 3975));
     auto* boardCaption = makeLabel(boards, "Label4", Twips::rect(0, 120, 1095, 255), QStringLiteral("Chose Board"));
     boardCaption->setAlignment(Qt::AlignCenter);
-    boardCaption->setStyleSheet(QStringLiteral("color: #fbe7a1; font-weight: bold; font-size: 8pt;"));
+    boardCaption->setStyleSheet(QStringLiteral("color: #fbe7a1; font-weight: bold; font-size: 7pt;"));
     for (int index = 0; index < 3; ++index) {
         auto* choice = new PictureControl(boards, QStringLiteral("Image23"), index);
         choice->setStretch(true);

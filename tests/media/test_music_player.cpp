@@ -2,7 +2,6 @@
 #include "media/music_player.h"
 
 #include <QDataStream>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -52,6 +51,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 class TestMusicPlayer : public QObject {
     Q_OBJECT
 private slots:
+    void cleanupTestCase() { AudioOutput::shutdown(); }
+
     void init()
     {
         QVERIFY(m_dir.isValid());
@@ -66,10 +67,8 @@ private slots:
         QSignalSpy spy(&player, &MusicPlayer::done);
         bool onUiThread = false;
         connect(&player, &MusicPlayer::done, this,
-                [&onUiThread] { onUiThread = QThread::currentThread() == qApp->thread(); });
+                [&onUiThread] { onUiThread = QThread::currentThread() == QCoreApplication::instance()->thread(); });
         QVERIFY(player.open());
-        QElapsedTimer timer;
-        timer.start();
         player.play();
         QVERIFY(player.isPlaying());
 
@@ -109,8 +108,8 @@ private slots:
         QCOMPARE(spy.count(), 0);
     }
 
-    // The game restarts the music from its done() handler: the halt inside that restart must not
-    // come back as another done(), and the restarted piece must end once more.
+    // The game restarts the music from its done() handler: the restart must raise no done() of its
+    // own, in the handler or after it, and the restarted piece must end once more.
     void restartFromDoneHandlerPlaysAgain()
     {
         MusicPlayer player;
@@ -173,7 +172,8 @@ private slots:
             QVERIFY2(spies[i]->isEmpty(), cases[i].first);
     }
 
-    // Closing the device halts the music, which must not look like the piece's end.
+    // Closing the device under a playing piece must not look like the piece's end, and the
+    // player must work again once the device reopens.
     void shutdownWhilePlayingRaisesNoDone()
     {
         MusicPlayer player;

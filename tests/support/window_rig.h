@@ -66,17 +66,21 @@ struct WindowRig {
     {
         game().Image1_Click(start);
         for (int made = 0; made < moves; ++made) {
-            bool jumped = false;
-            for (const auto& jump : JumpTable::instance().jumps()) {
-                const Board& board = game().board();
-                if (!board.isEmpty(jump.origin) && !board.isEmpty(jump.jumped) && board.isEmpty(jump.destination)) {
-                    game().Image1_Click(jump.origin);
-                    game().Image1_Click(jump.destination);
-                    jumped = true;
-                    break;
-                }
-            }
-            QVERIFY2(jumped, "no jump left on the board");
+            const auto jump = legalJump();
+            QVERIFY2(jump, "no jump left on the board");
+            game().Image1_Click(jump->origin);
+            game().Image1_Click(jump->destination);
         }
+    }
+
+    // The first jump of the table that the board allows now.
+    std::optional<JumpTable::Jump> legalJump()
+    {
+        for (const auto& jump : JumpTable::instance().jumps()) {
+            const Board& board = game().board();
+            if (!board.isEmpty(jump.origin) && !board.isEmpty(jump.jumped) && board.isEmpty(jump.destination))
+                return jump;
+        }
+        return std::nullopt;
     }
 };

@@ -1,11 +1,12 @@
 // svgpreview - look at the artwork exactly as the game will draw it.
 //
-// Usage: svgpreview ART_DIR OUT_DIR
+// Usage: svgpreview ART_DIR OUT_DIR [NAME...]
 // Renders every ART_DIR/*.svg with QSvgRenderer at 1x and 2x into
 // OUT_DIR/NAME@1x.png and OUT_DIR/NAME@2x.png, reports any warning QtSvg
 // prints while loading (unsupported features), and writes:
 //   OUT_DIR/contact-sheet.png  every picture at 2x on black, gold and clouds
 //   OUT_DIR/balls-zoom-*.png   every ball (and the icon) large, 1x and 2x
+//   OUT_DIR/zoom-NAME.png      a close-up of each NAME given (12x, 4x if large)
 //   OUT_DIR/scene-*.png        mock-ups (2x): the window with each board,
 //                              balls and buttons; a pop-up panel; the banner
 // Run with QT_QPA_PLATFORM=offscreen on a machine without a display.
@@ -261,6 +262,14 @@ int main(int argc, char **argv)
         }
         p.end();
         img.save(outDir.filePath(QStringLiteral("scene-banner.png")));
+    }
+    // optional close-ups: svgpreview ART OUT name1 name2 ... -> OUT/zoom-NAME.png at 12x
+    for (int i = 3; i < argc; ++i) {
+        const QString n = QString::fromLocal8Bit(argv[i]);
+        if (QSvgRenderer *r = renderers.value(n)) {
+            const int k = r->defaultSize().width() > 100 ? 4 : 12;
+            render(*r, r->defaultSize() * k, QColor(40, 40, 40)).save(outDir.filePath(QStringLiteral("zoom-") + n + QStringLiteral(".png")));
+        }
     }
     printf("%s\n", allClean ? "all SVGs loaded without warnings" : "SOME SVGs PRODUCED WARNINGS");
     return allClean ? 0 : 1;
