@@ -273,8 +273,7 @@ void MainWindow::buildToolbar()
     auto* undo = makeButton(this, {"Image18", "btn_undo", 6120, 960});
     auto* highScores = makeButton(this, {"Image5", "btn_highscores", 4920, 6240});
 
-    m_gamePanel = new Panel(this, QStringLiteral("men"));
-    m_gamePanel->setGeometry(Twips::rect(120, 720, 1815, 3015));
+    m_gamePanel = new Panel(this, QStringLiteral("men"), Twips::rect(120, 720, 1815, 3015));
     auto* newGame = makeButton(m_gamePanel, {"Image8", "btn_new", 360, 0});
     auto* loadGame = makeButton(m_gamePanel, {"Image9", "btn_load", 240, 480});
     auto* saveGame = makeButton(m_gamePanel, {"Image10", "btn_save", 240, 960});
@@ -289,23 +288,18 @@ void MainWindow::buildToolbar()
     }
     auto* quitItem = makeButton(m_gamePanel, {"Image17", "btn_quit", 360, 2400});
 
-    m_soundPanel = new Panel(this, QStringLiteral("men1"));
-    m_soundPanel->setGeometry(Twips::rect(1920, 2160, 1215, 1215));
+    m_soundPanel = new Panel(this, QStringLiteral("men1"), Twips::rect(1920, 2160, 1215, 1215));
     auto* soundOn = makeButton(m_soundPanel, {"Image12", "btn_on", 240, 120});
     auto* soundOff = makeButton(m_soundPanel, {"Image13", "btn_off", 240, 600});
-    m_musicPanel = new Panel(this, QStringLiteral("men2"));
-    m_musicPanel->setGeometry(Twips::rect(1920, 2640, 1215, 1215));
+    m_musicPanel = new Panel(this, QStringLiteral("men2"), Twips::rect(1920, 2640, 1215, 1215));
     auto* musicOn = makeButton(m_musicPanel, {"Image15", "btn_on", 240, 120});
     auto* musicOff = makeButton(m_musicPanel, {"Image16", "btn_off", 240, 600});
 
-    m_movesPanel = new Panel(this, QStringLiteral("men3"));
-    m_movesPanel->setGeometry(Twips::rect(120, 4680, 1815, 1575));
+    m_movesPanel = new Panel(this, QStringLiteral("men3"), Twips::rect(120, 4680, 1815, 1575));
     auto* view = makeButton(m_movesPanel, {"Image22", "btn_view", 240, 0});
     auto* saveMoves = makeButton(m_movesPanel, {"Image21", "btn_save", 240, 480});
     auto* loadMoves = makeButton(m_movesPanel, {"Image20", "btn_load", 240, 960});
 
-    for (Panel* panel : {m_gamePanel, m_soundPanel, m_musicPanel, m_movesPanel})
-        panel->hide();
     for (PictureControl* button : {game, moves, undo, highScores, soundOn, soundOff, musicOn, musicOff})
         givePressedLook(button);
     const std::vector<PictureControl*> gameItems{newGame, loadGame, saveGame, sound, music, quitItem};

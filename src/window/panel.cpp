@@ -3,10 +3,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-Panel::Panel(QWidget* parent, const QString& objectName)
+Panel::Panel(QWidget* parent, const QString& objectName, const QRect& geometry)
     : QWidget(parent)
 {
     setObjectName(objectName);
+    setGeometry(geometry);
+    hide();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

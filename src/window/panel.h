@@ -3,10 +3,11 @@
 #include <QWidget>
 
 // A pop-up panel of the toolbar: a dark plate with a gold edge that holds picture buttons.
+// Hidden until its button opens it.
 class Panel : public QWidget {
     Q_OBJECT
 public:
-    Panel(QWidget* parent, const QString& objectName);
+    Panel(QWidget* parent, const QString& objectName, const QRect& geometry);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
