@@ -7,6 +7,7 @@
 #include "window/picture_control.h"
 
 #include <QPrinter>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,10 +23,15 @@ struct WindowRig {
     QString pdfPath;
     std::unique_ptr<MainWindow> window;
 
+    // The build's program folder, with the real sound.dat and Music.dat.
+    QString builtProgramFolder = qEnvironmentVariable("DORV_BUILT_PROGRAM_DIR", qEnvironmentVariable("DORV_PROGRAM_DIR"));
+
     WindowRig()
     {
+        qputenv("DORV_BUILT_PROGRAM_DIR", builtProgramFolder.toLocal8Bit());
         qputenv("DORV_PROGRAM_DIR", dir.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (dir.path() + QStringLiteral("/config")).toLocal8Bit());
+        // QSettings keeps the folder it found first; every rig gets settings of its own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
         pdfPath = dir.filePath(QStringLiteral("moves.pdf"));
     }
 

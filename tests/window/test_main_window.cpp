@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QDir>
+#include <QInputDialog>
+#include "media/music_player.h"
 
 // The main window: start-up, the board's construction, new games, the end of the program and the
 // switches that outlive it.
@@ -37,6 +39,10 @@ private slots:
         QCOMPARE(rig.prompts.asked.size(), 0);
         QVERIFY(!QFile::exists(rig.file(QStringLiteral("dvhs.sys"))));
         QCOMPARE(rig.game().state().firstball, 1);
+        // A new game right away has nothing to score either.
+        window.Image8_Click();
+        QCOMPARE(rig.prompts.asked.size(), 0);
+        QCOMPARE(rig.game().board().emptyCount(), 0);
     }
 
     void placesTheHolesFromHoleOne_data()
@@ -114,16 +120,6 @@ private slots:
         QVERIFY(bytes->starts_with("hs1nAda\r\nhs17\r\nhs2nKT PLAYER\r\nhs25\r\n"));
     }
 
-    void newGameRightAfterStartUpAsksNothing()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        window.Image8_Click();
-        QCOMPARE(rig.prompts.asked.size(), 0);
-        QCOMPARE(rig.hole(37)->pos(), Twips::point(2960, 3720));
-        QCOMPARE(rig.game().board().emptyCount(), 0);
-    }
-
     void readsTheSwitchesAtStartUp_data()
     {
         QTest::addColumn<QVariant>("stored");
@@ -184,16 +180,18 @@ private slots:
         WindowRig rig;
         MainWindow& window = rig.start();
         rig.play(19, 6);
-        rig.prompts.texts.enqueue(QString());
+        rig.prompts.texts.enqueue(QStringLiteral("  Ada "));
         rig.prompts.onAsk = [&](const ScriptedPrompts::Asked&) { QCOMPARE(rig.ended, 0); };
         window.close();
         QCOMPARE(rig.ended, 1);
         QCOMPARE(rig.prompts.count(QStringLiteral("text")), 1);
-        QCOMPARE(window.highScoreWindow()->hall().name(1), std::string("Anonymous"));
-        HallOfFame stored;
-        HighScoreFile::read(FileStore::read(rig.file(QStringLiteral("dvhs.sys"))).value_or(""), stored);
-        QCOMPARE(stored.name(1), std::string("Anonymous"));
-        QCOMPARE(stored.score(1), std::string("6"));
+        // The next start reads the entry back, spaces and all.
+        rig.start();
+        const HallOfFame& hall = rig.window->highScoreWindow()->hall();
+        QCOMPARE(hall.name(1), std::string("  Ada "));
+        QCOMPARE(hall.score(1), std::string("6"));
+        QCOMPARE(hall.score(2), std::string("5"));
+        QCOMPARE(rig.window->highScoreWindow()->findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("6"));
     }
 
     void aHallOfFameThatCannotBeWrittenIsReportedAndTheProgramStillEnds()
@@ -212,19 +210,51 @@ private slots:
         QCOMPARE(rig.ended, 1);
     }
 
-    void theHallOfFameSurvivesARestart()
+    void aWinIsEnteredThroughTheRealNameBox()
     {
         WindowRig rig;
-        rig.start();
-        rig.play(19, 9);
-        rig.prompts.texts.enqueue(QStringLiteral("  Linus "));
-        rig.window->Image8_Click();
-        rig.start();
-        const HallOfFame& hall = rig.window->highScoreWindow()->hall();
-        QCOMPARE(hall.name(1), std::string("  Linus "));
-        QCOMPARE(hall.score(1), std::string("9"));
-        QCOMPARE(hall.score(2), std::string("5"));
-        QCOMPARE(rig.window->highScoreWindow()->findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("9"));
+        MainWindow::Services services;
+        services.sound = &rig.sound;
+        services.endProcess = [&rig] { ++rig.ended; };
+        MainWindow window(services);
+        window.game().Image1_Click(19);
+        for (int made = 0; made < 6; ++made) {
+            const auto jump = [&]() -> std::optional<JumpTable::Jump> {
+                for (const auto& j : JumpTable::instance().jumps())
+                    if (!window.game().board().isEmpty(j.origin) && !window.game().board().isEmpty(j.jumped)
+                        && window.game().board().isEmpty(j.destination))
+                        return j;
+                return std::nullopt;
+            }();
+            QVERIFY(jump);
+            window.game().Image1_Click(jump->origin);
+            window.game().Image1_Click(jump->destination);
+        }
+        QTimer::singleShot(0, this, [] {
+            QTRY_VERIFY(qobject_cast<QInputDialog*>(QApplication::activeModalWidget()));
+            auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("Grace"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        window.Image8_Click();
+        QCOMPARE(window.highScoreWindow()->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Grace"));
+        QVERIFY(FileStore::read(rig.file(QStringLiteral("dvhs.sys"))).value_or("").starts_with("hs1nGrace\r\nhs16\r\n"));
+    }
+
+    void musicPlaysFromStartUpAndStopsWhenSwitchedOff()
+    {
+        WindowRig rig;
+        QVERIFY(QFile::copy(rig.builtProgramFolder + QStringLiteral("/Music.dat"), rig.file(QStringLiteral("Music.dat"))));
+        MainWindow& window = rig.start();
+        QTRY_VERIFY(window.musicPlayer()->isPlaying());
+        QCOMPARE(window.musicPlayer()->fileName(), rig.file(QStringLiteral("Music.dat")));
+        window.setMusic(false);
+        QVERIFY(!window.musicPlayer()->isPlaying());
+        QTest::qWait(200);
+        QVERIFY(!window.musicPlayer()->isPlaying());
+        window.setMusic(true);
+        QVERIFY(window.musicPlayer()->isPlaying());
     }
 
     void theBackgroundCoversTheWindowAfterARestore()
