@@ -1,50 +1,12 @@
 #include "media/audio_output.h"
 #include "media/move_sound.h"
-
-#include <QDataStream>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QtMath>
-#include <QtTest>
-
+#include <QtTest> // with QtCore
 #include <csignal>
 
-namespace {
-
-constexpr int kSampleRate = 22050;
 constexpr int kClipMs = 200;
-
-// A mono 16-bit PCM wave file holding a tone of the given length.
-bool writeWave(const QString& path, int milliseconds)
-{
-    const quint32 frames = quint32(kSampleRate * milliseconds / 1000);
-    const quint32 dataBytes = frames * 2;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(kSampleRate) << quint32(kSampleRate * 2)
-        << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    for (quint32 i = 0; i < frames; ++i)
-        out << qint16(8000 * qSin(2 * M_PI * 440 * i / kSampleRate));
-    return out.status() == QDataStream::Ok;
-}
-
-bool writeText(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-} // namespace
+// RIFF/WAVE, PCM mono 22050 Hz 16-bit, 8820 bytes (kClipMs) of silence.
+const QByteArray kWave = QByteArray::fromHex("52494646 98220000 57415645 666d7420 10000000 0100 0100 22560000"
+                                             "44ac0000 0200 1000 64617461 74220000") + QByteArray(8820, '\0');
 
 // The move sound on SDL_mixer's dummy driver, which consumes audio in real time.
 class TestMoveSound : public QObject {
@@ -52,113 +14,62 @@ class TestMoveSound : public QObject {
 private slots:
     void cleanup() { AudioOutput::shutdown(); }
 
-    void playsWaveAndWaitsForItsEnd()
+    void playsound_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("sound.dat"));
-        QVERIFY(writeWave(path, kClipMs));
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("fallbacksPerPlay");
+        QTest::newRow("wave") << kWave << 0;
+        QTest::newRow("missing") << QByteArray() << 1;
+        QTest::newRow("junk") << QByteArray("this is no sound at all\n").repeated(100) << 1;
+    }
+
+    // A wave plays to its end before playsound() returns; anything else gives exactly one fallback
+    // per play. Play 1 opens with an unusable driver, which must give way to the dummy one (the
+    // environment's driver beats a plain hint); play 2 uses the kept chunk; play 3 uses it on a
+    // device closed and reopened in between.
+    void playsound()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(int, fallbacksPerPlay);
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QFile file(path);
+        QVERIFY(contents.isEmpty()
+                || (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush()));
         int fallbacks = 0;
         MoveSound sound(path, [&fallbacks] { ++fallbacks; });
-
-        // Twice: the second play uses the chunk kept from the first and must wait just as long.
-        for (int round = 0; round < 2; ++round) {
+        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no sound device")));
+        for (int play = 1; play <= 3; ++play) {
+            if (play == 3)
+                AudioOutput::shutdown();
             QElapsedTimer timer;
             timer.start();
             sound.playsound();
             const qint64 elapsed = timer.elapsed();
-            QVERIFY2(elapsed >= kClipMs * 8 / 10, qPrintable(QString::number(elapsed)));
-            QVERIFY2(elapsed <= kClipMs * 3, qPrintable(QString::number(elapsed)));
+            qputenv("SDL_AUDIODRIVER", driver); // only the first open sees the unusable driver
+            QCOMPARE(fallbacks, play * fallbacksPerPlay);
+            if (fallbacksPerPlay == 0)
+                QVERIFY2(elapsed >= kClipMs * 8 / 10 && elapsed <= kClipMs * 3,
+                         qPrintable(QString::number(elapsed)));
         }
-        QCOMPARE(fallbacks, 0);
     }
 
-    void missingFileGivesFallbackOncePerPlay()
-    {
-        QTemporaryDir dir;
-        int fallbacks = 0;
-        MoveSound sound(dir.filePath(QStringLiteral("sound.dat")), [&fallbacks] { ++fallbacks; });
-        sound.playsound();
-        QCOMPARE(fallbacks, 1);
-        sound.playsound();
-        QCOMPARE(fallbacks, 2);
-    }
-
-    void junkFileGivesFallbackOncePerPlay()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("sound.dat"));
-        QVERIFY(writeText(path, QByteArrayLiteral("this is no sound at all\n").repeated(100)));
-        int fallbacks = 0;
-        MoveSound sound(path, [&fallbacks] { ++fallbacks; });
-        sound.playsound();
-        QCOMPARE(fallbacks, 1);
-        sound.playsound();
-        QCOMPARE(fallbacks, 2);
-    }
-
-    // Without a usable driver the game must still keep its timing, on the dummy driver.
-    void unusableDriverFallsBackToDummy()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("sound.dat"));
-        QVERIFY(writeWave(path, kClipMs));
-        const QByteArray saved = qgetenv("SDL_AUDIODRIVER");
-        qputenv("SDL_AUDIODRIVER", "no-such-driver");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no sound device")));
-        const bool opened = AudioOutput::ensureOpen();
-        qputenv("SDL_AUDIODRIVER", saved);
-        QVERIFY(opened);
-
-        int fallbacks = 0;
-        MoveSound sound(path, [&fallbacks] { ++fallbacks; });
-        QElapsedTimer timer;
-        timer.start();
-        sound.playsound();
-        const qint64 elapsed = timer.elapsed();
-        QCOMPARE(fallbacks, 0);
-        QVERIFY2(elapsed >= kClipMs * 8 / 10, qPrintable(QString::number(elapsed)));
-    }
-
-    // A sound loaded before the device was closed must play again once it is reopened.
-    void playsAgainAfterShutdown()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("sound.dat"));
-        QVERIFY(writeWave(path, kClipMs));
-        int fallbacks = 0;
-        MoveSound sound(path, [&fallbacks] { ++fallbacks; });
-        sound.playsound();
-        AudioOutput::shutdown();
-
-        QElapsedTimer timer;
-        timer.start();
-        sound.playsound();
-        const qint64 elapsed = timer.elapsed();
-        QCOMPARE(fallbacks, 0);
-        QVERIFY2(elapsed >= kClipMs * 8 / 10, qPrintable(QString::number(elapsed)));
-        QVERIFY2(elapsed <= kClipMs * 3, qPrintable(QString::number(elapsed)));
-    }
-
-    // SDL's own signal handlers would keep Ctrl+C and kill from ending the program. SDL only
-    // takes over signals that have no handler, and Qt Test has handlers of its own, so those are
-    // set aside while the device opens.
+    // SDL's own SIGINT handler would keep Ctrl+C from ending the game. SDL only takes over a
+    // signal without a handler, so Qt Test's handler is set aside meanwhile.
     void openingAudioLeavesSignalsAlone()
     {
-        AudioOutput::shutdown();
-        const int signalNumbers[] = {SIGINT, SIGTERM};
-        struct sigaction testHandlers[2] {};
-        struct sigaction defaultAction {};
-        defaultAction.sa_handler = SIG_DFL;
-        for (int i = 0; i < 2; ++i)
-            QCOMPARE(sigaction(signalNumbers[i], &defaultAction, &testHandlers[i]), 0);
+        struct sigaction byDefault {}, saved {}, after {};
+        byDefault.sa_handler = SIG_DFL;
+        sigaction(SIGINT, &byDefault, &saved);
         const bool opened = AudioOutput::ensureOpen();
-        struct sigaction after[2] {};
-        for (int i = 0; i < 2; ++i)
-            sigaction(signalNumbers[i], &testHandlers[i], &after[i]);
+        sigaction(SIGINT, &saved, &after);
         QVERIFY(opened);
-        for (int i = 0; i < 2; ++i)
-            QVERIFY(after[i].sa_handler == SIG_DFL);
+        QVERIFY(after.sa_handler == SIG_DFL);
     }
+
+private:
+    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TestMoveSound)
