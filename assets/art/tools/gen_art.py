@@ -558,7 +558,7 @@ def sphere(d, cx, cy, r, light, mid, dark, edge, focus=(-0.36, -0.42)):
     d.add(el('circle', cx=cx, cy=cy, r=r, fill=g))
 
 
-def gloss(d, cx, cy, r, bounce=None, rim=0.38, spec=0.9, dot=True, outline=0.45):
+def gloss(d, cx, cy, r, bounce=None, rim=0.38, shine=0.9, dot=True, outline=0.45):
     if bounce:
         d.add(el('ellipse', cx=cx + 0.18 * r, cy=cy + 0.55 * r, rx=0.66 * r, ry=0.36 * r,
                  transform='rotate(-22 %s %s)' % (f(cx + 0.18 * r), f(cy + 0.55 * r)),
@@ -567,11 +567,11 @@ def gloss(d, cx, cy, r, bounce=None, rim=0.38, spec=0.9, dot=True, outline=0.45)
         d.add(el('circle', cx=cx, cy=cy, r=r,
                  fill=d.rad(cx - 0.1 * r, cy - 0.12 * r, r * 1.1,
                             [(0, '#000', 0), (0.72, '#000', 0), (1, '#000', rim)])))
-    if spec:
+    if shine:
         hx, hy = cx - 0.34 * r, cy - 0.46 * r
         d.add(el('ellipse', cx=hx, cy=hy, rx=0.46 * r, ry=0.3 * r,
                  transform='rotate(-35 %s %s)' % (f(hx), f(hy)),
-                 fill=d.obb([(0, '#ffffff', spec), (0.55, '#ffffff', spec * 0.35), (1, '#ffffff', 0)])))
+                 fill=d.obb([(0, '#ffffff', shine), (0.55, '#ffffff', shine * 0.35), (1, '#ffffff', 0)])))
         if dot:
             d.add(el('ellipse', cx=hx - 0.02 * r, cy=hy + 0.02 * r, rx=0.15 * r, ry=0.09 * r,
                      transform='rotate(-35 %s %s)' % (f(hx), f(hy)), fill='#ffffff', opacity=0.9))
@@ -615,7 +615,7 @@ def ball2():   # eight-ball
              fill=d.obb([(0, '#ffffff'), (0.75, '#f2f0ea'), (1, '#c9c6bc')], fx=0.4, fy=0.38)))
     pd, bb = word('8', (px - 2.9, py - 4.3, 5.8, 8.6), stretch=(0.8, 1.25))
     d.add(el('path', d=pd, fill='#111111', transform='rotate(-8 %s %s)' % (f(px), f(py))))
-    gloss(d, cx, cy, r, bounce='#8a94aa', rim=0.3, spec=0.85)
+    gloss(d, cx, cy, r, bounce='#8a94aa', rim=0.3, shine=0.85)
     d.save('ball2.svg')
 
 
@@ -654,7 +654,7 @@ def ball3():   # Christmas bauble
             a *= k
             tp.append((px + a * ct - b * st, py + a * st + b * ct))
         d.add(el('path', d=poly_d(tp), fill='#ffffff', opacity=0.6 + 0.4 * z))
-    gloss(d, cx, cy, r, bounce='#ff7a5a', rim=0.35, spec=0.95)
+    gloss(d, cx, cy, r, bounce='#ff7a5a', rim=0.35, shine=0.95)
     # the cap, in front of the glass
     d.add(el('rect', x=13.4, y=4.4, width=5.2, height=2.8, rx=0.6,
              fill=d.lin(13.4, 0, 18.6, 0, [(0, '#6e4a0c'), (0.3, '#ffe8a0'), (0.6, '#d8a436'),
@@ -770,7 +770,7 @@ def ball4():   # football
     d.add(el('circle', cx=cx, cy=cy, r=r,
              fill=d.rad(cx - 5, cy - 6, r * 1.55, [(0, '#000', 0), (0.45, '#000', 0.05),
                                                    (0.8, '#0a0c1a', 0.35), (1, '#000', 0.6)])))
-    gloss(d, cx, cy, r, bounce=None, rim=0.25, spec=0.8)
+    gloss(d, cx, cy, r, bounce=None, rim=0.25, shine=0.8)
     d.save('ball4.svg')
 
 
@@ -851,7 +851,7 @@ def ball0():   # eyeball on two legs
                       for a in (k * math.pi / 9 for k in range(18)))
     d.add(el('path', d=streaks, stroke='#c8f6ff', stroke_width=0.3, opacity=0.45))
     d.add(el('circle', cx=ix + 0.2, cy=iy, r=2.5, fill='#050608'))
-    gloss(d, cx, cy, r, bounce=None, rim=0.2, spec=0.8, dot=False, outline=0.4)
+    gloss(d, cx, cy, r, bounce=None, rim=0.2, shine=0.8, dot=False, outline=0.4)
     d.add(el('circle', cx=ix - 1.4, cy=iy - 1.6, r=1.0, fill='#ffffff', opacity=0.95))
     d.save('ball0.svg')
 
@@ -975,7 +975,7 @@ def ball6():   # the Earth, 48x48
                                                     (1, '#000', 0.75)])))
     d.add(el('circle', cx=cx, cy=cy, r=r - 0.6, fill='none', stroke='#9fd8ff', stroke_width=1.2,
              opacity=0.35))
-    gloss(d, cx, cy, r, rim=0, spec=0.5, dot=False, outline=0.5)
+    gloss(d, cx, cy, r, rim=0, shine=0.5, dot=False, outline=0.5)
     d.save('ball6.svg')
 
 
@@ -1007,7 +1007,7 @@ def ball7():   # glass marble with coloured swirls
     d.add(el('circle', cx=cx, cy=cy, r=1.6, fill='#ffffff', opacity=0.7))
     # the glass: bright refracted light at the bottom, dark rim, reflections
     d.add(el('path', d=crescent_d(cx, cy, r - 0.8, -2.2, -3.0), fill='#ffffff', opacity=0.35))
-    gloss(d, cx, cy, r, rim=0.25, spec=1.0, outline=0.5)
+    gloss(d, cx, cy, r, rim=0.25, shine=1.0, outline=0.5)
     d.add(el('ellipse', cx=cx + 6, cy=cy + 8.6, rx=2.2, ry=1.0, transform='rotate(-35 %s %s)' % (f(cx + 6), f(cy + 8.6)),
              fill='#ffffff', opacity=0.7))
     d.save('ball7.svg')
@@ -1032,7 +1032,7 @@ def ball8():   # a little sun
     r = 10.4
     sphere(d, cx, cy, r, '#fffbe0', '#ffd93a', '#ff9800', '#c85400')
     d.add(el('circle', cx=cx, cy=cy, r=r, fill='none', stroke='#b05000', stroke_width=0.6, opacity=0.8))
-    gloss(d, cx, cy, r, rim=0.15, spec=0.9, outline=0)
+    gloss(d, cx, cy, r, rim=0.15, shine=0.9, outline=0)
     d.save('ball8.svg')
 
 
@@ -1100,7 +1100,7 @@ def ball10():   # snowball
         d.add(el('ellipse', cx=x - 0.2, cy=y - 0.3, rx=sz * 0.9, ry=sz * 0.75, fill=lump_light))
     d.add(el('path', d=s, fill=d.rad(cx - 5, cy - 6, 22, [(0, '#000', 0), (0.55, '#000', 0), (1, '#1a2a60', 0.4)])))
     d.add(el('path', d=s, fill='none', stroke='#4a5e88', stroke_width=0.5, opacity=0.6))
-    gloss(d, cx, cy, 14.6, rim=0, spec=0.7, dot=False, outline=0)
+    gloss(d, cx, cy, 14.6, rim=0, shine=0.7, dot=False, outline=0)
     # sparkles
     for x, y, k in ((9.5, 8.5, 1.0), (21, 11, 0.7), (12, 22, 0.6), (23.5, 21, 0.5), (6.5, 16, 0.5)):
         sp = [(x, y - 2.2 * k), (x + 0.5 * k, y - 0.5 * k), (x + 2.2 * k, y), (x + 0.5 * k, y + 0.5 * k),
@@ -1136,7 +1136,7 @@ def ein():   # a golden coin
     d.add(el('path', d=pd, transform='translate(0.6 0.7)', fill='#5a3804', opacity=0.75))
     d.add(el('path', d=pd, transform='translate(-0.4 -0.45)', fill='#fffbe0'))
     d.add(el('path', d=pd, fill=d.lin(0, bb[1], 0, bb[3], [(0, '#f8d45a'), (1, '#c48a1c')])))
-    gloss(d, cx, cy, r, rim=0.2, spec=0.75, outline=0.5)
+    gloss(d, cx, cy, r, rim=0.2, shine=0.75, outline=0.5)
     d.save('ein.svg')
 
 
