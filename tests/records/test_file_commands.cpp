@@ -1,22 +1,10 @@
 #include "support/window_rig.h"
 
-#include "records/file_store.h"
 #include "records/moves_window.h"
-
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QStandardPaths>
+#include "support/core_test_helpers.h"
 
 namespace {
-void writeBytes(const QString& path, const std::string& bytes) { QVERIFY(FileStore::write(path, bytes)); }
-
-std::string readBytes(const QString& path) { return FileStore::read(path).value_or("<missing>"); }
-
-const QString kSupportSentence =
-    QStringLiteral("If the problem persists, please contact The Dorv support line and tell them which file it was.");
+const QString kSupportSentence = "If the problem persists, please contact The Dorv support line and tell them which file it was.";
 }
 
 // The file commands, the replay and the moves window, driven as the player drives them.
@@ -24,235 +12,134 @@ class TestFileCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void savesAndLoadsMovesThroughTheDialogs()
+    void movesGoThroughTheDialogsReplayOnePerTickAndFailuresAreReported()
     {
         WindowRig rig;
         MainWindow& window = rig.start();
         rig.play(19, 3);
-        const MoveHistory played = rig.game().history();
-        const QString path = rig.file(QStringLiteral("game.dvm"));
-        rig.prompts.files.enqueue(path);
+        const QByteArray played = coretest::summary(rig.game().history());
+        const QString finalBoard = rig.emptyHoles();
+        rig.prompts.files << rig.file("game.dvm");
         window.savemoves();
-        const auto& save = rig.prompts.asked.constLast();
-        QCOMPARE(save.title, QStringLiteral("Save Moves"));
-        QCOMPARE(save.filter, QStringLiteral("The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*"));
-        QCOMPARE(save.suffix, QStringLiteral("dvm"));
-        QVERIFY(readBytes(path).ends_with("ST19\r\n"));
+        QCOMPARE(rig.prompts.last("save"), "Save Moves / The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.* / dvm");
 
-        rig.prompts.files.enqueue(path);
-        rig.prompts.answers.enqueue(true);
+        // No to the confirmation leaves the game; Yes clears it and takes the moves.
+        rig.prompts.files << rig.file("game.dvm") << rig.file("game.dvm");
+        rig.prompts.answers << false << true;
         window.loadmoves();
-        QCOMPARE(rig.prompts.asked[1].kind, QStringLiteral("open"));
-        QCOMPARE(rig.prompts.asked[1].title, QStringLiteral("Load Moves"));
-        QCOMPARE(rig.prompts.asked[1].filter, QStringLiteral("The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*"));
-        const auto& confirm = rig.prompts.asked[2];
-        QCOMPARE(confirm.text, QStringLiteral("Loading a MOVES file shall clear the current game. Are you sure you "
-                                              "want to continue?"));
-        QCOMPARE(confirm.title, QStringLiteral("The Dorv"));
-        QVERIFY(confirm.yesIsDefault);
-        QCOMPARE(rig.game().history().origins(), played.origins());
-        QCOMPARE(rig.game().history().destinations(), played.destinations());
-        QCOMPARE(rig.game().history().startHole(), std::string("19"));
-        QCOMPARE(rig.game().board().emptyCount(), 0);
-        QCOMPARE(rig.game().counter(), std::string("0"));
-        QCOMPARE(int(rig.game().state().firstball), 1);
-        QCOMPARE(rig.find<QListWidget>(QStringLiteral("List1"))->count(), 3);
-    }
-
-    void refusingTheConfirmationLeavesTheGame()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        rig.play(19, 2);
-        const QString path = rig.file(QStringLiteral("other.dvm"));
-        writeBytes(path, "ST5\r\n");
-        rig.prompts.files.enqueue(path);
-        rig.prompts.answers.enqueue(false);
+        QCOMPARE(rig.emptyHoles(), finalBoard);
         window.loadmoves();
-        QCOMPARE(rig.game().history().count(), std::size_t(2));
-        QCOMPARE(rig.game().counter(), std::string("2"));
-        QCOMPARE(rig.game().board().emptyCount(), 3);
-    }
+        QCOMPARE(rig.prompts.last("open"), "Load Moves / The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.* / dvm");
+        QCOMPARE(rig.prompts.last("yesno"),
+                 "The Dorv / Loading a MOVES file shall clear the current game. Are you sure you want to continue? / Yes");
+        QCOMPARE(coretest::summary(rig.game().history()), played);
+        QCOMPARE(rig.emptyHoles(), "");
+        QCOMPARE(rig.find<QListWidget>("List1")->count(), 3);
 
-    void aCorruptedMovesFileKeepsWhatWasReadAndSaysSo()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        const QString path = rig.file(QStringLiteral("bad.dvm"));
-        writeBytes(path, "L117\r\nL219\r\nst19\r\nL130\r\n");
-        rig.prompts.files.enqueue(path);
-        rig.prompts.answers.enqueue(true);
-        window.loadmoves();
-        const auto& report = rig.prompts.asked.constLast();
-        QCOMPARE(report.title, QStringLiteral("Error reading file"));
-        QCOMPARE(report.icon, Prompts::Icon::Critical);
-        QCOMPARE(report.text, QStringLiteral("The game moves file is corrupted. You can not load this file.\r\r") + kSupportSentence);
-        QCOMPARE(rig.game().history().count(), std::size_t(1));
-        QCOMPARE(rig.game().history().startHole(), std::string());
-    }
-
-    void aFileThatCannotBeOpenedBringsTheDialogBack()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        rig.prompts.files.enqueue(rig.file(QStringLiteral("nowhere.dvg")));
-        rig.prompts.files.enqueue(QString()); // then cancelled
-        window.loadgame();
-        QCOMPARE(rig.prompts.count(QStringLiteral("open")), 2);
-        const auto& message = rig.prompts.asked[1];
-        QCOMPARE(message.text, QStringLiteral("File not found. Please check filename or browse to saved directory and "
-                                              "select file."));
-        QCOMPARE(message.title, QStringLiteral("The Dorv"));
-        QCOMPARE(rig.game().board().emptyCount(), 0);
-    }
-
-    void replacingAFileIsAskedAndNoBringsTheDialogBack()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        const QString path = rig.file(QStringLiteral("kept.dvg"));
-        writeBytes(path, "old");
-        rig.prompts.files.enqueue(path);
-        rig.prompts.answers.enqueue(false);
-        rig.prompts.files.enqueue(path);
-        rig.prompts.answers.enqueue(true);
-        window.savegame();
-        QCOMPARE(rig.prompts.count(QStringLiteral("save")), 2);
-        const auto& question = rig.prompts.asked[1];
-        QCOMPARE(question.text, QStringLiteral("The file %1 already exists.\r\rReplace file?").arg(path));
-        QCOMPARE(question.title, QStringLiteral("Save file"));
-        QVERIFY(!question.yesIsDefault);
-        QCOMPARE(rig.prompts.asked[0].title, QStringLiteral("Save Game"));
-        QCOMPARE(rig.prompts.asked[0].filter, QStringLiteral("The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*"));
-        std::string expected;
-        for (int hole = 1; hole <= 37; ++hole)
-            expected += "\xB3\r\n";
-        QCOMPARE(readBytes(path), expected + "s\xB2\r\n");
-    }
-
-    void savesAndLoadsAPosition()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        rig.play(19, 2);
-        const Board before = rig.game().board();
-        const QString path = rig.file(QStringLiteral("position.dvg"));
-        rig.prompts.files.enqueue(path);
-        window.savegame();
-        window.Image8_Click();
-        rig.prompts.files.enqueue(path);
-        window.loadgame();
-        for (int hole = 1; hole <= 37; ++hole)
-            QCOMPARE(rig.game().board().isEmpty(hole), before.isEmpty(hole));
-        QCOMPARE(int(rig.game().state().firstball), 0);
-        QCOMPARE(rig.find<QLabel>(QStringLiteral("Label1"))->text(), QString());
-        // The history is not part of a saved game.
-        QCOMPARE(rig.game().history().count(), std::size_t(0));
-    }
-
-    void aCorruptedSavedGameIsReportedAndANewGameStarts()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        rig.play(19, 1);
-        const QString path = rig.file(QStringLiteral("bad.dvg"));
-        writeBytes(path, "\xB2\r\nx\r\n");
-        rig.prompts.files.enqueue(path);
-        window.loadgame();
-        QCOMPARE(rig.prompts.asked.constLast().text,
-                 QStringLiteral("The game file is corrupted. You can not load this file.\r\r") + kSupportSentence);
-        QCOMPARE(rig.game().board().emptyCount(), 0);
-        QCOMPARE(rig.game().counter(), std::string("0"));
-    }
-
-    void aSaveThatFailsSaysSoAndKeepsTheOldFile()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        rig.play(19, 1);
-        const QString path = rig.file(QStringLiteral("missing-folder/game.dvm"));
-        rig.prompts.files.enqueue(path);
-        window.savemoves();
-        QCOMPARE(rig.prompts.count(QStringLiteral("message")), 1);
-        QVERIFY(rig.prompts.asked.constLast().text.contains(QStringLiteral("game.dvm")));
-        QVERIFY(!QFile::exists(path));
-    }
-
-    void replaysOneMovePerTickWithoutRecording()
-    {
-        WindowRig rig;
-        MainWindow& window = rig.start();
-        rig.play(19, 3);
-        const Board finalBoard = rig.game().board();
-        const QString path = rig.file(QStringLiteral("three.dvm"));
-        rig.prompts.files.enqueue(path);
-        window.savemoves();
-        rig.prompts.files.enqueue(path);
-        rig.prompts.answers.enqueue(true);
-        window.loadmoves();
+        // The replay: the starting ball at once, then a jump with its sound at each tick of a second,
+        // unrecorded; after it the player's moves count again.
         rig.sound.played = 0;
         window.playmoves();
         QCOMPARE(window.replayTimer()->interval(), 1000);
-        QVERIFY(window.replayTimer()->isActive());
-        QVERIFY(rig.game().board().isEmpty(19));
-        for (int tick = 1; tick <= 3; ++tick) {
-            window.Timer1_Timer();
+        for (int tick = 1; tick <= 4; ++tick) {
             QVERIFY(window.replayTimer()->isActive());
+            window.Timer1_Timer();
         }
-        window.Timer1_Timer();
         QVERIFY(!window.replayTimer()->isActive());
-        QCOMPARE(rig.sound.played, 4); // the starting removal and three jumps
-        for (int hole = 1; hole <= 37; ++hole)
-            QCOMPARE(rig.game().board().isEmpty(hole), finalBoard.isEmpty(hole));
+        QCOMPARE(rig.sound.played, 4);
+        QCOMPARE(rig.emptyHoles(), finalBoard);
         QCOMPARE(rig.game().history().count(), std::size_t(3));
-        QCOMPARE(rig.game().counter(), std::string("0"));
-        // After the replay, the player's moves count again.
-        QCOMPARE(int(rig.game().state().replaying), 0);
+
+        // A corrupted moves file: reported, and what was read before the fault stays.
+        rig.prompts.files << rig.write("bad.dvm", "L117\r\nL219\r\nst19\r\nL130\r\n");
+        rig.prompts.answers << true;
+        window.loadmoves();
+        QCOMPARE(rig.prompts.last("message"), "Error reading file / The game moves file is corrupted. You can not load this file.\r\r"
+                                                  + kSupportSentence + " / Critical");
+        QCOMPARE(coretest::summary(rig.game().history()), "from 17, to 19");
+
+        // A save that fails says so, with the file's name, and leaves no file.
+        rig.prompts.files << rig.file("missing-folder/game.dvm");
+        window.savemoves();
+        QCOMPARE(rig.prompts.asked.value("message").size(), 2);
+        QVERIFY(rig.prompts.last("message").contains(rig.file("missing-folder/game.dvm")));
+        QVERIFY(!QFile::exists(rig.file("missing-folder/game.dvm")));
     }
 
-    void theMovesWindowShowsTheMovesAndPrintsThem()
+    void gamesGoThroughDialogsThatComeBackAndACorruptedOneStartsANewGame()
     {
         WindowRig rig;
         MainWindow& window = rig.start();
-        rig.play(19, 1);
-        const QString move = QStringLiteral("Moved %1 to %2")
-                                 .arg(QString::fromStdString(rig.game().history().origin(0)),
-                                      QString::fromStdString(*rig.game().history().destination(0)));
-        QString shown;
-        QTimer::singleShot(0, this, [&] {
-            auto* moves = qobject_cast<MovesWindow*>(QApplication::activeModalWidget());
-            QVERIFY(moves);
-            QCOMPARE(moves->windowTitle(), QStringLiteral("Moves"));
-            shown = moves->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
-            moves->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-            moves->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        });
-        window.showmoves();
-        QVERIFY(shown.startsWith(QStringLiteral("The board\n1  2  3\n")));
-        QVERIFY(shown.endsWith(QStringLiteral("MOVES\nBall removed to start 19\nPLAYED GAME\n") + move));
-        QVERIFY(QFileInfo(rig.pdfPath).size() > 0);
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext is not installed: the printed text cannot be read back");
-        QProcess reader;
-        reader.start(pdftotext, {QStringLiteral("-layout"), rig.pdfPath, QStringLiteral("-")});
-        QVERIFY(reader.waitForFinished(30000));
-        // pdftotext folds runs of blanks, so compare the words.
-        const QString printed = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
-        QVERIFY2(printed.contains(QStringLiteral("The board 1 2 3 4 5 6 7 8 9 10 11")), qPrintable(printed));
-        QVERIFY(printed.contains(move));
+        // Replacing a file is asked, No by default, and No brings the dialog back.
+        const QString kept = rig.write("kept.dvg", "old");
+        rig.prompts.files << kept << kept;
+        rig.prompts.answers << false << true;
+        window.savegame();
+        QCOMPARE(rig.prompts.asked.value("save").size(), 2);
+        QCOMPARE(rig.prompts.last("save"), "Save Game / The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.* / dvg");
+        QCOMPARE(rig.prompts.last("yesno"), QString("Save file / The file %1 already exists.\r\rReplace file? / No").arg(kept));
+        QCOMPARE(QByteArray::fromStdString(rig.read("kept.dvg")), QByteArray("\xB3\r\n").repeated(37) + "s\xB2\r\n");
+
+        // A position comes back without its history.
+        rig.play(19, 2);
+        const QString position = rig.emptyHoles();
+        rig.prompts.files << rig.file("position.dvg") << rig.file("position.dvg");
+        window.savegame();
+        window.Image8_Click();
+        window.loadgame();
+        QCOMPARE(rig.prompts.last("open"), "Load Game / The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.* / dvg");
+        QCOMPARE(rig.emptyHoles(), position);
+        QCOMPARE(rig.find<QLabel>("Label1")->text(), "");
+
+        // A file that is not there brings the dialog back, here cancelled.
+        rig.prompts.files << rig.file("nowhere.dvg") << "";
+        window.loadgame();
+        QCOMPARE(rig.prompts.asked.value("open").size(), 3);
+        QCOMPARE(rig.prompts.last("message"),
+                 "The Dorv / File not found. Please check filename or browse to saved directory and select file.");
+        QCOMPARE(rig.emptyHoles(), position);
+
+        // A corrupted saved game: reported, and a new game starts.
+        rig.prompts.files << rig.write("bad.dvg", "\xB2\r\nx\r\n");
+        window.loadgame();
+        QCOMPARE(rig.prompts.last("message"), "Error reading file / The game file is corrupted. You can not load this file.\r\r"
+                                                  + kSupportSentence + " / Critical");
+        QCOMPARE(rig.emptyHoles(), "");
     }
 
-    void printingWithoutAPrinterSaysSo()
+    void theMovesWindowShowsTheMovesAndPrintsThemOrSaysThereIsNoPrinter()
     {
         WindowRig rig;
         rig.start();
-        ScriptedPrompts prompts;
-        MovesWindow moves(QStringLiteral("The board"), nullptr, &prompts);
-        moves.Command2_Click();
-        QCOMPARE(prompts.count(QStringLiteral("message")), 1);
-        QVERIFY(prompts.asked.constLast().text.startsWith(QStringLiteral("No printer is available")));
+        rig.play(19, 1);
+        const MoveHistory& history = rig.game().history();
+        const QString move = QString("Moved %1 to %2").arg(history.origin(0).c_str(), history.destination(0)->c_str());
+        QString shown;
+        whenModal([&](QWidget* box) {
+            QCOMPARE(box->windowTitle(), "Moves");
+            shown = box->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+            box->findChild<QPushButton*>("Command2")->click();
+            box->findChild<QPushButton*>("Command1")->click();
+        });
+        rig.window->showmoves();
+        QVERIFY(shown.startsWith("The board\n1  2  3\n"));
+        QVERIFY(shown.endsWith("MOVES\nBall removed to start 19\nPLAYED GAME\n" + move));
+        QVERIFY(QFileInfo(rig.pdfPath).size() > 0);
+        // Without a printer, printing says so.
+        MovesWindow("The board", nullptr, &rig.prompts).Command2_Click();
+        QVERIFY(rig.prompts.last("message").startsWith("The Dorv / No printer is available"));
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed: the printed text cannot be read back");
+        QProcess reader;
+        reader.start(pdftotext, {"-layout", rig.pdfPath, "-"});
+        QVERIFY(reader.waitForFinished(30000));
+        // pdftotext folds runs of blanks, so compare the words.
+        const QString printed = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+        QVERIFY2(printed.contains("The board 1 2 3 4 5 6 7 8 9 10 11"), qPrintable(printed));
+        QVERIFY(printed.contains(move));
     }
+
 };
 
 QTEST_MAIN(TestFileCommands)

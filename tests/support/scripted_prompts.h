@@ -3,8 +3,8 @@
 #include "media/sound_interface.h"
 #include "window/prompts.h"
 
+#include <QMap>
 #include <QQueue>
-#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -12,61 +12,38 @@
 // Answers the game's prompts from a script, and records every question it was asked.
 class ScriptedPrompts final : public Prompts {
 public:
-    struct Asked {
-        QString kind; // "message", "yesno", "text", "open", "save"
-        QString text;
-        QString title;
-        QString filter;
-        QString suffix;
-        Icon icon = Icon::None;
-        bool yesIsDefault = false;
-    };
-
-    QQueue<QString> texts;      // answers of the name box
-    QQueue<bool> answers;       // answers of Yes/No questions
-    QQueue<QString> files;      // answers of the file dialogs ("" = cancelled)
-    QList<Asked> asked;
+    // The answers, taken in turn: of the name box and the file dialogs ("" for cancelled, and when
+    // none is left), and of the Yes/No questions (No when none is left).
+    QQueue<QString> texts, files;
+    QQueue<bool> answers;
+    // The questions of each kind (message, yesno, text, open, save) in turn, as "title / text / ...".
+    QMap<QString, QStringList> asked;
     // Runs at every question, once it is recorded: a test looks at the game while a box is open.
-    std::function<void(const Asked&)> onAsk;
+    std::function<void()> onAsk;
 
-    void message(const QString& text, const QString& title, Icon icon) override
+    QString last(const QString& kind) const { return asked.value(kind).value(asked.value(kind).size() - 1); }
+
+    using Text = const QString&;
+    void message(Text text, Text title, Icon icon) override { record("message", {title, text, kIcons[int(icon)]}); }
+    QString askText(Text text, Text title, Text offered) override { return record("text", {title, text, offered}, &texts); }
+    QString openFileName(Text title, Text filter, Text suffix) override { return record("open", {title, filter, suffix}, &files); }
+    QString saveFileName(Text title, Text filter, Text suffix) override { return record("save", {title, filter, suffix}, &files); }
+    bool askYesNo(Text text, Text title, bool yesIsDefault) override
     {
-        record({QStringLiteral("message"), text, title, {}, {}, icon, false});
-    }
-    bool askYesNo(const QString& text, const QString& title, bool yesIsDefault) override
-    {
-        record({QStringLiteral("yesno"), text, title, {}, {}, Icon::Question, yesIsDefault});
-        return answers.isEmpty() ? false : answers.dequeue();
-    }
-    QString askText(const QString& prompt, const QString& title, const QString& defaultAnswer) override
-    {
-        record({QStringLiteral("text"), prompt, title, defaultAnswer, {}, Icon::None, false});
-        return texts.isEmpty() ? QString() : texts.dequeue();
-    }
-    QString openFileName(const QString& title, const QString& filter, const QString& suffix) override
-    {
-        record({QStringLiteral("open"), {}, title, filter, suffix, Icon::None, false});
-        return files.isEmpty() ? QString() : files.dequeue();
-    }
-    QString saveFileName(const QString& title, const QString& filter, const QString& suffix) override
-    {
-        record({QStringLiteral("save"), {}, title, filter, suffix, Icon::None, false});
-        return files.isEmpty() ? QString() : files.dequeue();
+        record("yesno", {title, text, yesIsDefault ? "Yes" : "No"});
+        return !answers.isEmpty() && answers.dequeue();
     }
 
-    void record(const Asked& question)
+private:
+    static constexpr const char* kIcons[] = {"", "Information", "Question", "Critical"};
+    // Records a question, its empty parts left out, and gives the next answer of `script`.
+    QString record(const QString& kind, QStringList parts, QQueue<QString>* script = nullptr)
     {
-        asked.append(question);
+        parts.removeAll(QString());
+        asked[kind] << parts.join(" / ");
         if (onAsk)
-            onAsk(question);
-    }
-
-    int count(const QString& kind) const
-    {
-        int n = 0;
-        for (const Asked& a : asked)
-            n += a.kind == kind ? 1 : 0;
-        return n;
+            onAsk();
+        return !script || script->isEmpty() ? QString() : script->dequeue();
     }
 };
 

@@ -3,15 +3,24 @@
 #include "support/scripted_prompts.h"
 
 #include "board/jump_table.h"
+#include "records/file_store.h"
 #include "window/main_window.h"
 #include "window/picture_control.h"
 
 #include <QPrinter>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
+
+// Runs `answer` on the modal box once it is up, `after` ms from now.
+inline void whenModal(const std::function<void(QWidget*)>& answer, int after = 0)
+{
+    QTimer::singleShot(after, [answer] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        answer(QApplication::activeModalWidget());
+    });
+}
 
 // A main window in a folder of its own (program folder and settings), with scripted prompts,
 // a counted move sound, and the end of the process recorded instead of carried out.
@@ -20,73 +29,72 @@ struct WindowRig {
     ScriptedPrompts prompts;
     CountingSound sound;
     int ended = 0;
-    QString pdfPath;
+    QString pdfPath = file("moves.pdf");
     std::unique_ptr<MainWindow> window;
-
-    // The build's program folder, with the real sound.dat and Music.dat.
-    QString builtProgramFolder = qEnvironmentVariable("DORV_BUILT_PROGRAM_DIR", qEnvironmentVariable("DORV_PROGRAM_DIR"));
 
     WindowRig()
     {
-        qputenv("DORV_BUILT_PROGRAM_DIR", builtProgramFolder.toLocal8Bit());
         qputenv("DORV_PROGRAM_DIR", dir.path().toLocal8Bit());
         // QSettings keeps the folder it found first; every rig gets settings of its own.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-        pdfPath = dir.filePath(QStringLiteral("moves.pdf"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file("config"));
     }
 
-    MainWindow& start()
+    // Starts the program (again): a new window, with the platform's own boxes when `realPrompts`.
+    MainWindow& start(bool realPrompts = false)
     {
         window.reset();
-        MainWindow::Services services;
-        services.prompts = &prompts;
-        services.sound = &sound;
-        services.endProcess = [this] { ++ended; };
-        services.printer = [this] {
-            auto printer = std::make_unique<QPrinter>();
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(pdfPath);
-            return printer;
+        const auto printer = [this] {
+            auto pdf = std::make_unique<QPrinter>();
+            pdf->setOutputFileName(pdfPath); // a ".pdf" name: printed to that file
+            return pdf;
         };
-        window = std::make_unique<MainWindow>(services);
+        window = std::make_unique<MainWindow>(
+            MainWindow::Services{realPrompts ? nullptr : &prompts, &sound, [this] { ++ended; }, printer});
         return *window;
     }
 
-    Game& game() { return window->game(); }
+    Game& game() const { return window->game(); }
     QString file(const QString& name) const { return dir.filePath(name); }
-
+    std::string read(const QString& name) const { return FileStore::read(file(name)).value_or("<missing>"); }
+    QString write(const QString& name, const std::string& bytes) const
+    {
+        return FileStore::write(file(name), bytes) ? file(name) : "";
+    }
     template <typename T = QWidget>
     T* find(const QString& name) const { return window->findChild<T*>(name); }
 
     PictureControl* hole(int n) const
     {
-        for (PictureControl* control : window->findChildren<PictureControl*>(QStringLiteral("Image1")))
-            if (control->index() == n)
-                return control;
-        return nullptr;
+        const auto all = window->findChildren<PictureControl*>("Image1");
+        return *std::find_if(all.begin(), all.end(), [n](const PictureControl* control) { return control->index() == n; });
     }
+    // The holes for which `pick` holds (all by default), as "1 17 19".
+    QString holes(const std::function<bool(int)>& pick = [](int) { return true; }) const
+    {
+        QStringList picked;
+        for (int n = 1; n <= kHoleCount; ++n)
+            if (pick(n))
+                picked << QString::number(n);
+        return picked.join(' ');
+    }
+    QString emptyHoles() const { return holes([this](int n) { return game().board().isEmpty(n); }); }
 
-    // Removes the starting ball from `start` and plays `moves` legal jumps, each the first one the
-    // jump table offers on the current board.
+    // Removes the starting ball from `start` and plays `moves` jumps, each the first legal one of the table.
     void play(int start, int moves)
     {
         game().Image1_Click(start);
         for (int made = 0; made < moves; ++made) {
-            const auto jump = legalJump();
-            QVERIFY2(jump, "no jump left on the board");
-            game().Image1_Click(jump->origin);
-            game().Image1_Click(jump->destination);
+            const JumpTable::Jump jump = legalJump().value();
+            game().Image1_Click(jump.origin);
+            game().Image1_Click(jump.destination);
         }
     }
-
-    // The first jump of the table that the board allows now.
-    std::optional<JumpTable::Jump> legalJump()
+    std::optional<JumpTable::Jump> legalJump() const
     {
-        for (const auto& jump : JumpTable::instance().jumps()) {
-            const Board& board = game().board();
+        const Board& board = game().board();
+        for (const auto& jump : JumpTable::instance().jumps())
             if (!board.isEmpty(jump.origin) && !board.isEmpty(jump.jumped) && board.isEmpty(jump.destination))
                 return jump;
-        }
         return std::nullopt;
     }
 };
