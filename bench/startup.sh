@@ -11,10 +11,10 @@ done
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target dorv dorv_baseline >/dev/null
 
-display=:97
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 tmp=$(mktemp -d)
+display=:$(( 100 + $$ % 100 ))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$tmp"' EXIT
 export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} XDG_CONFIG_HOME=$tmp/config
 sleep 1
@@ -23,9 +23,14 @@ sleep 1
 measure() {
   local program=$1 title=$2 start end pid rss
   start=$(date +%s%N)
-  "$program" >/dev/null 2>&1 &
+  "$program" >"$tmp/log" 2>&1 &
   pid=$!
-  xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null
+  # Polled, not --sync: xdotool's own wait looks only every half second.
+  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "bench: $program ended before showing its window" >&2; cat "$tmp/log" >&2; exit 1; }
+    (( $(date +%s%N) - start < 20000000000 )) || { echo "bench: no window from $program" >&2; exit 1; }
+    sleep 0.02
+  done
   end=$(date +%s%N)
   sleep 2
   rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")

@@ -2,8 +2,14 @@
 
 #include <QGuiApplication>
 #include <QHash>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QImageReader>
+
+namespace {
+QString pictureFile(const QString& name, bool twice)
+{
+    return QStringLiteral(":/art/%1%2.png").arg(name, twice ? QStringLiteral("@2x") : QString());
+}
+}
 
 QSize Artwork::naturalSize(const QString& name)
 {
@@ -11,14 +17,14 @@ QSize Artwork::naturalSize(const QString& name)
     const auto found = sizes.constFind(name);
     if (found != sizes.constEnd())
         return *found;
-    const QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
-    return *sizes.insert(name, renderer.defaultSize());
+    return *sizes.insert(name, QImageReader(pictureFile(name, false)).size());
 }
 
 QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
 {
+    const QSize natural = naturalSize(name);
     if (size.isEmpty())
-        size = naturalSize(name);
+        size = natural;
     if (ratio <= 0)
         ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     static QHash<QString, QPixmap> cache;
@@ -27,13 +33,12 @@ QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
     if (found != cache.constEnd())
         return *found;
 
-    QPixmap picture(size * ratio);
-    picture.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/art/%1.svg").arg(name));
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
+    // The pictures are drawn at one and two times their size when the game is built; any other
+    // size or pixel ratio is scaled smoothly from the nearest larger one.
+    QPixmap picture(pictureFile(name, ratio > 1));
+    const QSize pixels = size * ratio;
+    if (!picture.isNull() && picture.size() != pixels)
+        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(ratio);
     return *cache.insert(key, picture);
 }

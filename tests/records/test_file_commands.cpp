@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(rig.find<QListWidget>("List1")->count(), 3);
 
         // The replay: the starting ball at once, then a jump with its sound at each tick of a second,
-        // unrecorded; after it the player's moves count again.
+        // none of them recorded; the timer stops after the last.
         rig.sound.played = 0;
         window.playmoves();
         QCOMPARE(window.replayTimer()->interval(), 1000);

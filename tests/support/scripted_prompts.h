@@ -16,14 +16,16 @@ public:
     // none is left), and of the Yes/No questions (No when none is left).
     QQueue<QString> texts, files;
     QQueue<bool> answers;
-    // The questions of each kind (message, yesno, text, open, save) in turn, as "title / text / ...".
+    // The questions of each kind (message, yesno, text, open, save) in turn, as "title / text / ..."
+    // without the empty parts; a message ends with its icon, a question with its default button.
     QMap<QString, QStringList> asked;
     // Runs at every question, once it is recorded: a test looks at the game while a box is open.
     std::function<void()> onAsk;
 
+    // The last question of `kind`; "" when there was none.
     QString last(const QString& kind) const { return asked.value(kind).value(asked.value(kind).size() - 1); }
 
-    using Text = const QString&;
+    using Text = const QString&; // for short
     void message(Text text, Text title, Icon icon) override { record("message", {title, text, kIcons[int(icon)]}); }
     QString askText(Text text, Text title, Text offered) override { return record("text", {title, text, offered}, &texts); }
     QString openFileName(Text title, Text filter, Text suffix) override { return record("open", {title, filter, suffix}, &files); }
@@ -36,7 +38,7 @@ public:
 
 private:
     static constexpr const char* kIcons[] = {"", "Information", "Question", "Critical"};
-    // Records a question, its empty parts left out, and gives the next answer of `script`.
+    // Records a question, and gives the next answer of `script`.
     QString record(const QString& kind, QStringList parts, QQueue<QString>* script = nullptr)
     {
         parts.removeAll(QString());

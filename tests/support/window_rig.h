@@ -11,7 +11,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
+#include <optional>
 
 // Runs `answer` on the modal box once it is up, `after` ms from now.
 inline void whenModal(const std::function<void(QWidget*)>& answer, int after = 0)
@@ -79,7 +82,8 @@ struct WindowRig {
     }
     QString emptyHoles() const { return holes([this](int n) { return game().board().isEmpty(n); }); }
 
-    // Removes the starting ball from `start` and plays `moves` jumps, each the first legal one of the table.
+    // Removes the starting ball from `start` and plays `moves` jumps, each the first legal one of the
+    // table (a test with none left ends on the exception of the empty optional).
     void play(int start, int moves)
     {
         game().Image1_Click(start);
@@ -89,6 +93,7 @@ struct WindowRig {
             game().Image1_Click(jump.destination);
         }
     }
+    // The first jump of the table that the board allows now.
     std::optional<JumpTable::Jump> legalJump() const
     {
         const Board& board = game().board();

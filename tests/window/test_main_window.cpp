@@ -61,7 +61,7 @@ private slots:
         QVERIFY(rig.read("dvhs.sys").starts_with("hs1nAda\r\nhs17\r\nhs2nKT PLAYER\r\nhs25\r\n"));
         QCOMPARE(rig.game().board().emptyCount(), 0);
 
-        // The platform's own name box.
+        // A win through the platform's own name box.
         rig.start(true);
         rig.play(19, 8);
         whenModal([](QWidget* box) {
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(hall->hall().score(2), "5");
         QCOMPARE(label(hall, "Label6"), "6");
 
-        // A hall of fame that cannot be written (a folder is in the way) is reported, and the program still ends.
+        // A hall of fame that cannot be written (a folder is in the way) is reported, and then the program ends.
         QVERIFY(QFile::remove(rig.file("dvhs.sys")) && QDir(rig.dir.path()).mkdir("dvhs.sys"));
         rig.play(19, 8);
         rig.prompts.texts << "Grace";
@@ -128,6 +128,7 @@ private slots:
         QVERIFY(rig.prompts.last("message").contains(rig.file("dvhs.sys")));
         QVERIFY(rig.prompts.last("message").endsWith(" / Critical"));
         QCOMPARE(rig.window->highScoreWindow()->hall().name(1), "Grace");
+        QCOMPARE(endedWhenAsked, 2);
         QCOMPARE(rig.ended, 3);
     }
 
