@@ -20,6 +20,9 @@ public:
     // Shows the table's texts in the labels; call after the table changed.
     void refresh();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     HallOfFame m_hall;
     std::array<QLabel*, HallOfFame::kPlaces> m_names{};
