@@ -1,11 +1,10 @@
 #include "scoring/high_score_window.h"
 
 #include "window/artwork.h"
+#include "window/panel.h"
 #include "window/twips.h"
 
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 
 HighScoreWindow::HighScoreWindow(QWidget* parent)
@@ -48,14 +47,7 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
     refresh();
 }
 
-void HighScoreWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, QColor(28, 18, 8));
-    fill.setColorAt(1, QColor(5, 3, 2));
-    painter.fillRect(rect(), fill);
-}
+void HighScoreWindow::paintEvent(QPaintEvent*) { Panel::paintPlate(this); }
 
 void HighScoreWindow::refresh()
 {

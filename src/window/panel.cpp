@@ -12,15 +12,18 @@ Panel::Panel(QWidget* parent, const QString& objectName, const QRect& geometry)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Panel::paintEvent(QPaintEvent*)
+void Panel::paintEvent(QPaintEvent*) { paintPlate(this); }
+
+void Panel::paintPlate(QWidget* widget)
 {
-    QPainter painter(this);
-    QLinearGradient fill(0, 0, 0, height());
+    QPainter painter(widget);
+    const QRect area = widget->rect();
+    QLinearGradient fill(0, 0, 0, area.height());
     fill.setColorAt(0, QColor(40, 28, 10));
     fill.setColorAt(1, QColor(8, 6, 3));
-    painter.fillRect(rect(), fill);
+    painter.fillRect(area, fill);
     painter.setPen(QColor(201, 154, 46));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.setPen(QColor(90, 64, 18));
-    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    painter.drawRect(area.adjusted(1, 1, -2, -2));
 }

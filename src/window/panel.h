@@ -9,6 +9,9 @@ class Panel : public QWidget {
 public:
     Panel(QWidget* parent, const QString& objectName, const QRect& geometry);
 
+    // The dark gold-edged plate of the panels, also behind the hall of fame.
+    static void paintPlate(QWidget* widget);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
