@@ -171,7 +171,6 @@ void MainWindow::buildLayout()
     m_boardPicture = new PictureControl(m_boardArea, QStringLiteral("Image6"));
     m_boardPicture->setStretch(true);
     m_boardPicture->setGeometry(Twips::rect(0, 0, 5340, 4515));
-    connect(m_boardPicture, &PictureControl::clicked, this, [] {});
     for (int hole = 1; hole <= kHoleCount; ++hole) {
         auto* control = new PictureControl(m_boardArea, QStringLiteral("Image1"), hole);
         control->resize(Twips::size(480, 480));
