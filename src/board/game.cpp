@@ -99,10 +99,15 @@ void Game::Image18_Click()
 {
     if (m_observer)
         m_observer->hidePanels();
-    const std::string& start = m_history.startHole();
-    if (start.find_first_not_of(' ') == std::string::npos)
-        return;
+    const bool wasSelected = m_state.selstate != 0;
     dropSelection();
+    const std::string& start = m_history.startHole();
+    // With no start hole there is nothing to take back, but a selection goes all the same.
+    if (start.find_first_not_of(' ') == std::string::npos) {
+        if (wasSelected)
+            changed();
+        return;
+    }
     if (m_history.count() == 0) {
         if (const auto hole = parseHoleNumber(start))
             m_board.putBall(*hole);

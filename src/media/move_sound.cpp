@@ -1,12 +1,12 @@
 #include "media/move_sound.h"
 
 #include "media/audio_output.h"
+#include "records/file_store.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <QApplication>
-#include <QFile>
 
 #include <utility>
 
@@ -56,7 +56,9 @@ void MoveSound::playsound()
         // settings would play it at the wrong speed.
         if (m_chunk)
             Mix_FreeChunk(m_chunk);
-        m_chunk = Mix_LoadWAV(QFile::encodeName(m_path).constData());
+        // Read as every other file of the game: a regular file only, and not more than the cap.
+        const auto bytes = FileStore::read(m_path);
+        m_chunk = bytes ? Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1) : nullptr;
         m_loadedFrequency = frequency;
         m_loadedFormat = format;
         m_loadedChannels = channels;

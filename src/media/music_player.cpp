@@ -1,6 +1,7 @@
 #include "media/music_player.h"
 
 #include "media/audio_output.h"
+#include "records/file_store.h"
 
 #include <SDL_mixer.h>
 
@@ -75,10 +76,10 @@ bool trackSoundsANote(const QByteArray& bytes, qsizetype at, qsizetype end)
 // one sounding note passes.
 bool holdsMidiNotes(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto read = FileStore::read(path);
+    if (!read)
         return false;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = QByteArray::fromStdString(*read);
     if (bytes.size() < 14 || !bytes.startsWith("MThd"))
         return false;
     const quint32 headerLength = bigEndian(bytes, 4, 4);

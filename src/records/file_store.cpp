@@ -4,31 +4,65 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+}
+
 std::optional<std::string> FileStore::read(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    const auto fail = [error](const QString& reason) -> std::optional<std::string> {
         if (error)
-            *error = QFileInfo(path).isDir() ? QStringLiteral("It is a folder.") : file.errorString();
+            *error = reason;
         return std::nullopt;
+    };
+    // Opened without waiting, so a FIFO or a device never blocks the game; only a regular file is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(systemError(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail(S_ISDIR(info.st_mode) ? QStringLiteral("It is a folder.") : QStringLiteral("It is not a regular file."));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString());
     }
     const QByteArray bytes = file.read(kMaxRead);
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
     return bytes.toStdString();
 }
 
 bool FileStore::write(const QString& path, const std::string& bytes, QString* error)
 {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly)
+    // A folder that cannot take a temporary file may still hold a file that can be written.
+    file.setDirectWriteFallback(true);
+    bool written = file.open(QIODevice::WriteOnly)
         && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-        && file.commit();
+        && file.flush();
+    QString reason = file.errorString();
+    // The data must be on the disk before the old file is replaced: a full disk may only say so here.
+    if (written && ::fsync(file.handle()) != 0) {
+        written = false;
+        reason = systemError(errno);
+    }
+    if (written) {
+        written = file.commit();
+        reason = file.errorString();
+    } else {
+        file.cancelWriting();
+    }
     if (!written && error)
-        *error = file.errorString();
+        *error = reason;
     return written;
 }
 

@@ -29,10 +29,13 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
 
     for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
         const int top = 2160 + (place - 1) * 360;
+        // Names and scores come from the file or the player: shown exactly as typed, never as markup.
         QLabel* name = new QLabel(this);
+        name->setTextFormat(Qt::PlainText);
         name->setObjectName(QStringLiteral("Label%1").arg(place));
         name->setGeometry(Twips::rect(240, top, place == 5 ? 2415 : 2535, 255));
         QLabel* score = new QLabel(this);
+        score->setTextFormat(Qt::PlainText);
         score->setObjectName(QStringLiteral("Label%1").arg(place + 5));
         score->move(Twips::point(4575, top));
         m_names[place - 1] = name;

@@ -1,8 +1,8 @@
 #include "scoring/score_number.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 std::optional<double> ScoreNumber::parse(std::string_view text)
 {
@@ -27,7 +27,10 @@ std::string ScoreNumber::format(double value)
 {
     if (value == 0)
         return "0";
+    // Written without the C library's locale: a decimal-comma locale must not turn "1.7" into "1,7".
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    return buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
 }

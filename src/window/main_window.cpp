@@ -11,6 +11,7 @@
 #include "scoring/high_score_file.h"
 #include "scoring/high_score_window.h"
 #include "window/artwork.h"
+#include "window/history_list.h"
 #include "window/option_value.h"
 #include "window/panel.h"
 #include "window/picture_control.h"
@@ -26,19 +27,22 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QLockFile>
 #include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
 constexpr int kHole1Left = 1800;
 constexpr int kHole1Top = 240;
 const QString kMusicFile = QStringLiteral("Music.dat");
+constexpr qint64 kMinimumLoopMs = 1000;
+constexpr int kHallLockWaitMs = 3000;
 const QString kSupportLine =
     QStringLiteral("If the problem persists, please contact The Dorv support line and tell them which file it was.");
 const QString kFileNotFound =
@@ -84,7 +88,10 @@ void highlightOnHover(PictureControl* item, const std::vector<PictureControl*>& 
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text = {})
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    // The labels show the game's own texts and the start hole read from a moves file: never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     return label;
@@ -127,6 +134,12 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_mm = new MusicPlayer(this);
     m_mm->setObjectName(QStringLiteral("mm"));
     connect(m_mm, &MusicPlayer::done, this, &MainWindow::mm_Done);
+    m_musicRestart = new QTimer(this);
+    m_musicRestart->setSingleShot(true);
+    connect(m_musicRestart, &QTimer::timeout, this, [this] {
+        if (m_game.state().musicon == 1)
+            startMusic();
+    });
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     m_timer = new QTimer(this);
@@ -173,6 +186,9 @@ void MainWindow::buildLayout()
     m_boardPicture->setGeometry(Twips::rect(0, 0, 5340, 4515));
     for (int hole = 1; hole <= kHoleCount; ++hole) {
         auto* control = new PictureControl(m_boardArea, QStringLiteral("Image1"), hole);
+        // Every ball is drawn into the hole's own size, so a bigger picture never spaces the board
+        // out past its panel.
+        control->setStretch(true);
         control->resize(Twips::size(480, 480));
         control->setVisible(hole == 1);
         connect(control, &PictureControl::clicked, this, [this, hole] { m_game.Image1_Click(hole); });
@@ -190,12 +206,10 @@ void MainWindow::buildLayout()
     m_counter->hide();
     m_startHole = makeLabel(this, "Label3", Twips::rect(6360, 1080, 735, 255));
     m_startHole->hide();
-    m_origins = new QListWidget(this);
-    m_origins->setObjectName(QStringLiteral("List1"));
+    m_origins = new HistoryList(this, QStringLiteral("List1"), m_game.history().origins());
     m_origins->setGeometry(Twips::rect(120, 1680, 1095, 1035));
     m_origins->hide();
-    m_destinations = new QListWidget(this);
-    m_destinations->setObjectName(QStringLiteral("List2"));
+    m_destinations = new HistoryList(this, QStringLiteral("List2"), m_game.history().destinations());
     m_destinations->setGeometry(Twips::rect(120, 2760, 1095, 1035));
     m_destinations->hide();
 
@@ -209,7 +223,12 @@ void MainWindow::buildLayout()
     m_codeButton = new QPushButton(QStringLiteral("&C"), this);
     m_codeButton->setObjectName(QStringLiteral("Command1"));
     m_codeButton->setGeometry(Twips::rect(245745, 2400, 735, 375));
-    connect(m_codeButton, &QPushButton::clicked, this, [this] { m_codeWord->setFocus(Qt::ShortcutFocusReason); });
+    connect(m_codeButton, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    // The button's own access key would click it only after a short delay, and letters typed
+    // meanwhile would be lost: Alt+C acts at once, and every Alt+C starts a new code word.
+    m_codeButton->setShortcut(QKeySequence());
+    auto* altC = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), this);
+    connect(altC, &QShortcut::activated, this, &MainWindow::Command1_Click);
 
     buildChoosers();
     buildToolbar();
@@ -470,22 +489,28 @@ void MainWindow::chkscore()
     const QString answer = m_services.prompts->askText(QString::fromLatin1(HallOfFame::kNamePrompt),
                                                        QString::fromLatin1(HallOfFame::kNameTitle),
                                                        QString::fromLatin1(HallOfFame::kDefaultAnswer));
-    hall.enter(place, HallOfFame::nameFromAnswer(answer.toStdString()), score);
+    // Another game on the same folder may have stored a score since this one read the table: it is
+    // read again under a lock right before it is written, and the entry goes where it wins now.
+    QLockFile lock(hallOfFamePath() + QStringLiteral(".lock"));
+    lock.tryLock(kHallLockWaitMs);
+    geths();
+    hall.enter(hall.placeWon(score), HallOfFame::nameFromAnswer(answer.toStdString()), score);
     m_form3->refresh();
     savescore();
 }
 
 void MainWindow::savescore()
 {
-    writeFile(ProgramFolder::file(QString::fromLatin1(HighScoreFile::kFileName)),
-              HighScoreFile::serialise(m_form3->hall()), QStringLiteral("The hall of fame"));
+    writeFile(hallOfFamePath(), HighScoreFile::serialise(m_form3->hall()), QStringLiteral("The hall of fame"));
     if (m_game.state().quitting == 1)
         endProcess();
 }
 
+QString MainWindow::hallOfFamePath() const { return ProgramFolder::file(QString::fromLatin1(HighScoreFile::kFileName)); }
+
 void MainWindow::geths()
 {
-    if (const auto bytes = FileStore::read(ProgramFolder::file(QString::fromLatin1(HighScoreFile::kFileName)))) {
+    if (const auto bytes = FileStore::read(hallOfFamePath())) {
         HighScoreFile::read(*bytes, m_form3->hall());
         m_form3->refresh();
     }
@@ -538,13 +563,7 @@ void MainWindow::boardChanged()
     }
     m_prompt->setText(QString::fromStdString(m_game.prompt()));
     m_counter->setText(QString::fromStdString(m_game.counter()));
-    const MoveHistory& history = m_game.history();
-    m_startHole->setText(QString::fromStdString(history.startHole()));
-    for (auto [list, items] : {std::pair{m_origins, &history.origins()}, std::pair{m_destinations, &history.destinations()}}) {
-        list->clear();
-        for (const std::string& item : *items)
-            list->addItem(QString::fromStdString(item));
-    }
+    m_startHole->setText(QString::fromStdString(m_game.history().startHole()));
 }
 
 void MainWindow::playsound()
@@ -560,18 +579,31 @@ void MainWindow::playmusic(const QString& fileName)
     m_mm->stop();
     m_mm->close();
     m_mm->setFileName(ProgramFolder::file(fileName));
-    m_mm->open();
-    m_mm->play();
+    startMusic();
 }
 
 void MainWindow::mm_Done()
 {
     m_mm->stop();
     m_mm->close();
-    if (m_game.state().musicon == 1) {
-        m_mm->open();
-        m_mm->play();
+    if (m_game.state().musicon != 1)
+        return;
+    // A piece that ends as soon as it starts would otherwise be restarted over and over: the next
+    // start comes no sooner than a second after the previous one.
+    const qint64 wait = kMinimumLoopMs - m_musicStarted.elapsed();
+    if (m_musicStarted.isValid() && wait > 0) {
+        m_musicRestart->start(static_cast<int>(wait));
+        return;
     }
+    startMusic();
+}
+
+void MainWindow::startMusic()
+{
+    m_musicRestart->stop();
+    m_mm->open();
+    m_mm->play();
+    m_musicStarted.start();
 }
 
 void MainWindow::setSound(bool on)
@@ -590,6 +622,7 @@ void MainWindow::setMusic(bool on)
     if (on) {
         playmusic(kMusicFile);
     } else {
+        m_musicRestart->stop();
         m_mm->stop();
         m_mm->close();
     }
@@ -746,6 +779,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_codeWord && event->type() == QEvent::FocusIn)
         m_codeWord->clear();
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::Command1_Click()
+{
+    m_codeWord->clear();
+    m_codeWord->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindow::Text1_Change()

@@ -2,6 +2,7 @@
 
 #include "board/game.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -12,13 +13,13 @@
 #include <string>
 
 class HighScoreWindow;
+class HistoryList;
 class MusicPlayer;
 class Panel;
 class PictureControl;
 class Prompts;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPrinter;
 class QPushButton;
@@ -71,6 +72,7 @@ public:
     void showmoves();
     void Image2_Click(int index);
     void ein_Click();
+    void Command1_Click();
     void Text1_Change();
     void setSound(bool on);
     void setMusic(bool on);
@@ -100,6 +102,8 @@ private:
     std::optional<std::string> chooseFileToLoad(const QString& title, const QString& filter, const QString& suffix);
     void reportCorrupted(const QString& what);
     void endProcess();
+    QString hallOfFamePath() const;
+    void startMusic();
 
     Services m_services;
     std::unique_ptr<QPrinter> m_printer;
@@ -113,6 +117,8 @@ private:
     HighScoreWindow* m_form3 = nullptr;
     MusicPlayer* m_mm = nullptr;
     QTimer* m_timer = nullptr;
+    QTimer* m_musicRestart = nullptr;
+    QElapsedTimer m_musicStarted;
     QMenu* m_view = nullptr;
 
     PictureControl* m_background = nullptr;
@@ -131,8 +137,8 @@ private:
     QLabel* m_prompt = nullptr;
     QLabel* m_counter = nullptr;
     QLabel* m_startHole = nullptr;
-    QListWidget* m_origins = nullptr;
-    QListWidget* m_destinations = nullptr;
+    HistoryList* m_origins = nullptr;
+    HistoryList* m_destinations = nullptr;
     QLineEdit* m_codeWord = nullptr;
     QPushButton* m_codeButton = nullptr;
 };

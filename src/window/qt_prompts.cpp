@@ -18,6 +18,8 @@ void QtPrompts::message(const QString& text, const QString& title, Icon icon)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title);
+    // Messages name files, and a file name is never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(shown(text));
     box.setIcon(icon == Icon::Critical      ? QMessageBox::Critical
                 : icon == Icon::Question    ? QMessageBox::Question
@@ -29,7 +31,9 @@ void QtPrompts::message(const QString& text, const QString& title, Icon icon)
 
 bool QtPrompts::askYesNo(const QString& text, const QString& title, bool yesIsDefault)
 {
-    QMessageBox box(QMessageBox::Question, title, shown(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    QMessageBox box(QMessageBox::Question, title, QString(), QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(shown(text));
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -34,7 +34,7 @@ private slots:
                  "The Dorv / Loading a MOVES file shall clear the current game. Are you sure you want to continue? / Yes");
         QCOMPARE(coretest::summary(rig.game().history()), played);
         QCOMPARE(rig.emptyHoles(), "");
-        QCOMPARE(rig.find<QListWidget>("List1")->count(), 3);
+        QCOMPARE(rig.find<HistoryList>("List1")->count(), 3);
 
         // The replay: the starting ball at once, then a jump with its sound at each tick of a second,
         // none of them recorded; the timer stops after the last.

@@ -1,4 +1,5 @@
 // Undo: taking back the starting removal or the last move, with its penalty on the counter.
+#include "records/moves_file.h"
 #include "support/core_test_helpers.h"
 
 #include <QTest>
@@ -28,6 +29,14 @@ void TestUndo::nothingAfterNewGame()
     QCOMPARE(summary(game), QByteArray("counter 0, waiting"));
     QCOMPARE(rec.panels, 1);
     QCOMPARE(rec.changes + rec.sounds, 0);
+
+    // A moves file without a start hole, then a saved game under way: a selected ball is let go.
+    MovesFile::read("L117\r\nL219\r\nST\r\n", game.history());
+    game.applySavedGame({{SavedGameEntry::Kind::Underway}});
+    game.Image1_Click(30);
+    QVERIFY(game.isFramed(30));
+    game.Image18_Click();
+    QCOMPARE(summary(game), QByteArray("from 17, to 19, counter 0"));
 }
 
 // One undo after the clicks, with a ball selected (the selection is dropped) or with a move from an

@@ -4,6 +4,7 @@
 
 #include "board/jump_table.h"
 #include "records/file_store.h"
+#include "window/history_list.h"
 #include "window/main_window.h"
 #include "window/picture_control.h"
 
@@ -24,6 +25,10 @@ inline void whenModal(const std::function<void(QWidget*)>& answer, int after = 0
         answer(QApplication::activeModalWidget());
     });
 }
+
+// The built program's folder with the real media, as the test was started with it (a rig points
+// the program folder elsewhere).
+inline const QString kBuiltProgramFolder = qEnvironmentVariable("DORV_PROGRAM_DIR");
 
 // A main window in a folder of its own (program folder and settings), with scripted prompts,
 // a counted move sound, and the end of the process recorded instead of carried out.
@@ -84,22 +89,25 @@ struct WindowRig {
 
     // Removes the starting ball from `start` and plays `moves` jumps, each the first legal one of the
     // table (a test with none left ends on the exception of the empty optional).
-    void play(int start, int moves)
-    {
-        game().Image1_Click(start);
-        for (int made = 0; made < moves; ++made) {
-            const JumpTable::Jump jump = legalJump().value();
-            game().Image1_Click(jump.origin);
-            game().Image1_Click(jump.destination);
-        }
-    }
+    void play(int start, int moves) { playJumps(game(), start, moves); }
+    std::optional<JumpTable::Jump> legalJump() const { return firstLegalJump(game().board()); }
+
     // The first jump of the table that the board allows now.
-    std::optional<JumpTable::Jump> legalJump() const
+    static std::optional<JumpTable::Jump> firstLegalJump(const Board& board)
     {
-        const Board& board = game().board();
         for (const auto& jump : JumpTable::instance().jumps())
             if (!board.isEmpty(jump.origin) && !board.isEmpty(jump.jumped) && board.isEmpty(jump.destination))
                 return jump;
         return std::nullopt;
+    }
+    // As play(), on any game; a start of 0 removes no ball.
+    static void playJumps(Game& game, int start, int moves)
+    {
+        game.Image1_Click(start);
+        for (int made = 0; made < moves; ++made) {
+            const JumpTable::Jump jump = firstLegalJump(game.board()).value();
+            game.Image1_Click(jump.origin);
+            game.Image1_Click(jump.destination);
+        }
     }
 };

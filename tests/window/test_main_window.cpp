@@ -31,16 +31,20 @@ private slots:
         for (const auto& [n, left, top] : places)
             QCOMPARE(rig.hole(n)->geometry(), QRect(Twips::point(left, top), QSize(32, 32)));
 
-        // The 48 x 48 globe shows at once; the board is spaced out at the next game (48 px are 720
-        // twips: the pitch grows to 820). Neither start-up nor a new game of nothing asks or writes.
+        // The 48 x 48 globe is drawn into the holes' own size: a new game keeps the 580-twip pitch,
+        // and every hole stays inside the board panel where a click reaches it. Neither start-up nor
+        // a new game of nothing asks or writes.
         window.Image2_Click(6);
-        QCOMPARE(rig.hole(2)->pos(), Twips::point(2380, 240));
         window.Image8_Click();
         QVERIFY(rig.prompts.asked.isEmpty());
         QVERIFY(!QFile::exists(rig.file("dvhs.sys")));
-        QCOMPARE(rig.hole(2)->pos(), Twips::point(1800 + 820, 240));
-        QCOMPARE(rig.hole(9)->pos(), Twips::point(1800 - 2 * 820, 240 + 2 * 820));
-        QCOMPARE(rig.holes([&](int n) { return rig.hole(n)->size() == QSize(48, 48); }), rig.holes());
+        auto* board = rig.find("Picture2");
+        for (const auto& [n, left, top] : places)
+            QCOMPARE(rig.hole(n)->geometry(), QRect(Twips::point(left, top), QSize(32, 32)));
+        QCOMPARE(rig.holes([&](int n) {
+            return board->rect().contains(rig.hole(n)->geometry())
+                && board->childAt(rig.hole(n)->geometry().center()) == rig.hole(n);
+        }), rig.holes());
     }
 
     void aWinIsEnteredOverTheStrippedBoardThroughTheNameBox()
@@ -155,6 +159,20 @@ private slots:
         QCOMPARE(QSettings("The Dorv", "The Dorv").value("Options/Music"), "0");
     }
 
+    // A piece that ends as soon as it starts is started again only a second after its start, so
+    // a broken tune cannot keep a core busy.
+    void musicThatEndsAtOnceWaitsASecondBeforeItStartsAgain()
+    {
+        WindowRig rig;
+        QVERIFY(QFile::copy(kBuiltProgramFolder + "/Music.dat", rig.file("Music.dat")));
+        MainWindow& window = rig.start();
+        window.playmusic("Music.dat");
+        QVERIFY(window.musicPlayer()->isPlaying());
+        window.mm_Done();
+        QVERIFY(!window.musicPlayer()->isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(window.musicPlayer()->isPlaying(), 3000);
+    }
+
     void theRestoredWindowKeepsItsBackgroundAndAltCReachesTheHiddenCodeWordBox()
     {
         WindowRig rig;
@@ -177,6 +195,13 @@ private slots:
         QTest::keyClicks(box, "WalRus");
         QCOMPARE(window.ballName(), "ball8");
         QCOMPARE(box->text(), "");
+        // Every Alt+C starts the word again, also while the box has the focus, and letters typed
+        // straight after it count.
+        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "q");
+        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "ox");
+        QCOMPARE(window.ballName(), "ball7");
     }
 };
 
