@@ -7,14 +7,38 @@
 struct BoardGeometry {
     static constexpr int kSize = 7;
 
-    // First and last column of a row that holds holes.
-    static int firstColumn(int row);
-    static int lastColumn(int row);
-
-    // The hole at (row, column), or 0 when that cell holds none.
-    static HoleNumber holeAt(int row, int column);
-    static int rowOf(HoleNumber hole);
-    static int columnOf(HoleNumber hole);
+    // The hole at (row, column), or 0 when that cell holds none (also off the square).
+    static constexpr HoleNumber holeAt(int row, int column)
+    {
+        if (row < 1 || row > kSize || column < firstColumn(row) || column > lastColumn(row))
+            return 0;
+        int hole = 0;
+        for (int r = 1; r < row; ++r)
+            hole += lastColumn(r) - firstColumn(r) + 1;
+        return static_cast<HoleNumber>(hole + column - firstColumn(row) + 1);
+    }
+    // The row and the column of a hole; 0 for a number that is no hole.
+    static constexpr int rowOf(HoleNumber hole)
+    {
+        if (!isHole(hole))
+            return 0;
+        int last = 0;
+        for (int r = 1;; ++r) {
+            last += lastColumn(r) - firstColumn(r) + 1;
+            if (hole <= last)
+                return r;
+        }
+    }
+    static constexpr int columnOf(HoleNumber hole)
+    {
+        const int row = rowOf(hole);
+        if (row == 0)
+            return 0;
+        int before = 0;
+        for (int r = 1; r < row; ++r)
+            before += lastColumn(r) - firstColumn(r) + 1;
+        return firstColumn(row) + hole - before - 1;
+    }
 
     // Where a new game places a hole, in twips, from hole 1's position and size: rows and columns
     // stand one hole's size plus a 100-twip gap apart, hole 1 being row 1, column 3.
@@ -24,4 +48,9 @@ struct BoardGeometry {
     };
     static constexpr int kGap = 100;
     static Position holePosition(HoleNumber hole, int left1, int top1, int width, int height);
+
+private:
+    // First and last column of a row 1..7: three holes in the outer rows, five, then seven.
+    static constexpr int firstColumn(int row) { return row == 1 || row == 7 ? 3 : row == 2 || row == 6 ? 2 : 1; }
+    static constexpr int lastColumn(int row) { return kSize + 1 - firstColumn(row); }
 };

@@ -4,7 +4,8 @@
 #include <optional>
 #include <string_view>
 
-// A hole of the board, numbered 1..37 row by row from the top-left.
+// A hole of the board, numbered 1..37 row by row from the top-left. Every hole number of the
+// game, from a click, a file or the jump table, has this type.
 using HoleNumber = std::int16_t;
 
 inline constexpr int kHoleCount = 37;

@@ -1,7 +1,7 @@
 #include "media/music_player.h"
 
 #include "media/audio_output.h"
-#include "records/file_store.h"
+#include "kit/file_store.h"
 
 #include <SDL_mixer.h>
 

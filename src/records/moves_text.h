@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/move_history.h"
+#include "rules/move_history.h"
 
 #include <string>
 

@@ -24,11 +24,11 @@ SavedGameFile::Reading SavedGameFile::read(std::string_view bytes)
     int n = 1;
     for (const std::string_view line : ByteLines::split(bytes)) {
         if (line == kWaiting) {
-            reading.entries.push_back({SavedGameEntry::Kind::Waiting});
+            reading.entries.push_back({PositionEntry::Kind::Waiting});
         } else if (line == kUnderway) {
-            reading.entries.push_back({SavedGameEntry::Kind::Underway});
+            reading.entries.push_back({PositionEntry::Kind::Underway});
         } else if ((line == kEmpty || line == kBall) && isHole(n)) {
-            const auto kind = line == kEmpty ? SavedGameEntry::Kind::Empty : SavedGameEntry::Kind::Ball;
+            const auto kind = line == kEmpty ? PositionEntry::Kind::Empty : PositionEntry::Kind::Ball;
             reading.entries.push_back({kind, static_cast<HoleNumber>(n)});
         } else {
             reading.corrupted = true;

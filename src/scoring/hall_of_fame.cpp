@@ -1,6 +1,6 @@
 #include "scoring/hall_of_fame.h"
 
-#include "scoring/score_number.h"
+#include "rules/score_number.h"
 
 HallOfFame::HallOfFame()
     : m_names{"KT PLAYER", "KT PLAYER", "KT PLAYER", "KT PLAYER", "KT PLAYER"}

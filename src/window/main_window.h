@@ -1,35 +1,33 @@
 #pragma once
 
-#include "board/game.h"
+#include "rules/game.h"
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <string>
 
+class BallChooser;
+class BoardView;
+class FileCommands;
 class HighScoreWindow;
 class HistoryList;
+class MediaSwitches;
 class MusicPlayer;
-class Panel;
 class PictureControl;
 class Prompts;
 class QLabel;
-class QLineEdit;
-class QMenu;
 class QPrinter;
-class QPushButton;
 class QTimer;
+class Replay;
+class ScoreKeeper;
 class SoundInterface;
+class Toolbar;
 
-// `Form1`, the game's one main window: lays out the board, the choosers, the prompt and the
-// picture-button toolbar, owns the game for the life of the process, and runs start-up,
-// new games, the file commands, the replay, the switches and shut-down. The rules live in Game;
-// this window shows them and forwards the player's clicks.
+// `Form1`, the game's one main window: owns the game for the life of the process and composes
+// the parts that show it — the board, the choosers, the toolbar, the file commands, the score
+// keeper, the switches with the music and the replay — running start-up and new games between them.
 class MainWindow : public QWidget, private GameObserver {
     Q_OBJECT
 public:
@@ -43,102 +41,59 @@ public:
         std::function<std::unique_ptr<QPrinter>()> printer;
     };
 
-    static constexpr const char* kTitle = "The Dorv";
-
     MainWindow();
     explicit MainWindow(Services services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Game& game() { return m_game; }
     HighScoreWindow* highScoreWindow() const { return m_form3; }
-    MusicPlayer* musicPlayer() const { return m_mm; }
-    QTimer* replayTimer() const { return m_timer; }
+    MusicPlayer* musicPlayer() const;
+    BallChooser& chooser() const { return *m_chooser; }
+    FileCommands& files() const { return *m_files; }
+    ScoreKeeper& scores() const { return *m_scores; }
+    MediaSwitches& media() const { return *m_media; }
+    Replay& replay() const { return *m_replay; }
     const QString& ballName() const { return m_ballName; }
 
-    // The routines of the window, named as the game's developers know them.
+    // The routines and event handlers of the window, named as the game's developers know them.
     void loadballs();
     void Image8_Click();
-    void chkscore();
-    void savescore();
-    void geths();
-    void playmusic(const QString& fileName);
-    void mm_Done();
-    void savegame();
-    void loadgame();
-    void savemoves();
-    void loadmoves();
-    void playmoves();
-    void Timer1_Timer();
+    void Image1_Click(HoleNumber hole);
+    void Image18_Click();
     void showmoves();
-    void Image2_Click(int index);
-    void ein_Click();
-    void Command1_Click();
-    void Text1_Change();
-    void setSound(bool on);
-    void setMusic(bool on);
     void quit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void hidePanels() override;
     void boardChanged() override;
     void playsound() override;
 
-    void buildLayout();
-    void buildToolbar();
-    void buildChoosers();
+    void buildLabels();
     void Form_Load();
-    void placeHoles();
     void switchBall(const QString& name);
-    void showBoard(int index);
-    std::optional<std::string> readOption(const QString& key) const;
-    void writeOption(const QString& key, bool on);
-    bool writeFile(const QString& path, const std::string& bytes, const QString& what);
-    QString chooseSaveFile(const QString& title, const QString& filter, const QString& suffix);
-    std::optional<std::string> chooseFileToLoad(const QString& title, const QString& filter, const QString& suffix);
-    void reportCorrupted(const QString& what);
-    void endProcess();
-    QString hallOfFamePath() const;
-    void startMusic();
 
     Services m_services;
-    std::unique_ptr<QPrinter> m_printer;
-    bool m_printerLooked = false;
     std::unique_ptr<Prompts> m_ownPrompts;
     std::unique_ptr<SoundInterface> m_ownSound;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_printerLooked = false;
     Game m_game;
     QString m_ballName;
-    bool m_ended = false;
 
     HighScoreWindow* m_form3 = nullptr;
-    MusicPlayer* m_mm = nullptr;
-    QTimer* m_timer = nullptr;
-    QTimer* m_musicRestart = nullptr;
-    QElapsedTimer m_musicStarted;
-    QMenu* m_view = nullptr;
-
     PictureControl* m_background = nullptr;
-    QWidget* m_boardArea = nullptr;
-    PictureControl* m_boardPicture = nullptr;
-    std::array<PictureControl*, 38> m_holes{};
-    PictureControl* m_emptyReference = nullptr;
-    PictureControl* m_ballReference = nullptr;
-    std::array<PictureControl*, 12> m_ballChoices{};
-    PictureControl* m_ein = nullptr;
-    std::array<PictureControl*, 3> m_boardChoices{};
-    Panel* m_gamePanel = nullptr;
-    Panel* m_soundPanel = nullptr;
-    Panel* m_musicPanel = nullptr;
-    Panel* m_movesPanel = nullptr;
     QLabel* m_prompt = nullptr;
     QLabel* m_counter = nullptr;
     QLabel* m_startHole = nullptr;
-    HistoryList* m_origins = nullptr;
-    HistoryList* m_destinations = nullptr;
-    QLineEdit* m_codeWord = nullptr;
-    QPushButton* m_codeButton = nullptr;
+    BoardView* m_board = nullptr;
+    BallChooser* m_chooser = nullptr;
+    Toolbar* m_toolbar = nullptr;
+    Replay* m_replay = nullptr;
+    MediaSwitches* m_media = nullptr;
+    ScoreKeeper* m_scores = nullptr;
+    FileCommands* m_files = nullptr;
 };

@@ -53,11 +53,11 @@ void TestMoveEngine::click()
         Recorder rec;
         Game game(&rec);
         empty.isEmpty() ? game.startNewGame() : setPosition(game, empty);
-        game.state().soundon = soundOn;
+        game.setSound(soundOn);
         if (selected)
-            game.Image1_Click(selected);
+            game.click(selected);
         rec = {};
-        game.Image1_Click(hole);
+        game.click(hole);
         QCOMPARE(summary(game), after);
         QCOMPARE(rec.sounds, soundOn ? sounds : 0);
         QCOMPARE(rec.panels, 1);
@@ -89,18 +89,20 @@ void TestMoveEngine::replay()
     Recorder rec;
     Game game(&rec);
     game.startNewGame();
-    game.state().soundon = 1;
-    game.history().setStartHole("19");
+    game.setSound(true);
+    MoveHistory history;
+    history.setStartHole("19");
     for (const QByteArray& origin : origins.split(' '))
-        game.history().appendOrigin(s(origin));
+        history.appendOrigin(s(origin));
     for (const QByteArray& destination : destinations.split(' '))
-        game.history().appendDestination(s(destination));
-    game.playmoves();
+        history.appendDestination(s(destination));
+    game.loadHistory(history);
+    game.startReplay();
     for (int k = 0; k < ticks; ++k) {
         QCOMPARE(game.state().replaying, 1);
-        QVERIFY(game.Timer1_Timer());
+        QVERIFY(game.replayStep());
     }
-    QVERIFY(!game.Timer1_Timer());
+    QVERIFY(!game.replayStep());
     QCOMPARE(game.state().replaying, 0);
     QCOMPARE(summary(game), "empty " + empty + ", start 19, from " + origins + ", to " + destinations + ", counter 0");
     QCOMPARE(rec.sounds, int(empty.split(' ').size()));

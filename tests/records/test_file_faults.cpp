@@ -3,7 +3,7 @@
 #include "support/window_rig.h"
 
 #include "media/music_player.h"
-#include "scoring/high_score_window.h"
+#include "window/high_score_window.h"
 
 #include <clocale>
 
@@ -29,11 +29,11 @@ private slots:
         WindowRig rig;
         MainWindow& window = rig.start();
         rig.play(19, 3);
-        window.game().Image18_Click();
+        window.game().undo();
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "1.7");
         rig.play(0, 1);
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "2.7");
-        window.game().Image18_Click();
+        window.game().undo();
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "1.43");
         rig.prompts.texts << "Ada";
         window.Image8_Click();
@@ -58,8 +58,8 @@ private slots:
         rig.play(19, 6);
         rig.prompts.files << game << moves;
         rig.prompts.answers << true << true;
-        window.savegame();
-        window.savemoves();
+        window.files().savegame();
+        window.files().savemoves();
         rig.prompts.texts << "Ada";
         window.Image8_Click();
         const QStringList messages = rig.prompts.asked.value("message");
@@ -103,12 +103,12 @@ private slots:
             QVERIFY(makeFifo(rig.file(name)));
         QSettings().setValue("Options/Music", "1");
         MainWindow& window = rig.start();
-        window.playmusic(kMusicFile);
+        window.media().playmusic(kMusicFile);
         QVERIFY(!window.musicPlayer()->isPlaying());
         rig.prompts.files << rig.file("fifo.dvg");
-        window.loadgame();
+        window.files().loadgame();
         rig.prompts.files << rig.file("fifo.dvg");
-        window.loadmoves();
+        window.files().loadmoves();
         QCOMPARE(rig.prompts.asked.value("message"), QStringList({kFileNotFound, kFileNotFound}));
         QCOMPARE(rig.emptyHoles(), "");
     }

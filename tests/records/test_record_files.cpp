@@ -93,7 +93,7 @@ void TestRecordFiles::savedRead()
     QCOMPARE(reading.corrupted, corrupted);
     Game game;
     game.startNewGame();
-    game.applySavedGame(reading.entries);
+    game.loadPosition(reading.entries);
     QCOMPARE(summary(game), after);
 }
 

@@ -25,17 +25,19 @@ void TestUndo::nothingAfterNewGame()
     play(game, "19 17 19");
     game.startNewGame();
     rec = {};
-    game.Image18_Click();
+    game.undo();
     QCOMPARE(summary(game), QByteArray("counter 0, waiting"));
     QCOMPARE(rec.panels, 1);
     QCOMPARE(rec.changes + rec.sounds, 0);
 
     // A moves file without a start hole, then a saved game under way: a selected ball is let go.
-    MovesFile::read("L117\r\nL219\r\nST\r\n", game.history());
-    game.applySavedGame({{SavedGameEntry::Kind::Underway}});
-    game.Image1_Click(30);
+    MoveHistory noStart;
+    MovesFile::read("L117\r\nL219\r\nST\r\n", noStart);
+    game.loadHistory(noStart);
+    game.loadPosition({{PositionEntry::Kind::Underway}});
+    game.click(30);
     QVERIFY(game.isFramed(30));
-    game.Image18_Click();
+    game.undo();
     QCOMPARE(summary(game), QByteArray("from 17, to 19, counter 0"));
 }
 
@@ -67,11 +69,13 @@ void TestUndo::undo()
     Game game;
     play(game, clicks);
     const QByteArrayList move = added.split(' ');
+    MoveHistory edited = game.history();
     if (!added.isEmpty())
-        game.history().appendOrigin(s(move[0]));
+        edited.appendOrigin(s(move[0]));
     if (move.size() > 1)
-        game.history().appendDestination(s(move[1]));
-    game.Image18_Click();
+        edited.appendDestination(s(move[1]));
+    game.loadHistory(edited);
+    game.undo();
     QCOMPARE(summary(game), after);
 }
 
@@ -90,13 +94,11 @@ void TestUndo::everyJump_data()
 void TestUndo::everyJump()
 {
     QFETCH(int, origin);
-    QFETCH(int, jumped);
     QFETCH(int, destination);
-    QCOMPARE(Game::undoJumpedHole(origin, destination).value_or(0), jumped);
     const QByteArray hole = QByteArray::number(destination);
     Game game;
     play(game, hole + ' ' + QByteArray::number(origin) + ' ' + hole);
-    game.Image18_Click();
+    game.undo();
     QCOMPARE(summary(game), "empty " + hole + ", start " + hole + ", counter -0.1");
 }
 
@@ -112,14 +114,17 @@ void TestUndo::penalty()
         play(game, "19");
         QVERIFY(playLegalGame(game, QByteArray(moves).toInt()));
         QCOMPARE(q(game.counter()), QByteArray(moves));
-        if (game.history().count() == 0)
-            game.history().append("17", "19");
-        game.Image18_Click();
+        if (game.history().count() == 0) {
+            MoveHistory one = game.history();
+            one.append("17", "19");
+            game.loadHistory(one);
+        }
+        game.undo();
         QCOMPARE(q(game.counter()), QByteArray(after));
         QVERIFY(playLegalGame(game, 1));
         QCOMPARE(q(game.counter()), QByteArray(next));
         for (std::size_t k = game.history().count(); k > 0; --k)
-            game.Image18_Click();
+            game.undo();
         QVERIFY(summary(game).startsWith("empty 19, start 19, counter "));
     }
 }

@@ -1,10 +1,10 @@
 // The hall of fame and its file, score numbers, the stored sound/music options and the code words.
 #include "scoring/hall_of_fame.h"
 #include "scoring/high_score_file.h"
-#include "scoring/score_number.h"
+#include "rules/score_number.h"
 #include "support/core_test_helpers.h"
-#include "window/option_value.h"
-#include "window/theme_code_words.h"
+#include "rules/option_value.h"
+#include "rules/theme_code_words.h"
 
 #include <QTest>
 

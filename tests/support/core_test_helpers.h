@@ -2,7 +2,7 @@
 // up by clicks or in a given position, a legal game, and the game as a line QCOMPARE can print.
 #pragma once
 
-#include "board/game.h"
+#include "rules/game.h"
 #include "board/jump_table.h"
 #include "records/saved_game_file.h"
 
@@ -77,17 +77,17 @@ inline void play(Game& game, const QByteArray& clicks)
 {
     game.startNewGame();
     for (const QByteArray& hole : clicks.split(' '))
-        game.Image1_Click(hole.toInt());
+        game.click(hole.toInt());
 }
 
 // A game under way with exactly the given holes empty, nothing selected, counter "0".
 inline void setPosition(Game& game, const QList<int>& empty)
 {
-    std::vector<SavedGameEntry> entries{{SavedGameEntry::Kind::Underway}};
+    std::vector<PositionEntry> entries{{PositionEntry::Kind::Underway}};
     for (int hole : empty)
-        entries.push_back({SavedGameEntry::Kind::Empty, static_cast<HoleNumber>(hole)});
+        entries.push_back({PositionEntry::Kind::Empty, static_cast<HoleNumber>(hole)});
     game.startNewGame();
-    game.applySavedGame(entries);
+    game.loadPosition(entries);
 }
 
 // Plays `count` more jumps on `game`, trying the table's jumps depth first; false when no such game exists.
@@ -97,8 +97,8 @@ inline bool playLegalGame(Game& game, int count)
         return true;
     for (const Jump& j : JumpTable::instance().jumps()) {
         Game next = game;
-        next.Image1_Click(j.origin);
-        next.Image1_Click(j.destination);
+        next.click(j.origin);
+        next.click(j.destination);
         if (next.history().count() > game.history().count() && playLegalGame(next, count - 1)) {
             game = next;
             return true;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "media/sound_interface.h"
-#include "window/prompts.h"
+#include "kit/prompts.h"
 
 #include <QMap>
 #include <QQueue>

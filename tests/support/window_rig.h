@@ -3,10 +3,14 @@
 #include "support/scripted_prompts.h"
 
 #include "board/jump_table.h"
-#include "records/file_store.h"
-#include "window/history_list.h"
+#include "kit/file_store.h"
+#include "kit/history_list.h"
+#include "kit/picture_control.h"
+#include "window/ball_chooser.h"
+#include "window/file_commands.h"
 #include "window/main_window.h"
-#include "window/picture_control.h"
+#include "window/media_switches.h"
+#include "window/replay.h"
 
 #include <QPrinter>
 #include <QtTest>
@@ -103,11 +107,11 @@ struct WindowRig {
     // As play(), on any game; a start of 0 removes no ball.
     static void playJumps(Game& game, int start, int moves)
     {
-        game.Image1_Click(start);
+        game.click(start);
         for (int made = 0; made < moves; ++made) {
             const JumpTable::Jump jump = firstLegalJump(game.board()).value();
-            game.Image1_Click(jump.origin);
-            game.Image1_Click(jump.destination);
+            game.click(jump.origin);
+            game.click(jump.destination);
         }
     }
 };

@@ -1,8 +1,8 @@
 #include "support/window_rig.h"
 
 #include "media/music_player.h"
-#include "scoring/high_score_window.h"
-#include "window/twips.h"
+#include "window/high_score_window.h"
+#include "kit/twips.h"
 
 namespace {
 QString label(const QWidget* owner, const QString& name) { return owner->findChild<QLabel*>(name)->text(); }
@@ -34,7 +34,7 @@ private slots:
         // The 48 x 48 globe is drawn into the holes' own size: a new game keeps the 580-twip pitch,
         // and every hole stays inside the board panel where a click reaches it. Neither start-up nor
         // a new game of nothing asks or writes.
-        window.Image2_Click(6);
+        window.chooser().Image2_Click(6);
         window.Image8_Click();
         QVERIFY(rig.prompts.asked.isEmpty());
         QVERIFY(!QFile::exists(rig.file("dvhs.sys")));
@@ -143,17 +143,17 @@ private slots:
         MusicPlayer* music = rig.start().musicPlayer();
         QTRY_VERIFY(music->isPlaying());
         QCOMPARE(music->fileName(), rig.file("Music.dat"));
-        rig.window->setMusic(false);
+        rig.window->media().setMusic(false);
         QVERIFY(!music->isPlaying());
         QTest::qWait(200);
         QVERIFY(!music->isPlaying());
-        rig.window->setMusic(true);
+        rig.window->media().setMusic(true);
         QVERIFY(music->isPlaying());
 
-        rig.window->setSound(false);
-        rig.window->setMusic(false);
+        rig.window->media().setSound(false);
+        rig.window->media().setMusic(false);
         QCOMPARE(switches(rig.start().game()), "sound 0 music 0");
-        rig.window->setSound(true);
+        rig.window->media().setSound(true);
         QCOMPARE(switches(rig.start().game()), "sound 1 music 0");
         QCOMPARE(QSettings("The Dorv", "The Dorv").value("Options/Sound"), "1");
         QCOMPARE(QSettings("The Dorv", "The Dorv").value("Options/Music"), "0");
@@ -166,9 +166,9 @@ private slots:
         WindowRig rig;
         QVERIFY(QFile::copy(kBuiltProgramFolder + "/Music.dat", rig.file("Music.dat")));
         MainWindow& window = rig.start();
-        window.playmusic("Music.dat");
+        window.media().playmusic("Music.dat");
         QVERIFY(window.musicPlayer()->isPlaying());
-        window.mm_Done();
+        window.media().mm_Done();
         QVERIFY(!window.musicPlayer()->isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(window.musicPlayer()->isPlaying(), 3000);
     }

@@ -1,7 +1,7 @@
 #include "support/window_rig.h"
 
-#include "scoring/high_score_window.h"
-#include "window/qt_prompts.h"
+#include "window/high_score_window.h"
+#include "kit/qt_prompts.h"
 
 // The real platform boxes behind the game's prompts, and the hall-of-fame window.
 class TestQtPrompts : public QObject {

@@ -1,7 +1,7 @@
 #include "support/window_rig.h"
 
-#include "scoring/high_score_window.h"
-#include "window/artwork.h"
+#include "window/high_score_window.h"
+#include "kit/artwork.h"
 
 // The picture-button toolbar and the ball and board choosers, driven with the mouse.
 class TestToolbar : public QObject {
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(menu->actions().at(1)->text(), "&View the moves played in text mode");
         menu->actions().at(0)->trigger();
         menu->hide();
-        QVERIFY(m_rig->window->replayTimer()->isActive());
+        QVERIFY(m_rig->window->replay().timer()->isActive());
         QCOMPARE(openPanels(), "");
 
         // So does a click on a hole, which reaches the game.
@@ -84,11 +84,11 @@ private slots:
 
         // The sound switch buttons close the panels and take effect at once.
         QCOMPARE(click({"Image11", "Image13"}), "");
-        m_rig->game().Image1_Click(19);
+        m_rig->game().click(19);
         QCOMPARE(m_rig->sound.played, 0);
         click({"Image7", "Image11", "Image12"});
-        m_rig->game().Image1_Click(17);
-        m_rig->game().Image1_Click(19);
+        m_rig->game().click(17);
+        m_rig->game().click(19);
         QCOMPARE(m_rig->sound.played, 1);
     }
 
@@ -117,7 +117,7 @@ private slots:
         m_rig->play(19, 2);
         const QString empty = m_rig->emptyHoles();
         const auto jump = m_rig->legalJump().value();
-        m_rig->game().Image1_Click(jump.origin);
+        m_rig->game().click(jump.origin);
         click({"Image2"});
         QCOMPARE(m_rig->window->ballName(), "ball0");
         const QPixmap ball = Artwork::pixmap("ball0");
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(holesShowing(ball), m_rig->holes([&](int n) { return !m_rig->game().board().isEmpty(n); }));
         QCOMPARE(m_rig->hole(jump.origin)->borderStyle(), 1);
         // The next jump goes on as before, and the new game is built with the chosen ball.
-        m_rig->game().Image1_Click(jump.destination);
+        m_rig->game().click(jump.destination);
         QCOMPARE(m_rig->game().history().count(), std::size_t(3));
         m_rig->window->Image8_Click();
         QCOMPARE(holesShowing(ball), m_rig->holes());

@@ -1,4 +1,4 @@
-#include "window/artwork.h"
+#include "kit/artwork.h"
 
 #include <QGuiApplication>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "records/move_history.h"
+#include "rules/move_history.h"
 
 std::optional<std::string> MoveHistory::destination(std::size_t k) const
 {

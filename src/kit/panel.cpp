@@ -1,4 +1,4 @@
-#include "window/panel.h"
+#include "kit/panel.h"
 
 #include <QLinearGradient>
 #include <QPainter>

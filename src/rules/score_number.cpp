@@ -1,4 +1,4 @@
-#include "scoring/score_number.h"
+#include "rules/score_number.h"
 
 #include <charconv>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/prompts.h"
+#include "kit/prompts.h"
 
 #include <QStringList>
 

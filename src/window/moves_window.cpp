@@ -1,7 +1,7 @@
-#include "records/moves_window.h"
+#include "window/moves_window.h"
 
-#include "window/artwork.h"
-#include "window/prompts.h"
+#include "kit/artwork.h"
+#include "kit/prompts.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "window/option_value.h"
+#include "rules/option_value.h"
 
-#include "scoring/score_number.h"
+#include "rules/score_number.h"
 
 #include <cmath>
 

@@ -1,10 +1,9 @@
-#include "board/game.h"
+#include "rules/game.h"
 
 #include "board/jump_table.h"
-#include "records/saved_game_file.h"
-#include "scoring/score_number.h"
+#include "rules/score_number.h"
 
-bool Game::isFramed(int hole) const { return m_state.selstate == 1 && hole == m_state.selhole; }
+bool Game::isFramed(HoleNumber hole) const { return m_state.selstate == 1 && hole == m_state.selhole; }
 
 void Game::changed()
 {
@@ -24,14 +23,12 @@ void Game::dropSelection()
     m_state.selhole = 0;
 }
 
-void Game::Image1_Click(int index)
+void Game::click(HoleNumber hole)
 {
     if (m_observer)
         m_observer->hidePanels();
-    // Only the board's own holes can be clicked; numbers from an edited moves file may be anything.
-    if (!isHole(index))
+    if (!isHole(hole))
         return;
-    const auto hole = static_cast<HoleNumber>(index);
 
     if (m_state.firstball == 1) {
         m_state.firstball = 0;
@@ -44,7 +41,7 @@ void Game::Image1_Click(int index)
         return;
     }
     if (m_state.selstate == 0) {
-        if (m_board.isEmpty(hole))
+        if (!m_board.hasBall(hole))
             return;
         m_state.selstate = 1;
         m_state.selhole = hole;
@@ -61,7 +58,7 @@ void Game::Image1_Click(int index)
         return;
     m_state.emptybefore = static_cast<std::int16_t>(1 + m_board.emptyCount());
     if (const auto jumped = JumpTable::instance().jumped(m_state.selhole, hole)) {
-        if (m_board.isEmpty(*jumped))
+        if (!m_board.hasBall(*jumped))
             return;
         m_board.empty(*jumped);
         m_board.putBall(hole);
@@ -80,22 +77,7 @@ void Game::Image1_Click(int index)
     sound();
 }
 
-std::optional<int> Game::undoJumpedHole(int o, int d)
-{
-    switch (d - o) {
-    case 2: return d - 1;
-    case -2: return d + 1;
-    case 10: return o < 16 ? o + 4 : o + 6;
-    case -10: return o < 16 ? o - 6 : o - 4;
-    case 13: return o < 16 ? o + 6 : o + 7;
-    case -13: return o < 23 ? o - 7 : o - 6;
-    case 14: return o + 7;
-    case -14: return o - 7;
-    default: return std::nullopt;
-    }
-}
-
-void Game::Image18_Click()
+void Game::undo()
 {
     if (m_observer)
         m_observer->hidePanels();
@@ -126,7 +108,7 @@ void Game::Image18_Click()
     if (destination)
         m_board.empty(*destination);
     if (origin && destination)
-        if (const auto jumped = undoJumpedHole(*origin, *destination))
+        if (const auto jumped = JumpTable::instance().jumped(*origin, *destination))
             m_board.putBall(*jumped);
     m_history.removeLast();
     if (const auto v = ScoreNumber::parse(m_counter))
@@ -146,22 +128,22 @@ void Game::startNewGame()
     changed();
 }
 
-void Game::applySavedGame(const std::vector<SavedGameEntry>& entries)
+void Game::loadPosition(const std::vector<PositionEntry>& entries)
 {
-    for (const SavedGameEntry& entry : entries) {
+    for (const PositionEntry& entry : entries) {
         switch (entry.kind) {
-        case SavedGameEntry::Kind::Waiting:
+        case PositionEntry::Kind::Waiting:
             m_prompt = kStartPrompt;
             m_state.firstball = 1;
             break;
-        case SavedGameEntry::Kind::Underway:
+        case PositionEntry::Kind::Underway:
             m_prompt.clear();
             m_state.firstball = 0;
             break;
-        case SavedGameEntry::Kind::Empty:
+        case PositionEntry::Kind::Empty:
             m_board.empty(entry.hole);
             break;
-        case SavedGameEntry::Kind::Ball:
+        case PositionEntry::Kind::Ball:
             m_board.putBall(entry.hole);
             break;
         }
@@ -170,15 +152,21 @@ void Game::applySavedGame(const std::vector<SavedGameEntry>& entries)
     changed();
 }
 
-void Game::playmoves()
+void Game::loadHistory(MoveHistory history)
+{
+    m_history = std::move(history);
+    changed();
+}
+
+void Game::startReplay()
 {
     if (const auto start = parseHoleNumber(m_history.startHole()))
-        Image1_Click(*start);
+        click(*start);
     m_state.replaypos = 0;
     m_state.replaying = 1;
 }
 
-bool Game::Timer1_Timer()
+bool Game::replayStep()
 {
     const auto position = static_cast<std::size_t>(m_state.replaypos);
     if (m_state.replaypos < 0 || position >= m_history.count() || !m_history.destination(position)) {
@@ -188,9 +176,9 @@ bool Game::Timer1_Timer()
     const std::string origin = m_history.origin(position);
     const std::string destination = *m_history.destination(position);
     if (const auto hole = parseHoleNumber(origin))
-        Image1_Click(*hole);
+        click(*hole);
     if (const auto hole = parseHoleNumber(destination))
-        Image1_Click(*hole);
+        click(*hole);
     ++m_state.replaypos;
     return true;
 }

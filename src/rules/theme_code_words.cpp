@@ -1,4 +1,4 @@
-#include "window/theme_code_words.h"
+#include "rules/theme_code_words.h"
 
 #include <cctype>
 #include <string>

@@ -20,6 +20,8 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
 
     void setStretch(bool stretch);
+    // A stand-alone button shows a frame while the mouse button is held on it.
+    void frameWhilePressed();
     void setBorderStyle(int style);
     int borderStyle() const { return m_borderStyle; }
 

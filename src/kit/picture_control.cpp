@@ -1,4 +1,4 @@
-#include "window/picture_control.h"
+#include "kit/picture_control.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,6 +24,12 @@ void PictureControl::setStretch(bool stretch)
 {
     m_stretch = stretch;
     update();
+}
+
+void PictureControl::frameWhilePressed()
+{
+    connect(this, &PictureControl::mouseDown, this, [this] { setBorderStyle(1); });
+    connect(this, &PictureControl::mouseUp, this, [this] { setBorderStyle(0); });
 }
 
 void PictureControl::setBorderStyle(int style)

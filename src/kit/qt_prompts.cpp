@@ -1,4 +1,4 @@
-#include "window/qt_prompts.h"
+#include "kit/qt_prompts.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,8 +1,8 @@
-#include "scoring/high_score_window.h"
+#include "window/high_score_window.h"
 
-#include "window/artwork.h"
-#include "window/panel.h"
-#include "window/twips.h"
+#include "kit/artwork.h"
+#include "kit/panel.h"
+#include "kit/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

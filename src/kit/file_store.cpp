@@ -1,4 +1,4 @@
-#include "records/file_store.h"
+#include "kit/file_store.h"
 
 #include <QFile>
 #include <QFileInfo>

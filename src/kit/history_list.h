@@ -6,16 +6,14 @@
 #include <string>
 #include <vector>
 
-// A hidden list control of the window (List1, List2): a view over one list of the game's move
-// history. It reads the game's own list, so it is always in step with it and holds no copy, however
-// long the history grows.
+// A hidden list control (List1, List2): a view over one list of the game's move history. It reads
+// the game's own list, so it is always in step with it and holds no copy, however long it grows.
 class HistoryList : public QWidget {
 public:
-    HistoryList(QWidget* parent, const QString& objectName, const std::vector<std::string>& items)
+    HistoryList(QWidget* parent, const std::vector<std::string>& items)
         : QWidget(parent)
         , m_items(items)
     {
-        setObjectName(objectName);
     }
 
     int count() const { return static_cast<int>(m_items.size()); }

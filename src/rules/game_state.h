@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// The main window's game variables, all 0 when the window is created.
+// The game variables, all 0 when the game is created. Only the rules change them.
 struct GameState {
     std::int16_t firstball = 0;   // 1 while the next hole click removes the starting ball
     std::int16_t selstate = 0;    // 1 while a ball is selected

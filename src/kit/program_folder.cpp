@@ -1,4 +1,4 @@
-#include "window/program_folder.h"
+#include "kit/program_folder.h"
 
 #include <QCoreApplication>
 

@@ -1,0 +1,118 @@
+#include "window/ball_chooser.h"
+
+#include "kit/picture_control.h"
+#include "rules/theme_code_words.h"
+#include "window/layout.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+constexpr int kShownChoices = 7;
+constexpr int kChoices = 12;
+constexpr int kBoards = 3;
+
+QLabel* caption(QWidget* container, const char* name, const QString& text, const QString& style)
+{
+    auto* label = new QLabel(container);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    Layout::place(label, name);
+    label->setStyleSheet(style);
+    return label;
+}
+}
+
+BallChooser::BallChooser(QWidget* form)
+    : QObject(form)
+{
+    buildBalls(form);
+    buildBoards(form);
+
+    m_codeWord = new QLineEdit(form);
+    Layout::place(m_codeWord, "Text1");
+    m_codeWord->installEventFilter(this);
+    connect(m_codeWord, &QLineEdit::textChanged, this, &BallChooser::Text1_Change);
+    m_codeButton = new QPushButton(QStringLiteral("&C"), form);
+    Layout::place(m_codeButton, "Command1");
+    connect(m_codeButton, &QPushButton::clicked, this, &BallChooser::Command1_Click);
+    // The button's own access key would click it only after a short delay, and letters typed
+    // meanwhile would be lost: Alt+C acts at once, and every Alt+C starts a new code word.
+    m_codeButton->setShortcut(QKeySequence());
+    auto* altC = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), form);
+    connect(altC, &QShortcut::activated, this, &BallChooser::Command1_Click);
+}
+
+QString BallChooser::ballPictureName(int index) { return QStringLiteral("ball%1").arg(index); }
+
+void BallChooser::buildBalls(QWidget* form)
+{
+    auto* chooser = new QWidget(form);
+    Layout::place(chooser, "Picture1");
+    caption(chooser, "Label2", QStringLiteral("Select a type of 'balll' or element to play with"),
+            QStringLiteral("color: #fbe7a1; font-size: 8pt;"))
+        ->adjustSize();
+    for (int index = 0; index < kChoices; ++index) {
+        // Every choice is shown at the chooser's size; the larger globe too.
+        PictureControl* choice = Layout::picture(chooser, "Image2", index);
+        if (index >= kShownChoices)
+            continue;
+        choice->setCursor(Qt::PointingHandCursor);
+        choice->frameWhilePressed();
+        connect(choice, &PictureControl::clicked, this, [this, index] { Image2_Click(index); });
+    }
+    Layout::picture(chooser, "ein");
+}
+
+void BallChooser::buildBoards(QWidget* form)
+{
+    auto* boards = new QWidget(form);
+    Layout::place(boards, "Picture3");
+    caption(boards, "Label4", QStringLiteral("Chose Board"),
+            QStringLiteral("color: #fbe7a1; font-weight: bold; font-size: 7pt;"))
+        ->setAlignment(Qt::AlignCenter);
+    for (int index = 0; index < kBoards; ++index) {
+        PictureControl* choice = Layout::picture(boards, "Image23", index);
+        choice->setCursor(Qt::PointingHandCursor);
+        choice->frameWhilePressed();
+        connect(choice, &PictureControl::clicked, this, [this, index] { Image23_Click(index); });
+    }
+}
+
+void BallChooser::Image2_Click(int index)
+{
+    if (index >= 0 && index <= 10)
+        emit ballChosen(ballPictureName(index));
+}
+
+void BallChooser::ein_Click() { emit ballChosen(QStringLiteral("ein")); }
+
+void BallChooser::Image23_Click(int index) { emit boardChosen(index); }
+
+void BallChooser::Command1_Click()
+{
+    m_codeWord->clear();
+    m_codeWord->setFocus(Qt::ShortcutFocusReason);
+}
+
+void BallChooser::Text1_Change()
+{
+    const int picture = ThemeCodeWords::match(m_codeWord->text().toStdString());
+    if (picture == ThemeCodeWords::kNoMatch)
+        return;
+    if (picture == ThemeCodeWords::kEin)
+        ein_Click();
+    else
+        Image2_Click(picture);
+    m_codeWord->clear();
+}
+
+bool BallChooser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_codeWord && event->type() == QEvent::FocusIn)
+        m_codeWord->clear();
+    return QObject::eventFilter(watched, event);
+}

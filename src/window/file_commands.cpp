@@ -1,0 +1,115 @@
+#include "window/file_commands.h"
+
+#include "kit/file_store.h"
+#include "kit/prompts.h"
+#include "records/moves_file.h"
+#include "records/saved_game_file.h"
+#include "rules/game.h"
+
+#include <QDir>
+
+namespace {
+const QString kTitle = QStringLiteral("The Dorv");
+const QString kSupportLine =
+    QStringLiteral("If the problem persists, please contact The Dorv support line and tell them which file it was.");
+const QString kFileNotFound =
+    QStringLiteral("File not found. Please check filename or browse to saved directory and select file.");
+const QString kMovesFilterSave = QStringLiteral("The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*");
+const QString kMovesFilterLoad = QStringLiteral("The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*");
+const QString kGameFilter = QStringLiteral("The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*");
+}
+
+FileCommands::FileCommands(Game& game, Prompts& prompts, std::function<void()> newGame,
+                           std::function<void()> startOver, QObject* parent)
+    : QObject(parent)
+    , m_game(game)
+    , m_prompts(prompts)
+    , m_newGame(std::move(newGame))
+    , m_startOver(std::move(startOver))
+{
+}
+
+bool FileCommands::writeFile(Prompts& prompts, const QString& path, const std::string& bytes, const QString& what)
+{
+    QString error;
+    if (FileStore::write(path, bytes, &error))
+        return true;
+    prompts.message(QStringLiteral("%1 could not be saved to the file\n%2\n\n%3").arg(what, QDir::toNativeSeparators(path), error),
+                    kTitle, Prompts::Icon::Critical);
+    return false;
+}
+
+QString FileCommands::chooseSaveFile(const QString& title, const QString& filter, const QString& suffix)
+{
+    for (;;) {
+        const QString name = m_prompts.saveFileName(title, filter, suffix);
+        if (name.trimmed().isEmpty())
+            return {};
+        if (!FileStore::exists(name))
+            return name;
+        const QString question = QStringLiteral("The file %1 already exists.\r\r").arg(name) + QStringLiteral("Replace file?");
+        if (m_prompts.askYesNo(question, QStringLiteral("Save file"), false))
+            return name;
+    }
+}
+
+std::optional<std::string> FileCommands::chooseFileToLoad(const QString& title, const QString& filter, const QString& suffix)
+{
+    for (;;) {
+        const QString name = m_prompts.openFileName(title, filter, suffix);
+        if (name.trimmed().isEmpty())
+            return std::nullopt;
+        if (auto bytes = FileStore::read(name))
+            return bytes;
+        m_prompts.message(kFileNotFound, kTitle, Prompts::Icon::None);
+    }
+}
+
+void FileCommands::reportCorrupted(const QString& what)
+{
+    m_prompts.message(QStringLiteral("The %1 file is corrupted. You can not load this file.\r\r").arg(what) + kSupportLine,
+                      QStringLiteral("Error reading file"), Prompts::Icon::Critical);
+}
+
+void FileCommands::savegame()
+{
+    const QString name = chooseSaveFile(QStringLiteral("Save Game"), kGameFilter, QStringLiteral("dvg"));
+    if (!name.isEmpty())
+        writeFile(m_prompts, name, SavedGameFile::serialise(m_game.board(), m_game.state().firstball), QStringLiteral("The game"));
+}
+
+void FileCommands::loadgame()
+{
+    const auto bytes = chooseFileToLoad(QStringLiteral("Load Game"), kGameFilter, QStringLiteral("dvg"));
+    if (!bytes)
+        return;
+    const SavedGameFile::Reading reading = SavedGameFile::read(*bytes);
+    m_game.loadPosition(reading.entries);
+    if (reading.corrupted) {
+        reportCorrupted(QStringLiteral("game"));
+        m_startOver();
+    }
+}
+
+void FileCommands::savemoves()
+{
+    const QString name = chooseSaveFile(QStringLiteral("Save Moves"), kMovesFilterSave, QStringLiteral("dvm"));
+    if (!name.isEmpty())
+        writeFile(m_prompts, name, MovesFile::serialise(m_game.history()), QStringLiteral("The moves"));
+}
+
+void FileCommands::loadmoves()
+{
+    const auto bytes = chooseFileToLoad(QStringLiteral("Load Moves"), kMovesFilterLoad, QStringLiteral("dvm"));
+    if (!bytes)
+        return;
+    if (!m_prompts.askYesNo(
+            QStringLiteral("Loading a MOVES file shall clear the current game. Are you sure you want to continue?"), kTitle, true))
+        return;
+    m_newGame();
+    MoveHistory history;
+    const bool complete = MovesFile::read(*bytes, history);
+    m_game.loadHistory(std::move(history));
+    if (!complete)
+        reportCorrupted(QStringLiteral("game moves"));
+}

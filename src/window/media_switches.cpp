@@ -1,0 +1,110 @@
+#include "window/media_switches.h"
+
+#include "kit/program_folder.h"
+#include "media/music_player.h"
+#include "rules/game.h"
+#include "rules/option_value.h"
+
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+// A piece that ends as soon as it starts would otherwise be restarted over and over.
+constexpr qint64 kMinimumLoopMs = 1000;
+const QString kSettings = QStringLiteral("The Dorv");
+}
+
+MediaSwitches::MediaSwitches(Game& game, QObject* parent)
+    : QObject(parent)
+    , m_game(game)
+    , m_mm(new MusicPlayer(this))
+    , m_restart(new QTimer(this))
+{
+    m_mm->setObjectName(QStringLiteral("mm"));
+    connect(m_mm, &MusicPlayer::done, this, &MediaSwitches::mm_Done);
+    m_restart->setSingleShot(true);
+    connect(m_restart, &QTimer::timeout, this, [this] {
+        if (m_game.state().musicon == 1)
+            startMusic();
+    });
+}
+
+void MediaSwitches::readSwitches()
+{
+    m_game.setMusic(static_cast<std::int16_t>(OptionValue::read(readOption(QStringLiteral("Music")))));
+    m_game.setSound(static_cast<std::int16_t>(OptionValue::read(readOption(QStringLiteral("Sound")))));
+}
+
+void MediaSwitches::startWhenShown()
+{
+    // Opening the synthesiser takes a moment: the music starts once the window is up.
+    if (m_game.state().musicon == 1)
+        QTimer::singleShot(0, this, [this] {
+            if (m_game.state().musicon == 1)
+                playmusic(QString::fromLatin1(kMusicFile));
+        });
+}
+
+void MediaSwitches::setSound(bool on)
+{
+    m_game.setSound(on);
+    writeOption(QStringLiteral("Sound"), on);
+}
+
+void MediaSwitches::setMusic(bool on)
+{
+    m_game.setMusic(on);
+    if (on) {
+        playmusic(QString::fromLatin1(kMusicFile));
+    } else {
+        m_restart->stop();
+        m_mm->stop();
+        m_mm->close();
+    }
+    writeOption(QStringLiteral("Music"), on);
+}
+
+void MediaSwitches::playmusic(const QString& fileName)
+{
+    m_mm->stop();
+    m_mm->close();
+    m_mm->setFileName(ProgramFolder::file(fileName));
+    startMusic();
+}
+
+void MediaSwitches::mm_Done()
+{
+    m_mm->stop();
+    m_mm->close();
+    if (m_game.state().musicon != 1)
+        return;
+    const qint64 wait = kMinimumLoopMs - m_started.elapsed();
+    if (m_started.isValid() && wait > 0)
+        m_restart->start(static_cast<int>(wait));
+    else
+        startMusic();
+}
+
+void MediaSwitches::startMusic()
+{
+    m_restart->stop();
+    m_mm->open();
+    m_mm->play();
+    m_started.start();
+}
+
+std::optional<std::string> MediaSwitches::readOption(const QString& key)
+{
+    QSettings settings(kSettings, kSettings);
+    settings.beginGroup(QStringLiteral("Options"));
+    if (!settings.contains(key))
+        return std::nullopt;
+    return settings.value(key).toString().toStdString();
+}
+
+void MediaSwitches::writeOption(const QString& key, bool on)
+{
+    QSettings settings(kSettings, kSettings);
+    settings.beginGroup(QStringLiteral("Options"));
+    settings.setValue(key, QString::fromStdString(OptionValue::write(on)));
+}

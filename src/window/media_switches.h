@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class Game;
+class MusicPlayer;
+class QTimer;
+
+// The Sound and Music switches, stored per user, and the music (`mm`): started with the game
+// when it is on, looped at its end, stopped when it is switched off.
+class MediaSwitches : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kMusicFile = "Music.dat";
+
+    MediaSwitches(Game& game, QObject* parent);
+
+    MusicPlayer* musicPlayer() const { return m_mm; }
+
+    // Takes the stored switches into the game (a missing or broken value is on).
+    void readSwitches();
+    // Starts the music once the event loop runs, when it is on.
+    void startWhenShown();
+
+    void setSound(bool on);
+    void setMusic(bool on);
+    // Plays the file `fileName` of the program's folder from its start.
+    void playmusic(const QString& fileName);
+    // The piece reached its end: played again while the music is on.
+    void mm_Done();
+
+private:
+    void startMusic();
+    static std::optional<std::string> readOption(const QString& key);
+    static void writeOption(const QString& key, bool on);
+
+    Game& m_game;
+    MusicPlayer* m_mm;
+    QTimer* m_restart;
+    QElapsedTimer m_started;
+};

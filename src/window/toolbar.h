@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+class Panel;
+class PictureControl;
+class QMenu;
+class QWidget;
+
+// The picture-button toolbar: GAME, Moves, UNDO and High Scores, the GAME panel with its Sound and
+// Music panels, the Moves panel and the `view` pop-up menu. Runs the panels' opening, hovering
+// and pressed frames, and tells the window which command was chosen.
+class Toolbar : public QObject {
+    Q_OBJECT
+public:
+    explicit Toolbar(QWidget* form);
+
+    // Hides the four pop-up panels, in the order men1, men, men2, men3.
+    void hidePanels();
+    QMenu* viewMenu() const { return m_view; }
+
+signals:
+    void newGame();
+    void loadGame();
+    void saveGame();
+    void soundSwitched(bool on);
+    void musicSwitched(bool on);
+    void quit();
+    void viewOnBoard();
+    void viewAsText();
+    void saveMoves();
+    void loadMoves();
+    void undo();
+    void highScores();
+
+private:
+    void buildGamePanel(QWidget* form);
+    void buildMovesPanel(QWidget* form);
+
+    Panel* m_gamePanel = nullptr;
+    Panel* m_soundPanel = nullptr;
+    Panel* m_musicPanel = nullptr;
+    Panel* m_movesPanel = nullptr;
+    QMenu* m_view = nullptr;
+};
