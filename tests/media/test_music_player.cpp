@@ -84,6 +84,7 @@ private slots:
         QTest::newRow("junk") << QByteArray("RIFF this is not a piece of music\n").repeated(50);
         QTest::newRow("MThd then junk") << QByteArray("MThd").append(QByteArray("junk ").repeated(40));
         QTest::newRow("track without note") << kHeader + QByteArray::fromHex("4d54726b 00000004 00ff2f00");
+        QTest::newRow("track past the end") << kHeader + QByteArray::fromHex("4d54726b 00000040 00c000 00903c64 30803c40 00ff2f00");
         QTest::newRow("missing") << QByteArray();
     }
 
