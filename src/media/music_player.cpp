@@ -1,11 +1,11 @@
 #include "media/music_player.h"
 
 #include "media/audio_output.h"
+#include "media/midi_check.h"
 #include "kit/file_store.h"
 
 #include <SDL_mixer.h>
 
-#include <QFile>
 
 #include <mutex>
 
@@ -15,85 +15,6 @@ namespace {
 // kept here. The hook runs on the audio thread; the mutex keeps the player alive while it posts.
 std::mutex s_liveMutex;
 MusicPlayer* s_live = nullptr;
-
-quint32 bigEndian(const QByteArray& bytes, qsizetype at, int width)
-{
-    quint32 value = 0;
-    for (int i = 0; i < width; ++i)
-        value = (value << 8) | quint8(bytes[at + i]);
-    return value;
-}
-
-// A MIDI variable-length number; false when it runs past the end.
-bool readVariable(const QByteArray& bytes, qsizetype& at, qsizetype end, quint32& value)
-{
-    value = 0;
-    for (int i = 0; i < 4 && at < end; ++i) {
-        const quint8 byte = quint8(bytes[at++]);
-        value = (value << 7) | (byte & 0x7f);
-        if (!(byte & 0x80))
-            return true;
-    }
-    return false;
-}
-
-bool trackSoundsANote(const QByteArray& bytes, qsizetype at, qsizetype end)
-{
-    quint8 status = 0;
-    quint32 length = 0;
-    while (at < end) {
-        if (!readVariable(bytes, at, end, length) || at >= end)
-            return false;
-        if (quint8(bytes[at]) & 0x80)
-            status = quint8(bytes[at++]);
-        else if (status == 0 || status >= 0xf0)
-            return false;
-        if (status == 0xff) {
-            if (at >= end)
-                return false;
-            ++at;
-            status = 0;
-        } else if (status == 0xf0 || status == 0xf7) {
-            status = 0;
-        } else {
-            const int dataBytes = (status & 0xe0) == 0xc0 ? 1 : 2;
-            if (at + dataBytes > end)
-                return false;
-            if ((status & 0xf0) == 0x90 && quint8(bytes[at + 1]) != 0)
-                return true;
-            at += dataBytes;
-            continue;
-        }
-        if (!readVariable(bytes, at, end, length))
-            return false;
-        at += length;
-    }
-    return false;
-}
-
-// SDL_mixer takes any file and "plays" what it cannot read, or what holds no note, by ending at
-// once; the game's restart on the end would then spin. Only a Standard MIDI File with at least
-// one sounding note passes.
-bool holdsMidiNotes(const QString& path)
-{
-    const auto read = FileStore::read(path);
-    if (!read)
-        return false;
-    const QByteArray bytes = QByteArray::fromStdString(*read);
-    if (bytes.size() < 14 || !bytes.startsWith("MThd"))
-        return false;
-    const quint32 headerLength = bigEndian(bytes, 4, 4);
-    if (headerLength < 6 || bigEndian(bytes, 10, 2) == 0 || bigEndian(bytes, 12, 2) == 0)
-        return false;
-    qsizetype at = 8 + qsizetype(headerLength);
-    while (at + 8 <= bytes.size()) {
-        const qsizetype end = qMin(bytes.size(), at + 8 + qsizetype(bigEndian(bytes, at + 4, 4)));
-        if (bytes.mid(at, 4) == "MTrk" && trackSoundsANote(bytes, at + 8, end))
-            return true;
-        at = end;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -128,14 +49,19 @@ void MusicPlayer::close()
         Mix_FreeMusic(m_music);
         m_music = nullptr;
     }
+    m_bytes.clear();
 }
 
 bool MusicPlayer::open()
 {
     close();
-    if (!holdsMidiNotes(m_fileName) || !AudioOutput::ensureOpen())
+    // The file is read once, at most the cap of every file of the game, and played from memory: a
+    // huge or special file never reaches the synthesiser.
+    auto bytes = FileStore::read(m_fileName);
+    if (!bytes || !MidiCheck::holdsNotes(*bytes) || !AudioOutput::ensureOpen())
         return false;
-    m_music = Mix_LoadMUS(QFile::encodeName(m_fileName).constData());
+    m_bytes = std::move(*bytes);
+    m_music = Mix_LoadMUS_RW(SDL_RWFromConstMem(m_bytes.data(), static_cast<int>(m_bytes.size())), 1);
     return m_music != nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <atomic>
+#include <string>
 
 typedef struct _Mix_Music Mix_Music;
 
@@ -37,6 +38,8 @@ private:
     Q_INVOKABLE void deliverDone(unsigned generation);
 
     QString m_fileName;
+    // The file's bytes, kept while the music made from them is open.
+    std::string m_bytes;
     Mix_Music* m_music = nullptr;
     std::atomic<unsigned> m_generation{0};
     // The generation under which the current piece was started.
