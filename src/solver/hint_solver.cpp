@@ -1,0 +1,315 @@
+#include "solver/hint_solver.h"
+
+#include "solver/pagoda_set.h"
+#include "solver/position_class.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+using Bits = BitBoard::Bits;
+
+// A jump's code: direction (index into BitBoard::kSteps) times 64 plus the origin's bit.
+constexpr int kCodes = 4 * 64;
+
+int originOf(int code) { return code % 64; }
+int directionOf(int code) { return code / 64; }
+Bits maskOf(int code) { return BitBoard::jumpMask(originOf(code), directionOf(code)); }
+
+int squaredDistanceFromCentre(int index)
+{
+    const int r = index / 8 - 3;
+    const int c = index % 8 - 3;
+    return r * r + c * c;
+}
+
+// A jump's static merit: it brings balls in towards the centre and takes off outlying ones.
+const std::array<int, kCodes>& merits()
+{
+    static const std::array<int, kCodes> table = [] {
+        std::array<int, kCodes> out{};
+        for (int d = 0; d < 4; ++d)
+            for (int i = 0; i < 64; ++i) {
+                const int step = BitBoard::kSteps[d];
+                if (i + 2 * step < 0 || i + 2 * step >= 64)
+                    continue;
+                out[d * 64 + i] = squaredDistanceFromCentre(i) + squaredDistanceFromCentre(i + step)
+                    - squaredDistanceFromCentre(i + 2 * step);
+            }
+        return out;
+    }();
+    return table;
+}
+
+// A well-spread 64-bit mix (the splitmix finaliser).
+std::uint64_t mix(std::uint64_t x)
+{
+    x += 0x9e3779b97f4a7c15ULL;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+}
+
+HintSolver::HintSolver(std::size_t tableBytes) : m_table(tableBytes), m_reverseTable(tableBytes / 4) {}
+
+void HintSolver::forget()
+{
+    m_table.clear();
+    m_reverseTable.clear();
+    m_reverseGoal = 0;
+}
+
+void HintSolver::begin(const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+{
+    m_cancel = cancel;
+    m_deadline = std::chrono::steady_clock::now() + budget;
+    m_visited = 0;
+    m_stopped = false;
+}
+
+Hint HintSolver::bestMove(const Balls& balls, const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+{
+    begin(cancel, budget);
+    const Outcome outcome = solve(BitBoard::fromBalls(balls));
+    Hint hint;
+    if (outcome.move >= 0)
+        hint.jump = jumpOf(outcome.move);
+    hint.ballsLeft = outcome.ballsLeft;
+    hint.proven = outcome.proven;
+    return hint;
+}
+
+Hint HintSolver::bestMove(const Board& board, const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+{
+    Balls balls{};
+    for (int hole = 1; hole <= kHoleCount; ++hole)
+        balls[hole - 1] = !board.isEmpty(hole);
+    return bestMove(balls, cancel, budget);
+}
+
+Hint HintSolver::bestRemoval(const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+{
+    begin(cancel, budget);
+    Hint best;
+    best.ballsLeft = kHoleCount + 1;
+    // The removals whose class allows a last ball first: one of them reaching it ends the search.
+    std::array<HoleNumber, kHoleCount> order{};
+    for (int hole = 1; hole <= kHoleCount; ++hole)
+        order[hole - 1] = static_cast<HoleNumber>(hole);
+    const auto start = [](HoleNumber hole) { return BitBoard::holes() & ~BitBoard::bitOf(hole); };
+    std::stable_partition(order.begin(), order.end(),
+                          [&](HoleNumber hole) { return PositionClass(start(hole)).allowsOneBall(); });
+    bool allProven = true;
+    for (const HoleNumber hole : order) {
+        const Outcome outcome = solve(start(hole));
+        allProven = allProven && outcome.proven;
+        if (outcome.ballsLeft < best.ballsLeft) {
+            best.removal = hole;
+            best.ballsLeft = outcome.ballsLeft;
+        }
+        // One ball is the least any game can leave.
+        if (m_stopped || (outcome.proven && outcome.ballsLeft == 1))
+            break;
+    }
+    best.proven = best.ballsLeft == 1 || (allProven && !m_stopped);
+    return best;
+}
+
+// The best finish from `balls`. Each target t, from the least the class allows up, is settled by
+// rounds of growing size until one finishes: a round either finds a line or proves the target out
+// of reach. For a last ball (t = 1) each round also tries every hole where the class lets it
+// stand, searching the game backwards from there (see searchBackwards()); whichever way finishes
+// first settles it.
+HintSolver::Outcome HintSolver::solve(Bits balls)
+{
+    const int count = std::popcount(balls);
+    if (!BitBoard::anyJump(balls))
+        return {count, -1, true};
+    const PositionClass positionClass(balls);
+    m_lastBallHoles = positionClass.lastBallHoles();
+    const Bits key = BitBoard::canonical(balls);
+    int target = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
+    greedyLine(balls, count);
+    Bits backwardsOpen = target == 1 ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
+    std::uint64_t roundSize = kFirstRound;
+    for (int round = 0; m_bestSeen > target; ++round, roundSize += roundSize / 2) {
+        m_shuffle = round == 0 ? 0 : mix(static_cast<std::uint64_t>(round));
+        m_foundMove = -1;
+        m_roundEnd = m_visited + roundSize;
+        const int reached = search(balls, count, target, 0);
+        if (m_stopped)
+            break;
+        if (reached != kStopped) {
+            if (reached <= target)
+                return {reached, m_foundMove, true};
+            target = reached;
+            backwardsOpen = 0;
+            continue;
+        }
+        for (Bits open = backwardsOpen; open && !m_stopped; open &= open - 1) {
+            const Bits last = open & -open;
+            m_roundEnd = m_visited + roundSize;
+            const int found = searchBackwards(balls, last);
+            if (found == kStopped)
+                continue;
+            if (found >= 0)
+                return {1, found, true};
+            backwardsOpen &= ~last;
+            if (backwardsOpen == 0) {
+                // No hole can take the last ball.
+                m_table.store(key, 2);
+                target = 2;
+            }
+        }
+        if (m_stopped)
+            break;
+    }
+    if (m_bestSeen <= target)
+        return {m_bestSeen, m_bestSeenMove, true};
+    return {m_bestSeen, m_bestSeenMove, false};
+}
+
+// Plays the most favoured jump until none is left: a first line to fall back on.
+void HintSolver::greedyLine(Bits balls, int count)
+{
+    int codes[kCodes];
+    m_shuffle = 0;
+    m_bestSeenMove = -1;
+    while (orderedJumps(balls, codes) > 0) {
+        if (m_bestSeenMove < 0)
+            m_bestSeenMove = codes[0];
+        balls ^= maskOf(codes[0]);
+        --count;
+    }
+    m_bestSeen = count;
+}
+
+// Counts a visit; true when the round, the time or the caller says stop.
+bool HintSolver::visit()
+{
+    if ((++m_visited & 1023) == 0
+        && ((m_cancel && m_cancel->load(std::memory_order_relaxed)) || std::chrono::steady_clock::now() >= m_deadline))
+        m_stopped = true;
+    return m_stopped || m_visited >= m_roundEnd;
+}
+
+// Whether this position can finish with at most `target` balls. Returns the balls left by a line
+// that does (at most `target`), or else a number of balls the position is proven unable to go
+// below (more than `target`); kStopped when the round ends first.
+int HintSolver::search(Bits balls, int count, int target, int depth)
+{
+    if (count <= target)
+        return count;
+    if (visit())
+        return kStopped;
+    const Bits key = BitBoard::canonical(balls);
+    const int known = m_table.lowerBound(key);
+    if (known > target)
+        return known;
+    if (target == 1 && PagodaSet::instance().rulesOutLastBall(balls, m_lastBallHoles)) {
+        m_table.store(key, 2);
+        return 2;
+    }
+    int codes[kCodes];
+    const int jumps = orderedJumps(balls, codes);
+    if (jumps == 0) {
+        if (count < m_bestSeen) {
+            m_bestSeen = count;
+            m_bestSeenMove = m_line[0];
+        }
+        m_table.store(key, count);
+        return count;
+    }
+    int least = kHoleCount + 1;
+    for (int j = 0; j < jumps; ++j) {
+        m_line[depth] = codes[j];
+        const int reached = search(balls ^ maskOf(codes[j]), count - 1, target, depth + 1);
+        if (reached == kStopped)
+            return kStopped;
+        if (reached <= target) {
+            if (depth == 0)
+                m_foundMove = codes[j];
+            return reached;
+        }
+        least = std::min(least, reached);
+    }
+    m_table.store(key, least);
+    return least;
+}
+
+// A game from `balls` to a single ball at `last`, played backwards: a jump taken back is the same
+// jump on the board with balls and holes swapped, so the game read backwards on the swapped board
+// runs from the single hole `last` to the holes of `balls` empty, and its last jump is the
+// game's first. From a full-looking position that is
+// a short way to a precise goal, which pagoda functions steer well. Returns the first jump of the
+// game forwards, -1 when there is none, kStopped when the round ends first.
+int HintSolver::searchBackwards(Bits balls, Bits last)
+{
+    const Bits goal = BitBoard::holes() & ~balls;
+    if (goal != m_reverseGoal) {
+        m_reverseTable.clear();
+        m_reverseGoal = goal;
+        m_reverseGoalValues = PagodaSet::instance().values(goal);
+    }
+    m_reverseGoalCount = std::popcount(goal);
+    return reach(BitBoard::holes() & ~last, 0);
+}
+
+// One step of searchBackwards(): whether `swapped` reaches the goal.
+int HintSolver::reach(Bits swapped, int depth)
+{
+    if (swapped == m_reverseGoal)
+        return depth > 0 ? m_line[depth - 1] : -1;
+    if (std::popcount(swapped) <= m_reverseGoalCount)
+        return -1;
+    if (visit())
+        return kStopped;
+    if (m_reverseTable.lowerBound(swapped) != 0)
+        return -1;
+    if (PagodaSet::instance().fallsShort(swapped, m_reverseGoalValues)) {
+        m_reverseTable.store(swapped, 1);
+        return -1;
+    }
+    int codes[kCodes];
+    const int jumps = orderedJumps(swapped, codes);
+    for (int j = 0; j < jumps; ++j) {
+        m_line[depth] = codes[j];
+        const int found = reach(swapped ^ maskOf(codes[j]), depth + 1);
+        if (found != -1)
+            return found;
+    }
+    m_reverseTable.store(swapped, 1);
+    return -1;
+}
+
+// The jumps open in `balls` as codes, most favoured first; returns how many. Most jumps open
+// afterwards first: a position that keeps its balls together and mobile is the likeliest to be
+// cleared. Then the static merit, then the round's shuffle.
+int HintSolver::orderedJumps(Bits balls, int* codes) const
+{
+    int n = 0;
+    for (int d = 0; d < 4; ++d)
+        for (Bits origins = BitBoard::origins(balls, d); origins; origins &= origins - 1)
+            codes[n++] = d * 64 + std::countr_zero(origins);
+    const auto& merit = merits();
+    std::uint32_t score[kCodes];
+    for (int k = 0; k < n; ++k) {
+        const int code = codes[k];
+        const Bits after = balls ^ maskOf(code);
+        std::uint32_t open = 0;
+        for (int d = 0; d < 4; ++d)
+            open += static_cast<std::uint32_t>(std::popcount(BitBoard::origins(after, d)));
+        const auto shuffle = static_cast<std::uint32_t>(mix(m_shuffle ^ static_cast<std::uint64_t>(code)) & 0xff);
+        score[code] = (open << 16) | static_cast<std::uint32_t>((merit[code] + 64) << 8) | shuffle;
+    }
+    std::sort(codes, codes + n, [&](int a, int b) { return score[a] > score[b]; });
+    return n;
+}
+
+JumpTable::Jump HintSolver::jumpOf(int code)
+{
+    const int index = originOf(code);
+    const int step = BitBoard::kSteps[directionOf(code)];
+    return {BitBoard::holeOfIndex(index), BitBoard::holeOfIndex(index + step), BitBoard::holeOfIndex(index + 2 * step)};
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "board/board.h"
+#include "board/jump_table.h"
+#include "solver/bit_board.h"
+#include "solver/transposition_table.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// What the hint shows: the jump to play (or, before the game starts, the ball to remove) and how
+// few balls the line it begins leaves at the end of the game.
+struct Hint {
+    // The first jump of the best line; none when no jump is left or the game has not started.
+    std::optional<JumpTable::Jump> jump;
+    // Before the start: the ball whose removal allows the best finish.
+    std::optional<HoleNumber> removal;
+    // The balls left when no jump remains at the end of that line.
+    int ballsLeft = 0;
+    // No line leaves fewer: the search finished. False when time ran out or the caller cancelled
+    // first; the line is then the best one found so far.
+    bool proven = false;
+};
+
+// Finds the best finish from a position: the fewest balls that can be left when no jump remains,
+// and a jump that starts a line reaching it. Searches depth first for "a finish with at most t
+// balls" for t = the least the position's class allows, then higher, skipping any t the previous
+// round proved out of reach. Positions already shown unable to go below a count are kept, under
+// the board's eight symmetries, in a fixed-size table that stays between calls (every bound in it
+// holds for good), so hints along one game get cheaper.
+//
+// Plain C++ for a worker thread: one solver serves one call at a time; give each thread its own.
+// The caller may cancel from another thread through `cancel`, checked every few hundred
+// positions; the answer is then the best line found so far, not proven.
+class HintSolver {
+public:
+    using Balls = std::array<bool, kHoleCount>;
+    static constexpr std::chrono::milliseconds kDefaultBudget{10'000};
+    static constexpr std::size_t kDefaultTableBytes = std::size_t{32} << 20;
+
+    explicit HintSolver(std::size_t tableBytes = kDefaultTableBytes);
+
+    // The best jump in a game under way: `balls[h - 1]` tells whether hole h holds a ball.
+    Hint bestMove(const Balls& balls, const std::atomic<bool>* cancel = nullptr,
+                  std::chrono::milliseconds budget = kDefaultBudget);
+    Hint bestMove(const Board& board, const std::atomic<bool>* cancel = nullptr,
+                  std::chrono::milliseconds budget = kDefaultBudget);
+    // Before the start, on the full board: the ball to remove for the best finish.
+    Hint bestRemoval(const std::atomic<bool>* cancel = nullptr, std::chrono::milliseconds budget = kDefaultBudget);
+
+    // Forgets every position the table holds.
+    void forget();
+    // Positions visited by the last call.
+    std::uint64_t visited() const { return m_visited; }
+
+private:
+    using Bits = BitBoard::Bits;
+    static constexpr int kStopped = -2;
+    static constexpr std::uint64_t kFirstRound = 20'000;
+
+    struct Outcome {
+        int ballsLeft;
+        int move; // the first jump's code, -1 for none
+        bool proven;
+    };
+
+    void begin(const std::atomic<bool>* cancel, std::chrono::milliseconds budget);
+    Outcome solve(Bits balls);
+    int search(Bits balls, int count, int target, int depth);
+    int searchBackwards(Bits balls, Bits last);
+    int reach(Bits swapped, int depth);
+    int orderedJumps(Bits balls, int* codes) const;
+    void greedyLine(Bits balls, int count);
+    bool visit();
+    static JumpTable::Jump jumpOf(int code);
+
+    TranspositionTable m_table;
+    // Positions of the backwards search that cannot reach m_reverseGoal.
+    TranspositionTable m_reverseTable;
+    Bits m_reverseGoal = 0;
+    int m_reverseGoalCount = 0;
+    std::vector<int> m_reverseGoalValues;
+
+    const std::atomic<bool>* m_cancel = nullptr;
+    std::chrono::steady_clock::time_point m_deadline;
+    bool m_stopped = false;
+    std::uint64_t m_visited = 0;
+    std::uint64_t m_roundEnd = 0;   // the visit count that ends the round
+    std::uint64_t m_shuffle = 0;    // the round's order among jumps of equal merit
+    std::array<int, kHoleCount + 1> m_line{};
+    int m_bestSeen = 0;             // fewest balls of the lines played to the end so far
+    int m_bestSeenMove = -1;
+    int m_foundMove = -1;           // the first jump of the line a round found
+    Bits m_lastBallHoles = 0;       // where the class lets a last ball stand
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "solver/bit_board.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// What the hint solver has proven of positions it searched: for each, the fewest balls it cannot
+// go below. A fixed-size table that forgets: a position goes into a set of four places chosen by
+// its key, and when the four are taken it pushes out the one with the fewest balls, the cheapest
+// to search again. Keys are whole positions (canonical under the board's symmetries), so a bound
+// found is never read for another position.
+class TranspositionTable {
+public:
+    explicit TranspositionTable(std::size_t bytes);
+
+    // The bound stored for `key`, or 0 when none is.
+    int lowerBound(BitBoard::Bits key) const;
+    // Keeps `bound` for `key`, or the bound it has when higher.
+    void store(BitBoard::Bits key, int bound);
+    void clear();
+    std::size_t bytes() const { return m_entries.size() * sizeof(std::uint64_t); }
+
+private:
+    static constexpr int kWays = 4;
+    static constexpr int kBoundShift = 56;
+    static constexpr std::uint64_t kKeyMask = (std::uint64_t{1} << kBoundShift) - 1;
+
+    std::size_t slot(BitBoard::Bits key) const;
+
+    std::vector<std::uint64_t> m_entries;
+    int m_shift = 64;
+};

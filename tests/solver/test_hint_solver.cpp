@@ -1,0 +1,176 @@
+// The hint solver: the best finish and a jump towards it, from starts, games under way and ends.
+#include "board/jump_table.h"
+#include "solver/bit_board.h"
+#include "solver/hint_solver.h"
+#include "solver/pagoda_set.h"
+#include "solver/position_class.h"
+
+#include <QTest>
+
+#include <atomic>
+#include <bit>
+#include <thread>
+
+namespace {
+using Balls = HintSolver::Balls;
+
+Balls withBalls(std::initializer_list<int> holes)
+{
+    Balls balls{};
+    for (int hole : holes)
+        balls[hole - 1] = true;
+    return balls;
+}
+
+Balls fullBut(int hole)
+{
+    Balls balls;
+    balls.fill(true);
+    balls[hole - 1] = false;
+    return balls;
+}
+
+// The holes whose vacancy at the start allows a game to end with one ball.
+constexpr int kOneBallStarts[] = {1, 3, 6, 9, 12, 15, 17, 18, 20, 21, 23, 26, 29, 32, 35, 37};
+
+bool isOneBallStart(int hole) { return std::find(std::begin(kOneBallStarts), std::end(kOneBallStarts), hole) != std::end(kOneBallStarts); }
+
+QByteArray describe(const Hint& hint)
+{
+    QByteArray out = hint.jump ? QByteArray::number(hint.jump->origin) + " over " + QByteArray::number(hint.jump->jumped)
+                                     + " to " + QByteArray::number(hint.jump->destination)
+                               : QByteArray("no jump");
+    if (hint.removal)
+        out += ", remove " + QByteArray::number(*hint.removal);
+    out += ", " + QByteArray::number(hint.ballsLeft) + " left";
+    if (!hint.proven)
+        out += ", not proven";
+    return out;
+}
+}
+
+class TestHintSolver : public QObject {
+    Q_OBJECT
+private slots:
+    void boardBits();
+    void starts();
+    void followingTheHints();
+    void namedPositions_data();
+    void namedPositions();
+    void cancelled();
+
+private:
+    HintSolver m_solver;
+};
+
+// Holes to bits and back; the eight symmetries keep the board, its jumps and the canonical key;
+// the class survives every jump; each pagoda function holds for every jump of the table and
+// leads to a hole it values.
+void TestHintSolver::boardBits()
+{
+    const Balls some = withBalls({1, 2, 5, 11, 16, 19, 23, 29, 30, 36});
+    const BitBoard::Bits bits = BitBoard::fromBalls(some);
+    QVERIFY(BitBoard::toBalls(bits) == some);
+    QCOMPARE(std::popcount(BitBoard::holes()), kHoleCount);
+    for (int s = 0; s < 8; ++s) {
+        QCOMPARE(BitBoard::symmetry(BitBoard::holes(), s), BitBoard::holes());
+        const BitBoard::Bits image = BitBoard::symmetry(bits, s);
+        QCOMPARE(BitBoard::canonical(image), BitBoard::canonical(bits));
+        QCOMPARE(PositionClass(image).allowsOneBall(), PositionClass(bits).allowsOneBall());
+        int opened = 0, openedInImage = 0;
+        for (int d = 0; d < 4; ++d) {
+            opened += std::popcount(BitBoard::origins(bits, d));
+            openedInImage += std::popcount(BitBoard::origins(image, d));
+        }
+        QCOMPARE(openedInImage, opened);
+    }
+    for (const auto& j : JumpTable::instance().jumps()) {
+        const BitBoard::Bits three = BitBoard::bitOf(j.origin) | BitBoard::bitOf(j.jumped) | BitBoard::bitOf(j.destination);
+        const BitBoard::Bits before = (bits | three) & ~BitBoard::bitOf(j.destination);
+        QVERIFY(PositionClass(before) == PositionClass(before ^ three));
+        for (int f = 0; f < PagodaSet::count(); ++f)
+            QVERIFY(PagodaSet::valueOf(f, j.origin) + PagodaSet::valueOf(f, j.jumped) >= PagodaSet::valueOf(f, j.destination));
+    }
+    for (int f = 0; f < PagodaSet::count(); ++f)
+        QVERIFY(PagodaSet::valueOf(f, PagodaSet::targetOf(f)) > 0);
+}
+
+// Every single-vacancy start: the 16 whose class allows it end with one ball, the 21 others with
+// two, the centre among them; the first jump lands in the empty hole. Before the start the hint
+// names a removal that ends with one ball.
+void TestHintSolver::starts()
+{
+    for (int hole = 1; hole <= kHoleCount; ++hole) {
+        const Hint hint = m_solver.bestMove(fullBut(hole));
+        const QByteArray shown = "start " + QByteArray::number(hole) + ": " + describe(hint);
+        QVERIFY2(hint.proven && hint.ballsLeft == (isOneBallStart(hole) ? 1 : 2), shown);
+        QVERIFY2(hint.jump && hint.jump->destination == hole && !hint.removal, shown);
+        QCOMPARE(PositionClass(BitBoard::fromBalls(fullBut(hole))).allowsOneBall(), isOneBallStart(hole));
+    }
+    const Hint removal = m_solver.bestRemoval();
+    QVERIFY2(removal.removal && isOneBallStart(*removal.removal), describe(removal));
+    QVERIFY2(removal.proven && removal.ballsLeft == 1 && !removal.jump, describe(removal));
+}
+
+// From a corner start, each hint a legal jump of the table that keeps one ball in reach, to the
+// end, where the hint is no jump and one ball.
+void TestHintSolver::followingTheHints()
+{
+    Balls balls = fullBut(1);
+    for (int played = 0; played < 35; ++played) {
+        const Hint hint = m_solver.bestMove(balls);
+        QVERIFY2(hint.proven && hint.ballsLeft == 1 && hint.jump, describe(hint));
+        const JumpTable::Jump j = *hint.jump;
+        QCOMPARE(JumpTable::instance().jumped(j.origin, j.destination).value_or(0), j.jumped);
+        QVERIFY2(balls[j.origin - 1] && balls[j.jumped - 1] && !balls[j.destination - 1], describe(hint));
+        balls[j.origin - 1] = balls[j.jumped - 1] = false;
+        balls[j.destination - 1] = true;
+    }
+    const Hint end = m_solver.bestMove(balls);
+    QVERIFY2(!end.jump && end.ballsLeft == 1 && end.proven, describe(end));
+}
+
+// Positions and their hint as "origin over jumped to destination, n left" or "no jump, n left".
+void TestHintSolver::namedPositions_data()
+{
+    QTest::addColumn<Balls>("balls");
+    QTest::addColumn<QByteArray>("hint");
+    QTest::newRow("one winning jump of eight") << withBalls({6, 7, 12, 13, 21, 25, 33}) << QByteArray("7 over 13 to 20, 2 left");
+    QTest::newRow("one winning jump of six") << withBalls({2, 18, 23, 25, 26, 32, 34}) << QByteArray("26 over 25 to 24, 2 left");
+    QTest::newRow("the only jump") << withBalls({16, 17, 19}) << QByteArray("16 over 17 to 18, 1 left");
+    QTest::newRow("no ball") << Balls{} << QByteArray("no jump, 0 left");
+    QTest::newRow("one ball") << withBalls({19}) << QByteArray("no jump, 1 left");
+    QTest::newRow("apart") << withBalls({1, 19, 37}) << QByteArray("no jump, 3 left");
+    Balls full;
+    full.fill(true);
+    QTest::newRow("full board") << full << QByteArray("no jump, 37 left");
+}
+
+void TestHintSolver::namedPositions()
+{
+    QFETCH(Balls, balls);
+    QFETCH(QByteArray, hint);
+    QCOMPARE(describe(m_solver.bestMove(balls)), hint);
+}
+
+// A search cancelled from another thread returns the best line it has, not proven; so does one
+// whose time runs out. The line is a legal jump all the same.
+void TestHintSolver::cancelled()
+{
+    const Balls hard = fullBut(1);
+    std::atomic<bool> cancel = false;
+    HintSolver solver(1 << 20);
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        cancel = true;
+    });
+    const Hint hint = solver.bestMove(hard, &cancel, std::chrono::minutes(10));
+    canceller.join();
+    QVERIFY2(!hint.proven && hint.jump, describe(hint));
+    solver.forget();
+    const Hint timedOut = solver.bestMove(hard, nullptr, std::chrono::milliseconds(20));
+    QVERIFY2(!timedOut.proven && timedOut.jump, describe(timedOut));
+}
+
+QTEST_APPLESS_MAIN(TestHintSolver)
+#include "test_hint_solver.moc"
