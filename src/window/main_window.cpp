@@ -12,6 +12,7 @@
 #include "window/board_view.h"
 #include "window/file_commands.h"
 #include "window/high_score_window.h"
+#include "window/hint_keeper.h"
 #include "window/layout.h"
 #include "window/media_switches.h"
 #include "window/moves_window.h"
@@ -23,9 +24,11 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 // A label of the window. Labels show the game's own texts and the start hole read from a moves
@@ -112,6 +115,17 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connect(m_toolbar, &Toolbar::undo, this, &MainWindow::Image18_Click);
     connect(m_toolbar, &Toolbar::highScores, m_form3, &QDialog::exec);
 
+    // The hint, from the view menu or the H key (a letter typed into the code-word box stays there).
+    m_hint = new HintKeeper(m_game, *m_board, this);
+    m_toolbar->viewMenu()->addSeparator();
+    QAction* vhint = m_toolbar->viewMenu()->addAction(QStringLiteral("&Hint: show the best next jump"));
+    vhint->setObjectName(QStringLiteral("vhint"));
+    connect(vhint, &QAction::triggered, this, [this] {
+        m_hint->ask();
+        hidePanels();
+    });
+    connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, m_hint, &HintKeeper::ask);
+
     // The window itself holds the keyboard focus, so typing reaches the code-word box only after Alt+C.
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
@@ -191,6 +205,8 @@ void MainWindow::hidePanels() { m_toolbar->hidePanels(); }
 
 void MainWindow::boardChanged()
 {
+    if (m_hint)
+        m_hint->cancel();
     m_board->showGame(m_game, m_ballName);
     m_prompt->setText(QString::fromStdString(m_game.prompt()));
     m_counter->setText(QString::fromStdString(m_game.counter()));

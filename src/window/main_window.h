@@ -12,6 +12,7 @@ class BallChooser;
 class BoardView;
 class FileCommands;
 class HighScoreWindow;
+class HintKeeper;
 class HistoryList;
 class MediaSwitches;
 class MusicPlayer;
@@ -53,6 +54,7 @@ public:
     ScoreKeeper& scores() const { return *m_scores; }
     MediaSwitches& media() const { return *m_media; }
     Replay& replay() const { return *m_replay; }
+    HintKeeper& hint() const { return *m_hint; }
     const QString& ballName() const { return m_ballName; }
 
     // The routines and event handlers of the window, named as the game's developers know them.
@@ -96,4 +98,5 @@ private:
     MediaSwitches* m_media = nullptr;
     ScoreKeeper* m_scores = nullptr;
     FileCommands* m_files = nullptr;
+    HintKeeper* m_hint = nullptr;
 };

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "solver/hint_solver.h"
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+class BoardView;
+class Game;
+class HintOverlay;
+class QTimer;
+
+// The hint: on request, the best finish still reachable from the board and a jump that keeps it,
+// worked out on a thread of its own while the game goes on, then shown for about two seconds.
+// It changes nothing of the game; any change of the board cancels a hint being worked out and
+// hides one shown.
+class HintKeeper : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kShownMs = 2000;
+
+    HintKeeper(const Game& game, BoardView& board, QObject* parent);
+    ~HintKeeper() override;
+
+    // Works out a hint for the board as it is now; nothing during a replay.
+    void ask();
+    // The board changed: the hint being worked out or shown no longer applies.
+    void cancel();
+
+    bool working() const { return m_working; }
+    // The words of the hint shown last ("Best finish from here: one ball left").
+    const QString& shownText() const { return m_text; }
+    HintOverlay* overlay() const { return m_overlay; }
+
+    // The words for a hint.
+    static QString describe(const Hint& hint);
+
+signals:
+    void shown();
+
+private:
+    void show(const Hint& hint);
+    void stopWorking();
+
+    const Game& m_game;
+    BoardView& m_board;
+    HintOverlay* m_overlay;
+    QTimer* m_hide;
+    QThread m_thread;
+    QObject* m_worker;
+    // The solver lives on the worker thread, made at the first hint; its table serves later hints.
+    std::unique_ptr<HintSolver> m_solver;
+    std::shared_ptr<std::atomic<bool>> m_cancel;
+    bool m_working = false;
+    QString m_text;
+};
