@@ -106,7 +106,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         m_services.prompts = m_ownPrompts.get();
     }
     if (!m_services.sound) {
-        m_ownSound = std::make_unique<MoveSound>(ProgramFolder::file(QStringLiteral("sound.dat")));
+        m_ownSound = std::make_unique<MoveSound>(ProgramFolder::media(QStringLiteral("sound.dat")));
         m_services.sound = m_ownSound.get();
     }
     if (!m_services.printer) {
@@ -477,7 +477,7 @@ void MainWindow::chkscore()
 
 void MainWindow::savescore()
 {
-    writeFile(ProgramFolder::file(QString::fromLatin1(HighScoreFile::kFileName)),
+    writeFile(m_hallOfFame.writePath(),
               HighScoreFile::serialise(m_form3->hall()), QStringLiteral("The hall of fame"));
     if (m_game.state().quitting == 1)
         endProcess();
@@ -485,7 +485,7 @@ void MainWindow::savescore()
 
 void MainWindow::geths()
 {
-    if (const auto bytes = FileStore::read(ProgramFolder::file(QString::fromLatin1(HighScoreFile::kFileName)))) {
+    if (const auto bytes = FileStore::read(m_hallOfFame.readPath())) {
         HighScoreFile::read(*bytes, m_form3->hall());
         m_form3->refresh();
     }
@@ -559,7 +559,7 @@ void MainWindow::playmusic(const QString& fileName)
 {
     m_mm->stop();
     m_mm->close();
-    m_mm->setFileName(ProgramFolder::file(fileName));
+    m_mm->setFileName(ProgramFolder::media(fileName));
     m_mm->open();
     m_mm->play();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/game.h"
+#include "window/program_folder.h"
 
 #include <QString>
 #include <QWidget>
@@ -109,6 +110,8 @@ private:
     Game m_game;
     QString m_ballName;
     bool m_ended = false;
+    // Where the hall of fame is read and written, decided once when the program starts.
+    HallOfFameLocation m_hallOfFame;
 
     HighScoreWindow* m_form3 = nullptr;
     MusicPlayer* m_mm = nullptr;
