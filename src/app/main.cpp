@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "media/audio_output.h"
 #include "window/main_window.h"
 
@@ -5,6 +6,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = CommandLine::handle(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("The Dorv"));
     QApplication::setApplicationName(QStringLiteral("The Dorv"));
