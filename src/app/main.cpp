@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("The Dorv"));
     QApplication::setApplicationName(QStringLiteral("The Dorv"));
+    // The name of the installed menu entry, so the desktop matches the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.thedorv.TheDorv"));
     int result = 0;
     {
         MainWindow window;
