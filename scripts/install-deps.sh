@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the game needs on Debian 12 (run as root or with sudo).
+# Installs what building and playing the game needs on Debian 12 (run as root or with sudo), and
+# any further packages named as arguments.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev
-          timgm6mb-soundfont fonts-dejavu-core poppler-utils xvfb xauth)
+          timgm6mb-soundfont fonts-dejavu-core "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
