@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing the game needs on Debian 12 (run as root or with sudo).
+# Installs what building and playing the game needs on Debian 12 (run as root or with sudo), and
+# any further packages named as arguments.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev
-          timgm6mb-soundfont fonts-dejavu-core poppler-utils xvfb xauth locales)
+          timgm6mb-soundfont fonts-dejavu-core "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -12,10 +13,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-# The tests also run under a decimal-comma locale.
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -3,7 +3,7 @@
 # DORV_SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-test-deps.sh
 dir=build
 flags=()
 if [ "${DORV_SANITIZE:-0}" = 1 ]; then

@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "media/audio_output.h"
 #include "window/main_window.h"
 
@@ -5,9 +6,13 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = CommandLine::handle(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("The Dorv"));
     QApplication::setApplicationName(QStringLiteral("The Dorv"));
+    // The name of the installed menu entry, so the desktop matches the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.thedorv.TheDorv"));
     int result = 0;
     {
         MainWindow window;

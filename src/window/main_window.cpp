@@ -58,7 +58,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         m_services.prompts = m_ownPrompts.get();
     }
     if (!m_services.sound) {
-        m_ownSound = std::make_unique<MoveSound>(ProgramFolder::file(QStringLiteral("sound.dat")));
+        m_ownSound = std::make_unique<MoveSound>(ProgramFolder::media(QStringLiteral("sound.dat")));
         m_services.sound = m_ownSound.get();
     }
     if (!m_services.printer) {

@@ -68,7 +68,7 @@ void MediaSwitches::playmusic(const QString& fileName)
 {
     m_mm->stop();
     m_mm->close();
-    m_mm->setFileName(ProgramFolder::file(fileName));
+    m_mm->setFileName(ProgramFolder::media(fileName));
     startMusic();
 }
 

@@ -38,7 +38,7 @@ void ScoreKeeper::chkscore()
                                              QString::fromLatin1(HallOfFame::kDefaultAnswer));
     // Another game on the same folder may have stored a score since this one read the table: it is
     // read again under a lock right before it is written, and the entry goes where it wins now.
-    QLockFile lock(hallOfFamePath() + QStringLiteral(".lock"));
+    QLockFile lock(m_file.writePath() + QStringLiteral(".lock"));
     lock.tryLock(kLockWaitMs);
     geths();
     hall.enter(hall.placeWon(score), HallOfFame::nameFromAnswer(answer.toStdString()), score);
@@ -48,7 +48,7 @@ void ScoreKeeper::chkscore()
 
 void ScoreKeeper::savescore()
 {
-    FileCommands::writeFile(m_prompts, hallOfFamePath(), HighScoreFile::serialise(m_table.hall()),
+    FileCommands::writeFile(m_prompts, m_file.writePath(), HighScoreFile::serialise(m_table.hall()),
                             QStringLiteral("The hall of fame"));
     if (m_game.state().quitting == 1)
         endProcess();
@@ -56,7 +56,7 @@ void ScoreKeeper::savescore()
 
 void ScoreKeeper::geths()
 {
-    if (const auto bytes = FileStore::read(hallOfFamePath())) {
+    if (const auto bytes = FileStore::read(m_file.readPath())) {
         HighScoreFile::read(*bytes, m_table.hall());
         m_table.refresh();
     }
@@ -75,8 +75,6 @@ void ScoreKeeper::close()
     quit();
     endProcess();
 }
-
-QString ScoreKeeper::hallOfFamePath() const { return ProgramFolder::file(QString::fromLatin1(HighScoreFile::kFileName)); }
 
 void ScoreKeeper::endProcess()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/hall_of_fame_location.h"
+
 #include <QObject>
 #include <QString>
 
@@ -30,7 +32,6 @@ public:
     bool ended() const { return m_ended; }
 
 private:
-    QString hallOfFamePath() const;
     void endProcess();
 
     Game& m_game;
@@ -38,4 +39,6 @@ private:
     Prompts& m_prompts;
     std::function<void()> m_endProcess;
     bool m_ended = false;
+    // Where the hall of fame is read and written, decided once when the program starts.
+    HallOfFameLocation m_file;
 };

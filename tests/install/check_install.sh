@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The installed game. Installs the build into a staging folder (DESTDIR) with the prefix /usr, as
+# the Debian package does; checks the tree; validates the menu entry, the metainfo and the manual
+# page; answers --version, --help and a wrong option from the installed program; and starts it,
+# from where it was installed and from the build folder, to see where it finds its files.
+# Usage: check_install.sh BUILD_FOLDER APP_ID
+set -euo pipefail
+build=$(cd "$1" && pwd)
+id=$2
+work=$(mktemp -d)
+manifest=$build/install_manifest.txt
+# A real install's list of files (used to uninstall) must survive this staged one.
+[ -e "$manifest" ] && cp -p "$manifest" "$work/manifest.kept"
+cleanup() {
+  if [ -e "$work/manifest.kept" ]; then cp -p "$work/manifest.kept" "$manifest"; else rm -f "$manifest"; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+skip() { echo "SKIP: $*"; }
+
+DESTDIR=$work/stage cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+  { cat "$work/install.log"; fail "the install failed"; }
+[ "$(ls "$work/stage")" = usr ] || fail "the install wrote outside its prefix: $(ls "$work/stage")"
+root=$work/stage/usr
+program=$root/games/dorv
+
+# The tree.
+[ -x "$program" ] || fail "no program at games/dorv"
+for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/applications/$id.desktop \
+            share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/LICENSE \
+            share/icons/hicolor/scalable/apps/$id.svg; do
+  [ -s "$root/$file" ] || fail "missing $file"
+done
+cmp -s "$root/share/the-dorv/sound.dat" "$build/bin/sound.dat" || fail "the installed sound.dat differs from the build's"
+grep -q "Copyright (c) 2026 The Dorv developers" "$root/share/doc/the-dorv/LICENSE" || fail "LICENSE without its copyright line"
+for size in 16 22 24 32 48 64 128 256; do
+  icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -s "$icon" ] || fail "missing the ${size} px icon"
+  # A PNG's width and height are the big-endian words at bytes 16 and 20.
+  read -r w1 w2 w3 w4 h1 h2 h3 h4 < <(od -An -tu1 -j16 -N8 "$icon")
+  [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$icon is no PNG"
+  [ $(((w1 << 24) + (w2 << 16) + (w3 << 8) + w4)) = "$size" ] && [ $(((h1 << 24) + (h2 << 16) + (h3 << 8) + h4)) = "$size" ] ||
+    fail "the ${size} px icon has another size"
+done
+desktop=$root/share/applications/$id.desktop
+grep -qx "Exec=/usr/games/dorv" "$desktop" || fail "the menu entry does not start /usr/games/dorv"
+grep -qx "Icon=$id" "$desktop" || fail "the menu entry names another icon"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root/share/metainfo/$id.metainfo.xml" ||
+  fail "the metainfo names another menu entry"
+
+# The validators.
+if command -v desktop-file-validate >/dev/null; then
+  report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ] || fail "desktop-file-validate: $report"
+else
+  skip "desktop-file-validate is not installed (apt-get install desktop-file-utils); the menu entry is not validated"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log"; fail "appstreamcli validate"; }
+else
+  skip "appstreamcli is not installed (apt-get install appstream); the metainfo is not validated"
+fi
+if command -v man >/dev/null; then
+  LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/share/man/man6/dorv.6.gz" >"$work/man.txt" 2>"$work/man.log" ||
+    fail "man could not show the manual page"
+  [ ! -s "$work/man.log" ] || { cat "$work/man.log"; fail "the manual page has mistakes"; }
+  grep -q "DORV_PROGRAM_DIR" "$work/man.txt" || fail "the manual page lost its ENVIRONMENT section"
+else
+  skip "man is not installed; the manual page is not checked"
+fi
+
+# The program, in a home of its own, without a display or a sound card.
+mkdir -p "$work/home"
+export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
+export XDG_RUNTIME_DIR=$work/home/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+unset DORV_PROGRAM_DIR QT_MESSAGE_PATTERN
+
+status=0; version=$("$program" --version 2>"$work/err") || status=$?
+[ "$status" = 0 ] && [ "$version" = "The Dorv 1.0" ] || fail "--version: status $status, '$version'"
+status=0; "$program" --help >"$work/help" 2>"$work/err" || status=$?
+[ "$status" = 0 ] && grep -q -- "--version" "$work/help" || fail "--help: status $status"
+status=0; "$program" --no-such-option >"$work/out" 2>"$work/err" || status=$?
+[ "$status" = 2 ] && grep -q "no-such-option" "$work/err" && [ ! -s "$work/out" ] ||
+  fail "an unknown option: status $status, '$(cat "$work/err")'"
+
+# Starts the program, waits until it has looked for the music (it does once its window is up),
+# ends it, and checks that it was still running and found its files in `folder`.
+runs_with_files_in() {
+  local executable=$1 folder=$2 log=$work/run.log
+  QT_LOGGING_RULES="dorv.files.debug=true" "$executable" >"$log" 2>&1 &
+  local pid=$!
+  for _ in $(seq 100); do
+    grep -q "Music.dat" "$log" && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null || { cat "$log"; fail "$executable ended by itself"; }
+  wait "$pid" || true
+  for media in sound.dat Music.dat; do
+    grep -qx "dorv.files: $media: $folder/$media" "$log" || { cat "$log"; fail "$executable did not find $folder/$media"; }
+  done
+  grep -q "dorv.files: dvhs.sys: read from $folder/dvhs.sys" "$log" || { cat "$log"; fail "$executable keeps its hall of fame elsewhere"; }
+  ! grep -q "could not find" "$log" || { cat "$log"; fail "$executable missed a file"; }
+}
+runs_with_files_in "$program" "$root/share/the-dorv"
+runs_with_files_in "$build/bin/dorv" "$build/bin"
+echo "The installed tree, its menu entry, metainfo, manual page and program are right."
