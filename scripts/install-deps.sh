@@ -2,7 +2,8 @@
 # Installs what building, running and testing the game needs on Debian 12 (run as root or with sudo).
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev
-          timgm6mb-soundfont fonts-dejavu-core poppler-utils xvfb xauth locales)
+          timgm6mb-soundfont fonts-dejavu-core poppler-utils xvfb xauth locales
+          qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
