@@ -3,7 +3,7 @@
 # any further packages named as arguments.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev
-          timgm6mb-soundfont fonts-dejavu-core "$@")
+          timgm6mb-soundfont fonts-dejavu-core qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -40,6 +40,24 @@ struct BoardGeometry {
         return firstColumn(row) + hole - before - 1;
     }
 
+    // The four ways a cursor moves over the board.
+    enum class Direction { Up, Down, Left, Right };
+    // The hole a cursor on `hole` reaches moving one step in `direction`: the nearest hole beyond
+    // it in that row or column, passing over cells without a hole; `hole` itself when there is none
+    // before the edge of the square. 0 for a number that is no hole.
+    static constexpr HoleNumber neighbourInDirection(HoleNumber hole, Direction direction)
+    {
+        if (!isHole(hole))
+            return 0;
+        const int rowStep = direction == Direction::Up ? -1 : direction == Direction::Down ? 1 : 0;
+        const int columnStep = direction == Direction::Left ? -1 : direction == Direction::Right ? 1 : 0;
+        for (int row = rowOf(hole) + rowStep, column = columnOf(hole) + columnStep;
+             row >= 1 && row <= kSize && column >= 1 && column <= kSize; row += rowStep, column += columnStep)
+            if (const HoleNumber next = holeAt(row, column))
+                return next;
+        return hole;
+    }
+
     // Where a new game places a hole, in twips, from hole 1's position and size: rows and columns
     // stand one hole's size plus a 100-twip gap apart, hole 1 being row 1, column 3.
     struct Position {

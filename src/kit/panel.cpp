@@ -1,5 +1,7 @@
 #include "kit/panel.h"
 
+#include "kit/accessible_controls.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -10,6 +12,7 @@ Panel::Panel(QWidget* parent, const QString& objectName, const QRect& geometry)
     setGeometry(geometry);
     hide();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    AccessibleControls::install();
 }
 
 void Panel::paintEvent(QPaintEvent*) { paintPlate(this); }

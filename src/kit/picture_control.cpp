@@ -1,5 +1,7 @@
 #include "kit/picture_control.h"
 
+#include "kit/accessible_controls.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -10,6 +12,7 @@ PictureControl::PictureControl(QWidget* parent, const QString& objectName, int i
 {
     setObjectName(objectName);
     setMouseTracking(true);
+    AccessibleControls::install();
 }
 
 void PictureControl::setPicture(const QPixmap& picture)
@@ -38,6 +41,25 @@ void PictureControl::setBorderStyle(int style)
         return;
     m_borderStyle = style;
     update();
+}
+
+void PictureControl::setButtonName(const QString& name)
+{
+    m_button = true;
+    if (name == accessibleName())
+        return;
+    setAccessibleName(name);
+    setToolTip(name);
+}
+
+void PictureControl::click()
+{
+    QPointer<PictureControl> alive(this);
+    emit mouseDown();
+    if (alive)
+        emit mouseUp();
+    if (alive)
+        emit clicked();
 }
 
 void PictureControl::paintEvent(QPaintEvent*)

@@ -5,7 +5,8 @@
 
 // A lightweight picture on its container: shows a picture (or none), optionally stretched to its
 // own size, with an optional one-pixel frame (border style 1). Reports mouse down, up, move and
-// click, so a picture can act as a button, a hole of the board or a background.
+// click, so a picture can act as a button, a hole of the board or a background. A named picture
+// is a button for the player: its name is its tool tip and what assistive technology reads.
 class PictureControl : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,13 @@ public:
     void setBorderStyle(int style);
     int borderStyle() const { return m_borderStyle; }
 
+    // Makes the picture a button named `name` (its tool tip and its accessible name).
+    void setButtonName(const QString& name);
+    bool isButton() const { return m_button; }
+    // Presses the picture as a left click over it does: button down, button up, click. The
+    // keyboard and assistive technology press picture buttons this way.
+    void click();
+
 signals:
     void mouseDown();
     void mouseUp();
@@ -43,4 +51,5 @@ private:
     bool m_stretch = false;
     int m_borderStyle = 0;
     bool m_pressed = false;
+    bool m_button = false;
 };

@@ -1,10 +1,12 @@
 #include "window/ball_chooser.h"
 
+#include "kit/accessible_controls.h"
 #include "kit/picture_control.h"
 #include "rules/theme_code_words.h"
 #include "window/layout.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +16,11 @@ namespace {
 constexpr int kShownChoices = 7;
 constexpr int kChoices = 12;
 constexpr int kBoards = 3;
+// What the pictures of the ball choices and of the board choices show.
+const char* const kBallSubjects[kShownChoices] = {"Eyeball on legs", "Blue ball", "Eight ball", "Christmas bauble",
+                                                  "Football", "Green blob with eyes", "The Earth"};
+const char* const kBoardSubjects[kBoards] = {"Octagonal lacquer board", "Square grey board",
+                                             "Round silver board"};
 
 QLabel* caption(QWidget* container, const char* name, const QString& text, const QString& style)
 {
@@ -44,6 +51,9 @@ BallChooser::BallChooser(QWidget* form)
     m_codeButton->setShortcut(QKeySequence());
     auto* altC = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), form);
     connect(altC, &QShortcut::activated, this, &BallChooser::Command1_Click);
+    // Out of sight, the box and its button are out of hearing too.
+    AccessibleControls::conceal(m_codeWord, QStringLiteral("Code word"));
+    AccessibleControls::conceal(m_codeButton, QStringLiteral("Code word"));
 }
 
 QString BallChooser::ballPictureName(int index) { return QStringLiteral("ball%1").arg(index); }
@@ -52,6 +62,7 @@ void BallChooser::buildBalls(QWidget* form)
 {
     auto* chooser = new QWidget(form);
     Layout::place(chooser, "Picture1");
+    chooser->setAccessibleName(QStringLiteral("Balls"));
     caption(chooser, "Label2", QStringLiteral("Select a type of 'balll' or element to play with"),
             QStringLiteral("color: #fbe7a1; font-size: 8pt;"))
         ->adjustSize();
@@ -61,6 +72,7 @@ void BallChooser::buildBalls(QWidget* form)
         if (index >= kShownChoices)
             continue;
         choice->setCursor(Qt::PointingHandCursor);
+        choice->setButtonName(QString::fromLatin1(kBallSubjects[index]));
         choice->frameWhilePressed();
         connect(choice, &PictureControl::clicked, this, [this, index] { Image2_Click(index); });
     }
@@ -71,12 +83,14 @@ void BallChooser::buildBoards(QWidget* form)
 {
     auto* boards = new QWidget(form);
     Layout::place(boards, "Picture3");
+    boards->setAccessibleName(QStringLiteral("Boards"));
     caption(boards, "Label4", QStringLiteral("Chose Board"),
             QStringLiteral("color: #fbe7a1; font-weight: bold; font-size: 7pt;"))
         ->setAlignment(Qt::AlignCenter);
     for (int index = 0; index < kBoards; ++index) {
         PictureControl* choice = Layout::picture(boards, "Image23", index);
         choice->setCursor(Qt::PointingHandCursor);
+        choice->setButtonName(QString::fromLatin1(kBoardSubjects[index]));
         choice->frameWhilePressed();
         connect(choice, &PictureControl::clicked, this, [this, index] { Image23_Click(index); });
     }
@@ -114,5 +128,9 @@ bool BallChooser::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_codeWord && event->type() == QEvent::FocusIn)
         m_codeWord->clear();
+    // The box keeps the letters; the window's Ctrl keys (Ctrl+Z undoes a move) act while it has the focus.
+    if (watched == m_codeWord && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::ControlModifier))
+        return true;
     return QObject::eventFilter(watched, event);
 }

@@ -7,6 +7,51 @@
 #include "rules/game.h"
 #include "window/layout.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+constexpr HoleNumber kCentre = 19;
+
+// The keyboard's cursor: a thick rounded ring inside the hole it stands on, light blue on a dark
+// edge so that it shows on every board and never looks like the thin gold frame of a picked-up
+// ball. Shown by the arrow keys; any mouse click in the window hides it.
+class BoardCursor : public QWidget {
+public:
+    explicit BoardCursor(QWidget* board)
+        : QWidget(board)
+    {
+        setObjectName(QStringLiteral("cursor"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        const QRectF ring = QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5);
+        painter.setPen(QPen(QColor(10, 20, 40), 5));
+        painter.drawRoundedRect(ring, 7, 7);
+        painter.setPen(QPen(QColor(80, 210, 255), 3));
+        painter.drawRoundedRect(ring, 7, 7);
+    }
+    void showEvent(QShowEvent*) override { qApp->installEventFilter(this); }
+    void hideEvent(QHideEvent*) override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == window())
+            hide();
+        return false;
+    }
+};
+}
+
 BoardView::BoardView(QWidget* form)
     : QWidget(form)
 {
@@ -21,7 +66,11 @@ BoardView::BoardView(QWidget* form)
         control->setVisible(n == 1);
         m_holes[static_cast<std::size_t>(n)] = control;
         connect(control, &PictureControl::clicked, this, [this, n] { emit holeClicked(n); });
+        // The cursor comes back where the mouse last pressed.
+        connect(control, &PictureControl::mouseDown, this, [this, n] { m_cursorHole = n; });
     }
+    m_cursor = new BoardCursor(this);
+    form->installEventFilter(this);
     Layout::picture(form, "Image3");
     m_ballReference = Layout::picture(form, "Image4");
     // The reference ball takes the size of the ball it shows.
@@ -36,6 +85,10 @@ void BoardView::showGame(const Game& game, const QString& ballName)
         PictureControl* control = hole(n);
         control->setPicture(game.board().hasBall(n) ? ball : QPixmap());
         control->setBorderStyle(game.isFramed(n) ? 1 : 0);
+        control->setButtonName(QStringLiteral("Hole %1, %2%3")
+                                   .arg(n)
+                                   .arg(game.board().hasBall(n) ? QStringLiteral("ball") : QStringLiteral("empty"),
+                                        game.isFramed(n) ? QStringLiteral(", selected") : QString()));
     }
 }
 
@@ -66,3 +119,49 @@ void BoardView::showBoard(int index)
 }
 
 void BoardView::lowerPictures() { m_boardPicture->lower(); }
+
+HoleNumber BoardView::cursor() const { return m_cursor->isHidden() ? 0 : m_cursorHole; }
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::KeyPress)
+        return cursorKey(*static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool BoardView::cursorKey(const QKeyEvent& key)
+{
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    using Direction = BoardGeometry::Direction;
+    const auto step = [this](Direction direction) {
+        placeCursor(m_cursor->isHidden() ? m_cursorHole : BoardGeometry::neighbourInDirection(m_cursorHole, direction));
+    };
+    switch (key.key()) {
+    case Qt::Key_Up: step(Direction::Up); return true;
+    case Qt::Key_Down: step(Direction::Down); return true;
+    case Qt::Key_Left: step(Direction::Left); return true;
+    case Qt::Key_Right: step(Direction::Right); return true;
+    case Qt::Key_Home: placeCursor(kCentre); return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_cursor->isHidden())
+            placeCursor(m_cursorHole);
+        else
+            hole(m_cursorHole)->click();
+        return true;
+    default: return false;
+    }
+}
+
+void BoardView::placeCursor(HoleNumber at)
+{
+    m_cursorHole = at;
+    m_cursor->setGeometry(hole(at)->geometry());
+    m_cursor->raise();
+    m_cursor->show();
+    // Assistive technology reads the hole the cursor is on, as it would a focused button.
+    QAccessibleEvent moved(hole(at), QAccessible::Focus);
+    QAccessible::updateAccessibility(&moved);
+}

@@ -8,10 +8,12 @@
 
 class Game;
 class PictureControl;
+class QKeyEvent;
 
 // The board panel (Picture2): the board's picture and the 37 holes, each showing a ball or none
 // and the selection frame; with the two reference pictures of the window (Image3, Image4). The
-// holes of a new game are placed as copies of hole 1.
+// holes of a new game are placed as copies of hole 1. The arrow keys move a cursor over the holes,
+// and Space or Enter clicks the hole under it as the mouse does.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
@@ -29,11 +31,24 @@ public:
     // Keeps the pictures behind the holes after holes were shown.
     void lowerPictures();
 
+    // The hole under the keyboard's cursor; 0 while the cursor is hidden.
+    HoleNumber cursor() const;
+
 signals:
     void holeClicked(HoleNumber hole);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The cursor's keys, pressed in the window: the arrows show the cursor, then move it; Home
+    // puts it on the centre hole; Space and Enter click its hole. False for any other key.
+    bool cursorKey(const QKeyEvent& key);
+    void placeCursor(HoleNumber hole);
+
     PictureControl* m_boardPicture;
     std::array<PictureControl*, kHoleCount + 1> m_holes{};
     PictureControl* m_ballReference;
+    QWidget* m_cursor;
+    HoleNumber m_cursorHole = 19;
 };

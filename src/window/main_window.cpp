@@ -11,6 +11,7 @@
 #include "window/ball_chooser.h"
 #include "window/board_view.h"
 #include "window/file_commands.h"
+#include "window/help_window.h"
 #include "window/high_score_window.h"
 #include "window/hint_keeper.h"
 #include "window/layout.h"
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QShortcut>
 
@@ -60,13 +60,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     if (!m_services.sound) {
         m_ownSound = std::make_unique<MoveSound>(ProgramFolder::media(QStringLiteral("sound.dat")));
         m_services.sound = m_ownSound.get();
-    }
-    if (!m_services.printer) {
-        m_services.printer = []() -> std::unique_ptr<QPrinter> {
-            if (QPrinterInfo::availablePrinters().isEmpty())
-                return nullptr;
-            return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
-        };
     }
     m_game.setObserver(this);
 
@@ -114,6 +107,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connect(m_toolbar, &Toolbar::loadMoves, m_files, &FileCommands::loadmoves);
     connect(m_toolbar, &Toolbar::undo, this, &MainWindow::Image18_Click);
     connect(m_toolbar, &Toolbar::highScores, m_form3, &QDialog::exec);
+    connect(m_toolbar, &Toolbar::help, this, &MainWindow::showHelp);
+    connect(m_toolbar, &Toolbar::about, this, [this] { HelpWindow::about(this); });
+    // Escape also takes the keyboard back from the code-word box, for the board's cursor.
+    connect(m_toolbar, &Toolbar::escape, this, [this] { setFocus(Qt::ShortcutFocusReason); });
 
     // The hint, from the view menu or the H key (a letter typed into the code-word box stays there).
     m_hint = new HintKeeper(m_game, *m_board, this);
@@ -223,12 +220,18 @@ void MainWindow::playsound()
 
 void MainWindow::showmoves()
 {
-    if (!m_printerLooked) {
-        m_printer = m_services.printer();
-        m_printerLooked = true;
-    }
+    // The printer is kept between showings, so that its setup applies to later printing.
+    if (!m_printer)
+        m_printer = m_services.printer ? m_services.printer() : std::make_unique<QPrinter>();
     MovesWindow window(QString::fromStdString(MovesText::build(m_game.history())), m_printer.get(),
-                       m_services.prompts, this);
+                       m_services.prompts, this,
+                       m_services.printer ? MovesWindow::Printing::Straight : MovesWindow::Printing::ThroughDialog);
+    window.exec();
+}
+
+void MainWindow::showHelp()
+{
+    HelpWindow window(this);
     window.exec();
 }
 

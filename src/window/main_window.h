@@ -38,7 +38,9 @@ public:
         SoundInterface* sound = nullptr;
         // Ends the process (after the player quit, and the hall of fame is stored).
         std::function<void()> endProcess;
-        // The printer of the moves window, asked for once; none when no printer is available.
+        // A printer the moves window prints to straight, without the print dialog (tests print to a
+        // PDF file). Without one, Print and Printer Setup open the print dialog, which offers the
+        // printers there are at that moment and printing to a PDF file.
         std::function<std::unique_ptr<QPrinter>()> printer;
     };
 
@@ -64,6 +66,8 @@ public:
     void Image18_Click();
     void showmoves();
     void quit();
+    // F1: the help window, with its way to the About box.
+    void showHelp();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,7 +86,6 @@ private:
     std::unique_ptr<Prompts> m_ownPrompts;
     std::unique_ptr<SoundInterface> m_ownSound;
     std::unique_ptr<QPrinter> m_printer;
-    bool m_printerLooked = false;
     Game m_game;
     QString m_ballName;
 

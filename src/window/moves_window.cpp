@@ -12,10 +12,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompts, QWidget* parent)
+MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompts, QWidget* parent, Printing printing)
     : QDialog(parent)
     , m_printer(printer)
     , m_prompts(prompts)
+    , m_printing(printing)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Moves"));
@@ -69,12 +70,16 @@ bool MovesWindow::havePrinter()
 
 void MovesWindow::Command2_Click()
 {
-    if (!havePrinter())
+    if (!havePrinter() || (m_printing == Printing::ThroughDialog && !choosePrinter({})))
         return;
+    print();
+}
+
+void MovesWindow::print()
+{
     QPainter painter;
     if (!painter.begin(m_printer)) {
-        m_prompts->message(QStringLiteral("The moves could not be printed: the printer did not start the document."),
-                           QStringLiteral("The Dorv"), Prompts::Icon::Critical);
+        printFailed(QStringLiteral("the printer did not start the document."));
         return;
     }
     painter.setFont(QFont(m_text->font().family(), 10));
@@ -84,20 +89,36 @@ void MovesWindow::Command2_Click()
     const QStringList lines = (QStringLiteral("\n") + text()).split(QLatin1Char('\n'));
     for (const QString& line : lines) {
         if (y > pageHeight) {
-            m_printer->newPage();
+            if (!m_printer->newPage())
+                break;
             y = metrics.ascent();
         }
         painter.drawText(0, y, line);
         y += metrics.lineSpacing();
     }
-    painter.end();
+    const bool ended = painter.end();
+    if (!ended || m_printer->printerState() == QPrinter::Error)
+        printFailed(QStringLiteral("the printer did not take the whole document."));
+}
+
+void MovesWindow::printFailed(const QString& reason)
+{
+    m_prompts->message(QStringLiteral("The moves could not be printed: ") + reason, QStringLiteral("The Dorv"),
+                       Prompts::Icon::Critical);
+}
+
+bool MovesWindow::choosePrinter(const QString& title)
+{
+    // A new dialog each time lists the printers as they are now, a printer added while the game
+    // runs included; the setup chosen before is offered again.
+    QPrintDialog dialog(m_printer, this);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void MovesWindow::Command3_Click()
 {
-    if (!havePrinter())
-        return;
-    QPrintDialog dialog(m_printer, this);
-    dialog.setWindowTitle(QStringLiteral("The Dorv Printer Setup"));
-    dialog.exec();
+    if (havePrinter())
+        choosePrinter(QStringLiteral("The Dorv Printer Setup"));
 }

@@ -11,19 +11,33 @@ class QPrinter;
 class MovesWindow : public QDialog {
     Q_OBJECT
 public:
+    // How Print reaches the printer.
+    enum class Printing {
+        Straight,      // to the printer as it is set up (a printer the program was given)
+        ThroughDialog, // through the print dialog: the player picks a printer, or a PDF file
+    };
     // `printer` is the program's printer, kept between showings so that the setup applies to later
-    // printing; none when no printer is available.
-    MovesWindow(const QString& text, QPrinter* printer, Prompts* prompts, QWidget* parent = nullptr);
+    // printing; none when there is no way to print at all.
+    MovesWindow(const QString& text, QPrinter* printer, Prompts* prompts, QWidget* parent = nullptr,
+                Printing printing = Printing::Straight);
 
     QString text() const;
-    // Prints an empty line, then the box's current text, as one finished document.
+    // Prints an empty line, then the box's current text, as one finished document (after the
+    // print dialog, when printing goes through it); a print that fails is told.
     void Command2_Click();
+    // The print dialog, to set up the printer for later printing.
     void Command3_Click();
 
 private:
     bool havePrinter();
+    // The print dialog (titled `title`, or as Qt titles it) over the printers there are now; false
+    // when cancelled.
+    bool choosePrinter(const QString& title);
+    void print();
+    void printFailed(const QString& reason);
 
     QPlainTextEdit* m_text;
     QPrinter* m_printer;
     Prompts* m_prompts;
+    Printing m_printing;
 };

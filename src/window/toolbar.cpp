@@ -62,6 +62,65 @@ Toolbar::Toolbar(QWidget* form)
     connect(highScoresButton, &PictureControl::mouseDown, this, &Toolbar::hidePanels);
     // The hall of fame opens on button-up, after the frame is gone, wherever the button is released.
     connect(highScoresButton, &PictureControl::mouseUp, this, &Toolbar::highScores, Qt::QueuedConnection);
+    nameButtonsAndAddKeys(form);
+}
+
+void Toolbar::nameButtonsAndAddKeys(QWidget* form)
+{
+    const auto addKey = [this, form](const QString& name, const QKeySequence& keys) {
+        auto* action = new QAction(name, form);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        form->addAction(action);
+        return action;
+    };
+    struct Command {
+        const char* control;
+        const char* name;
+        QKeySequence keys;
+    };
+    const Command commands[] = {
+        {"Image7", "Game menu", {}},
+        {"Image19", "Moves menu", {}},
+        {"Image18", "Undo last move", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"Image5", "High scores", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"Image8", "New game", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"Image9", "Load game", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Image10", "Save game", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Image11", "Sound", {}},
+        {"Image14", "Music", {}},
+        {"Image17", "Quit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Image12", "Sound on", {}},
+        {"Image13", "Sound off", {}},
+        {"Image15", "Music on", {}},
+        {"Image16", "Music off", {}},
+        {"Image22", "View the moves", {}},
+        {"Image21", "Save moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"Image20", "Load moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+    };
+    for (const Command& command : commands) {
+        auto* control = form->findChild<PictureControl*>(QString::fromLatin1(command.control));
+        control->setButtonName(QString::fromLatin1(command.name));
+        if (!command.keys.isEmpty())
+            connect(addKey(control->accessibleName(), command.keys), &QAction::triggered, control, &PictureControl::click);
+    }
+    m_gamePanel->setAccessibleName(QStringLiteral("Game"));
+    m_soundPanel->setAccessibleName(QStringLiteral("Sound"));
+    m_musicPanel->setAccessibleName(QStringLiteral("Music"));
+    m_movesPanel->setAccessibleName(QStringLiteral("Moves"));
+
+    // The two ways of viewing the moves are the items of the `view` menu.
+    connect(addKey(QStringLiteral("Replay the moves"), QKeySequence(Qt::CTRL | Qt::Key_R)), &QAction::triggered,
+            m_view->findChild<QAction*>(QStringLiteral("vboard")), &QAction::trigger);
+    connect(addKey(QStringLiteral("The moves as text"), QKeySequence(Qt::CTRL | Qt::Key_T)), &QAction::triggered,
+            m_view->findChild<QAction*>(QStringLiteral("vtext")), &QAction::trigger);
+    connect(addKey(QStringLiteral("Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this, &Toolbar::help);
+    connect(addKey(QStringLiteral("About"), QKeySequence(Qt::SHIFT | Qt::Key_F1)), &QAction::triggered, this, &Toolbar::about);
+    connect(addKey(QStringLiteral("Close panels"), QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, [this] {
+        hidePanels();
+        emit escape();
+    });
 }
 
 void Toolbar::buildGamePanel(QWidget* form)

@@ -1,0 +1,101 @@
+#include "window/help_window.h"
+
+#include "kit/artwork.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+const char* const kHelp = R"(
+<h2>How to play</h2>
+<p>Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
+ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
+ball it jumps over leaves the board. Pick a framed ball again to put it down. Leave as few balls
+as you can.</p>
+<p>Play with the mouse, or with the keyboard: the arrow keys move a ring over the holes, and Space
+or Enter plays the hole under it as a click does.</p>
+<h2>The score</h2>
+<p>Every jump scores a point. An undo (UNDO, Ctrl+Z) costs a tenth of the score, plus one. When a
+game ends &mdash; a new game, loading a moves file, or leaving &mdash; the five best scores enter THE
+DORV WINNERS, the hall of fame.</p>
+<h2>Commands and keys</h2>
+<table cellspacing="0" cellpadding="2" width="100%">
+<tr><td width="35%">Arrow keys</td><td>Move the ring over the holes</td></tr>
+<tr><td width="35%">Space, Enter</td><td>Play the hole under the ring</td></tr>
+<tr><td width="35%">Home</td><td>The ring to the centre hole</td></tr>
+<tr><td width="35%">Ctrl+N</td><td>New game</td></tr>
+<tr><td width="35%">Ctrl+O</td><td>Load game</td></tr>
+<tr><td width="35%">Ctrl+S</td><td>Save game</td></tr>
+<tr><td width="35%">Ctrl+Z</td><td>Undo last move (UNDO)</td></tr>
+<tr><td width="35%">Ctrl+Shift+O</td><td>Load moves</td></tr>
+<tr><td width="35%">Ctrl+Shift+S</td><td>Save moves</td></tr>
+<tr><td width="35%">Ctrl+R</td><td>Replay the moves on the board, one a second</td></tr>
+<tr><td width="35%">Ctrl+T</td><td>The moves as text, to read or print</td></tr>
+<tr><td width="35%">Ctrl+H</td><td>High Scores</td></tr>
+<tr><td width="35%">Ctrl+Q</td><td>Quit</td></tr>
+<tr><td width="35%">Escape</td><td>Close the open panel</td></tr>
+<tr><td width="35%">Alt+C</td><td>Type a code word for a hidden ball</td></tr>
+<tr><td width="35%">F1</td><td>This help</td></tr>
+<tr><td width="35%">Shift+F1</td><td>About The Dorv</td></tr>
+</table>
+<p>GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
+moves. The strip at the top chooses the ball, the strip at the right the board.</p>
+)";
+
+const char* const kAbout = R"(
+<h3>The Dorv 1.0</h3>
+<p>Peg solitaire for the Linux desktop.</p>
+<p>The artwork, the tune and the move sound were made for the game by The Dorv developers.</p>
+<p>Copyright &copy; The Dorv developers. Released under the MIT licence:</p>
+<p><small>Permission is hereby granted, free of charge, to any person obtaining a copy of this
+software and associated documentation files (the &ldquo;Software&rdquo;), to deal in the Software
+without restriction, including without limitation the rights to use, copy, modify, merge, publish,
+distribute, sublicense, and/or sell copies of the Software, and to permit persons to whom the
+Software is furnished to do so, subject to the following conditions:</small></p>
+<p><small>The above copyright notice and this permission notice shall be included in all copies or
+substantial portions of the Software.</small></p>
+<p><small>THE SOFTWARE IS PROVIDED &ldquo;AS IS&rdquo;, WITHOUT WARRANTY OF ANY KIND, EXPRESS OR
+IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, FITNESS FOR A PARTICULAR
+PURPOSE AND NONINFRINGEMENT. IN NO EVENT SHALL THE AUTHORS OR COPYRIGHT HOLDERS BE LIABLE FOR ANY
+CLAIM, DAMAGES OR OTHER LIABILITY, WHETHER IN AN ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING
+FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER DEALINGS IN THE SOFTWARE.</small></p>
+)";
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Help"));
+    setWindowTitle(QStringLiteral("The Dorv Help"));
+    setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
+    setModal(true);
+    resize(460, 520);
+
+    auto* text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("text"));
+    text->setHtml(QString::fromUtf8(kHelp));
+    auto* about = new QPushButton(QStringLiteral("&About"), this);
+    about->setObjectName(QStringLiteral("about"));
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("close"));
+    close->setDefault(true);
+    connect(about, &QPushButton::clicked, this, [this] { HelpWindow::about(this); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(about);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+    text->setFocus();
+}
+
+void HelpWindow::about(QWidget* parent)
+{
+    QMessageBox::about(parent, QStringLiteral("About The Dorv"), QString::fromUtf8(kAbout));
+}
