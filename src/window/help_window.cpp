@@ -26,6 +26,7 @@ DORV WINNERS, the hall of fame.</p>
 <tr><td width="35%">Arrow keys</td><td>Move the ring over the holes</td></tr>
 <tr><td width="35%">Space, Enter</td><td>Play the hole under the ring</td></tr>
 <tr><td width="35%">Home</td><td>The ring to the centre hole</td></tr>
+<tr><td width="35%">H</td><td>Hint: mark the best next jump and say the best finish still possible</td></tr>
 <tr><td width="35%">Ctrl+N</td><td>New game</td></tr>
 <tr><td width="35%">Ctrl+O</td><td>Load game</td></tr>
 <tr><td width="35%">Ctrl+S</td><td>Save game</td></tr>

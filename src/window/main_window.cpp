@@ -95,6 +95,17 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_board->showBoard(0);
 
     m_toolbar = new Toolbar(this);
+    connectToolbar();
+    addHint();
+
+    // The window itself holds the keyboard focus, so typing reaches the code-word box only after Alt+C.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+    Form_Load();
+}
+
+void MainWindow::connectToolbar()
+{
     connect(m_toolbar, &Toolbar::newGame, this, &MainWindow::Image8_Click);
     connect(m_toolbar, &Toolbar::loadGame, m_files, &FileCommands::loadgame);
     connect(m_toolbar, &Toolbar::saveGame, m_files, &FileCommands::savegame);
@@ -111,7 +122,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connect(m_toolbar, &Toolbar::about, this, [this] { HelpWindow::about(this); });
     // Escape also takes the keyboard back from the code-word box, for the board's cursor.
     connect(m_toolbar, &Toolbar::escape, this, [this] { setFocus(Qt::ShortcutFocusReason); });
+}
 
+void MainWindow::addHint()
+{
     // The hint, from the view menu or the H key (a letter typed into the code-word box stays there).
     m_hint = new HintKeeper(m_game, *m_board, this);
     m_toolbar->viewMenu()->addSeparator();
@@ -122,11 +136,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         hidePanels();
     });
     connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, m_hint, &HintKeeper::ask);
-
-    // The window itself holds the keyboard focus, so typing reaches the code-word box only after Alt+C.
-    setFocusPolicy(Qt::StrongFocus);
-    setFocus();
-    Form_Load();
 }
 
 MainWindow::~MainWindow() { m_game.setObserver(nullptr); }

@@ -79,6 +79,8 @@ private:
     void playsound() override;
 
     void buildLabels();
+    void connectToolbar();
+    void addHint();
     void Form_Load();
     void switchBall(const QString& name);
 
