@@ -7,7 +7,10 @@
 // its own, on one core, starting with an empty table each position; the peak resident memory is
 // that process's.
 //
-// Usage: dorv_hint_bench [plain-search cap in ms, default 2000] [random games per start, default 1]
+// The two searches run side by side, one process each, so the machine needs two free cores.
+//
+// Usage: dorv_hint_bench [hint budget in ms, default the solver's 10 s] [plain-search cap in ms,
+//        default 2000] [random games per start, default 1]
 #include "plain_search.h"
 #include "solver/hint_solver.h"
 
@@ -54,6 +57,8 @@ Bits play(Bits balls, const JumpTable::Jump& j)
 }
 
 // The positions of the benchmark; a position of 37 balls stands for the hint before the start.
+// The best lines give their odd positions from odd-numbered starts and their even ones from the
+// others, so that every ball count is met.
 std::vector<Bits> corpus(int randomGames)
 {
     std::mt19937_64 random(20240611);
@@ -74,7 +79,7 @@ std::vector<Bits> corpus(int randomGames)
         }
         Bits balls = start;
         for (int move = 0;; ++move) {
-            if (move % 2 == 1)
+            if (move % 2 == hole % 2)
                 positions.push_back(balls);
             const Hint hint = solver.bestMove(BitBoard::toBalls(balls));
             if (!hint.jump)
@@ -86,15 +91,20 @@ std::vector<Bits> corpus(int randomGames)
     return positions;
 }
 
-// Runs `measure` over the positions in a child process; its samples come back through a pipe and
-// its peak resident memory from wait4().
-Run inChild(const std::vector<Bits>& positions, const std::function<Sample(Bits)>& measure)
+// Starts a child process that runs `measure` over the positions and sends the samples back
+// through a pipe.
+struct Child {
+    pid_t pid;
+    int channel;
+};
+
+Child start(const std::vector<Bits>& positions, const std::function<Sample(Bits)>& measure)
 {
     int channel[2];
     if (pipe(channel) != 0)
         std::exit(1);
-    const pid_t child = fork();
-    if (child == 0) {
+    const pid_t pid = fork();
+    if (pid == 0) {
         close(channel[0]);
         for (const Bits balls : positions) {
             const Sample sample = measure(balls);
@@ -104,14 +114,20 @@ Run inChild(const std::vector<Bits>& positions, const std::function<Sample(Bits)
         _exit(0);
     }
     close(channel[1]);
+    return {pid, channel[0]};
+}
+
+// The child's samples, and its peak resident memory from wait4().
+Run finish(const Child& child)
+{
     Run run;
     Sample sample;
-    while (read(channel[0], &sample, sizeof sample) == sizeof sample)
+    while (read(child.channel, &sample, sizeof sample) == sizeof sample)
         run.samples.push_back(sample);
-    close(channel[0]);
+    close(child.channel);
     int status = 0;
     rusage usage{};
-    wait4(child, &status, 0, &usage);
+    wait4(child.pid, &status, 0, &usage);
     run.peakKb = usage.ru_maxrss;
     return run;
 }
@@ -145,8 +161,9 @@ double since(Clock::time_point start) { return std::chrono::duration<double, std
 int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    const std::chrono::milliseconds cap(argc > 1 ? std::atoi(argv[1]) : 2000);
-    const int randomGames = argc > 2 ? std::atoi(argv[2]) : 1;
+    const std::chrono::milliseconds budget(argc > 1 ? std::atoi(argv[1]) : HintSolver::kDefaultBudget.count());
+    const std::chrono::milliseconds cap(argc > 2 ? std::atoi(argv[2]) : 2000);
+    const int randomGames = argc > 3 ? std::atoi(argv[3]) : 1;
     const auto built = Clock::now();
     const std::vector<Bits> positions = corpus(randomGames);
     std::vector<int> perCount(kHoleCount + 1);
@@ -157,22 +174,23 @@ int main(int argc, char** argv)
         std::printf(" %d:%d", n, perCount[n]);
     std::printf("\n");
 
-    const Run solved = inChild(positions, [](Bits balls) {
+    const Child solverChild = start(positions, [budget](Bits balls) {
         static HintSolver solver;
         solver.forget();
-        const auto start = Clock::now();
-        const Hint hint = balls == BitBoard::holes() ? solver.bestRemoval() : solver.bestMove(BitBoard::toBalls(balls));
-        return Sample{since(start), hint.ballsLeft, hint.proven};
+        const auto begun = Clock::now();
+        const Hint hint = balls == BitBoard::holes() ? solver.bestRemoval(nullptr, budget)
+                                                     : solver.bestMove(BitBoard::toBalls(balls), nullptr, budget);
+        return Sample{since(begun), hint.ballsLeft, hint.proven};
     });
-    const Run plain = inChild(positions, [cap](Bits balls) {
+    const Child plainChild = start(positions, [cap](Bits balls) {
         static PlainSearch search;
-        const auto start = Clock::now();
+        const auto begun = Clock::now();
         int best = kHoleCount + 1;
         bool finished = true;
         if (balls == BitBoard::holes()) {
             // Before the start: every removal in turn, until one ends with one ball.
             for (int hole = 1; hole <= kHoleCount && best > 1; ++hole) {
-                const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+                const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begun);
                 const auto r = search.bestFinish(balls & ~BitBoard::bitOf(static_cast<HoleNumber>(hole)), std::max(cap - spent, std::chrono::milliseconds(0)));
                 finished = finished && r.finished;
                 best = std::min(best, r.ballsLeft);
@@ -183,14 +201,16 @@ int main(int argc, char** argv)
             best = r.ballsLeft;
             finished = r.finished;
         }
-        return Sample{since(start), best, finished};
+        return Sample{since(begun), best, finished};
     });
+    const Run solved = finish(solverChild);
+    const Run plain = finish(plainChild);
     if (solved.samples.size() != positions.size() || plain.samples.size() != positions.size()) {
         std::printf("a search process failed\n");
         return 1;
     }
-    std::printf("time per hint on one core, each position from an empty table (plain search capped at %lld ms):\n",
-                static_cast<long long>(cap.count()));
+    std::printf("time per hint on one core, each position from an empty table (hint budget %lld ms, plain search capped at %lld ms):\n",
+                static_cast<long long>(budget.count()), static_cast<long long>(cap.count()));
     report("hint solver", solved, "not proven:");
     report("plain search", plain, "not finished:");
     int disagree = 0;
@@ -205,7 +225,7 @@ int main(int argc, char** argv)
         order[i] = i;
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return solved.samples[a].ms > solved.samples[b].ms; });
     std::printf("slowest for the hint solver (balls, ms, finish, proven, position as hex bits):\n");
-    for (std::size_t k = 0; k < std::min<std::size_t>(5, order.size()); ++k) {
+    for (std::size_t k = 0; k < std::min<std::size_t>(8, order.size()); ++k) {
         const Sample& s = solved.samples[order[k]];
         std::printf("  %2d balls %9.1f ms  %d left %s  %#llx\n", std::popcount(positions[order[k]]), s.ms, s.ballsLeft,
                     s.finished ? "proven" : "not proven", static_cast<unsigned long long>(positions[order[k]]));

@@ -22,13 +22,16 @@ Balls withBalls(std::initializer_list<int> holes)
     return balls;
 }
 
-Balls fullBut(int hole)
+Balls fullBut(std::initializer_list<int> holes)
 {
     Balls balls;
     balls.fill(true);
-    balls[hole - 1] = false;
+    for (int hole : holes)
+        balls[hole - 1] = false;
     return balls;
 }
+
+Balls fullBut(int hole) { return fullBut({hole}); }
 
 // The holes whose vacancy at the start allows a game to end with one ball.
 constexpr int kOneBallStarts[] = {1, 3, 6, 9, 12, 15, 17, 18, 20, 21, 23, 26, 29, 32, 35, 37};
@@ -154,10 +157,11 @@ void TestHintSolver::namedPositions()
 }
 
 // A search cancelled from another thread returns the best line it has, not proven; so does one
-// whose time runs out. The line is a legal jump all the same.
+// whose time runs out. The line is a legal jump all the same. The position (the corner start after
+// 11 over 5) takes the solver far longer than the test waits.
 void TestHintSolver::cancelled()
 {
-    const Balls hard = fullBut(1);
+    const Balls hard = fullBut({5, 11});
     std::atomic<bool> cancel = false;
     HintSolver solver(1 << 20);
     std::thread canceller([&] {
@@ -166,7 +170,7 @@ void TestHintSolver::cancelled()
     });
     const Hint hint = solver.bestMove(hard, &cancel, std::chrono::minutes(10));
     canceller.join();
-    QVERIFY2(!hint.proven && hint.jump, describe(hint));
+    QVERIFY2(!hint.proven && hint.jump && JumpTable::instance().jumped(hint.jump->origin, hint.jump->destination), describe(hint));
     solver.forget();
     const Hint timedOut = solver.bestMove(hard, nullptr, std::chrono::milliseconds(20));
     QVERIFY2(!timedOut.proven && timedOut.jump, describe(timedOut));
