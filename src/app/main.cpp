@@ -1,3 +1,4 @@
+#include "app/first_frame.h"
 #include "media/audio_output.h"
 #include "window/main_window.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     {
         MainWindow window;
         window.show();
+        FirstFrame::report(window);
         result = QApplication::exec();
     }
     AudioOutput::shutdown();
