@@ -3,14 +3,24 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "media/midi_check.h"
+
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QtGlobal>
 
 namespace {
 
 bool s_open = false;
+// Counts the devices opened, so a piece made for an earlier one is known.
+unsigned s_device = 0;
 
 const char* const kSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+// The General MIDI programs of the game's tune; the build cuts them, with the drum kit, out of the
+// soundfont above into "music.sf2" beside the program.
+constexpr int kMusicPrograms[] = {DORV_MUSIC_PROGRAMS};
+QByteArray s_soundFont;
 
 // One attempt with whatever driver SDL picks now; leaves nothing initialised when it fails.
 bool openWithCurrentDriver()
@@ -51,11 +61,28 @@ bool AudioOutput::ensureOpen()
         qWarning("Audio: no sound device (%s); playing silently", reason.constData());
     }
 
-    if (qEnvironmentVariableIsEmpty("SDL_SOUNDFONTS") && QFileInfo::exists(QString::fromLatin1(kSoundFont)))
-        Mix_SetSoundFonts(kSoundFont);
-
     s_open = true;
+    ++s_device;
     return true;
+}
+
+unsigned AudioOutput::device() { return s_open ? s_device : 0; }
+
+void AudioOutput::chooseSoundFont(std::string_view piece)
+{
+    // Soundfonts named in the environment win.
+    if (!qEnvironmentVariableIsEmpty("SDL_SOUNDFONTS"))
+        return;
+    const QString small = QCoreApplication::applicationDirPath() + QStringLiteral("/music.sf2");
+    QByteArray font;
+    if (MidiCheck::usesOnlyPrograms(piece, kMusicPrograms) && QFileInfo::exists(small))
+        font = QFile::encodeName(small);
+    else if (QFileInfo::exists(QString::fromLatin1(kSoundFont)))
+        font = kSoundFont;
+    if (font.isEmpty() || font == s_soundFont)
+        return;
+    Mix_SetSoundFonts(font.constData());
+    s_soundFont = font;
 }
 
 void AudioOutput::shutdown()

@@ -54,13 +54,21 @@ void MusicPlayer::close()
 
 bool MusicPlayer::open()
 {
-    close();
     // The file is read once, at most the cap of every file of the game, and played from memory: a
     // huge or special file never reaches the synthesiser.
     auto bytes = FileStore::read(m_fileName);
+    if (m_music && bytes && *bytes == m_bytes && m_device == AudioOutput::device()) {
+        // The same piece again, as at every loop: the synthesiser made for it, with its
+        // soundfont, plays it again from its start.
+        stop();
+        return true;
+    }
+    close();
     if (!bytes || !MidiCheck::holdsNotes(*bytes) || !AudioOutput::ensureOpen())
         return false;
     m_bytes = std::move(*bytes);
+    AudioOutput::chooseSoundFont(m_bytes);
+    m_device = AudioOutput::device();
     m_music = Mix_LoadMUS_RW(SDL_RWFromConstMem(m_bytes.data(), static_cast<int>(m_bytes.size())), 1);
     return m_music != nullptr;
 }
