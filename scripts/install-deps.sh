@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the game needs on Debian 12 (run as root or with sudo).
 set -euo pipefail
+# The game opens SDL_mixer (libsdl2-mixer-2.0-0, which brings SDL2 and FluidSynth) when it first
+# makes a sound, so its executable does not name it; the build cuts the music's instruments out
+# of the soundfont with Python 3.
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev
-          timgm6mb-soundfont fonts-dejavu-core poppler-utils xvfb xauth locales)
+          libsdl2-mixer-2.0-0 libsdl2-2.0-0 libfluidsynth3 python3 timgm6mb-soundfont fonts-dejavu-core poppler-utils xvfb xauth locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,7 @@
 #include "media/audio_output.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "media/sdl_audio.h"
+
 
 #include "media/midi_check.h"
 
@@ -11,6 +11,8 @@
 #include <QtGlobal>
 
 namespace {
+
+const SdlAudio::Functions& sdl() { return SdlAudio::api(); }
 
 bool s_open = false;
 // Counts the devices opened, so a piece made for an earlier one is known.
@@ -25,13 +27,13 @@ QByteArray s_soundFont;
 // One attempt with whatever driver SDL picks now; leaves nothing initialised when it fails.
 bool openWithCurrentDriver()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     // Not every codec is needed: without MIDI support the music stays silent, the rest plays.
-    Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl().Mix_Init(MIX_INIT_MID);
+    if (sdl().Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        sdl().Mix_Quit();
+        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     return true;
@@ -43,19 +45,21 @@ bool AudioOutput::ensureOpen()
 {
     if (s_open)
         return true;
+    if (!SdlAudio::load())
+        return false;
 
     // SDL would otherwise install its own SIGINT/SIGTERM handlers, and Ctrl+C or a plain kill
     // would no longer end the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
 
     if (!openWithCurrentDriver()) {
-        const QByteArray reason = SDL_GetError();
+        const QByteArray reason = sdl().SDL_GetError();
         // The environment's SDL_AUDIODRIVER wins over a normal hint, so this one overrides.
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        sdl().SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         const bool dummyOpened = openWithCurrentDriver();
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        sdl().SDL_ResetHint(SDL_HINT_AUDIODRIVER);
         if (!dummyOpened) {
-            qWarning("Audio: no output at all: %s", SDL_GetError());
+            qWarning("Audio: no output at all: %s", sdl().SDL_GetError());
             return false;
         }
         qWarning("Audio: no sound device (%s); playing silently", reason.constData());
@@ -81,7 +85,7 @@ void AudioOutput::chooseSoundFont(std::string_view piece)
         font = kSoundFont;
     if (font.isEmpty() || font == s_soundFont)
         return;
-    Mix_SetSoundFonts(font.constData());
+    sdl().Mix_SetSoundFonts(font.constData());
     s_soundFont = font;
 }
 
@@ -90,9 +94,9 @@ void AudioOutput::shutdown()
     if (!s_open)
         return;
     // Closing halts the music, and that would look like a piece that ended by itself.
-    Mix_HookMusicFinished(nullptr);
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl().Mix_HookMusicFinished(nullptr);
+    sdl().Mix_CloseAudio();
+    sdl().Mix_Quit();
+    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
     s_open = false;
 }
