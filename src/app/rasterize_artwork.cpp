@@ -15,7 +15,10 @@
 // Usage: rasterize_artwork OUTPUT_FOLDER FILE.svg... [NAME=WxH...]
 static bool save(const QImage& picture, const QString& folder, const QString& name)
 {
-    if (picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png")))
+    // The pictures at their own size are stored without compression: the program decodes them at
+    // every start, and inflating takes longer than reading the plain pixels.
+    const int quality = name.endsWith(QStringLiteral("@2x")) ? -1 : 100;
+    if (picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG", quality))
         return true;
     std::fprintf(stderr, "rasterize_artwork: cannot write %s.png\n", qPrintable(name));
     return false;
