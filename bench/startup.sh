@@ -1,56 +1,118 @@
 #!/usr/bin/env bash
-# Start-up benchmark: the median time from launch to the first shown window, and the resident
-# memory once idle, for the game and for a minimal Qt 6 widgets program, over several runs.
-# Usage: bench/startup.sh [runs]   (needs Xvfb and xdotool; builds into build/ if needed)
+# Start-up benchmark of the game against a bare Qt 6 main window (bench/baseline.cpp: a menu, a
+# tool bar and a label), in one run under Xvfb with interleaved rounds: every round starts the
+# baseline, the game with the music on and the game with the music off, in a rotating order, so
+# a load that comes and goes on the machine falls on all of them alike.
+#
+# Each program writes, when DORV_BENCH_PAINTED names a file, the moment its window was first
+# exposed ("mapped") and the moment its first frame was fully painted ("painted"); the script
+# takes the launch moment just before it starts the program. The resident memory is read once the
+# program has been idle for 2 s (the music playing, or not).
+#
+# Prints the median of every figure, and the ratios game/baseline of every round with their
+# median (a ratio per round, so the rounds' common load cancels out).
+#
+# Usage: bench/startup.sh [rounds]   (default 15)
+#        bench/startup.sh --loops    resident memory over ten loops of a short tune made of the
+#                                    game's four instruments (about a minute)
+# Needs Xvfb; builds into build/ if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-9}
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "bench: $tool is missing (apt-get install xvfb xdotool)"; exit 1; }
-done
+mode=startup rounds=15
+if [[ ${1:-} == --loops ]]; then mode=loops; elif [[ -n ${1:-} ]]; then rounds=$1; fi
+command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)"; exit 1; }
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target dorv dorv_baseline >/dev/null
+cmake --build build -j2 --target dorv dorv_baseline >/dev/null
 
 tmp=$(mktemp -d)
 display=:$(( 100 + $$ % 100 ))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$tmp"' EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} XDG_CONFIG_HOME=$tmp/config
+export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+for music in 0 1; do
+  mkdir -p "$tmp/config$music/The Dorv"
+  printf '[Options]\nMusic=%s\nSound=1\n' "$music" > "$tmp/config$music/The Dorv/The Dorv.conf"
+done
 sleep 1
 
-# One run: prints "<milliseconds to the first shown window> <resident kB after 2 s idle>".
+ns() { local t=${EPOCHREALTIME/./}; echo "${t}000"; }
+rss() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+
+# One run: prints "<ms to mapped> <ms to painted> <resident kB after 2 s idle>".
 measure() {
-  local program=$1 title=$2 start end pid rss
-  start=$(date +%s%N)
-  "$program" >"$tmp/log" 2>&1 &
+  local program=$1 music=$2 start pid mapped painted kb
+  rm -f "$tmp/frame"
+  start=$(ns)
+  XDG_CONFIG_HOME=$tmp/config$music DORV_BENCH_PAINTED=$tmp/frame "$program" >"$tmp/log" 2>&1 &
   pid=$!
-  # Polled, not --sync: xdotool's own wait looks only every half second.
-  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "bench: $program ended before showing its window" >&2; cat "$tmp/log" >&2; exit 1; }
-    (( $(date +%s%N) - start < 20000000000 )) || { echo "bench: no window from $program" >&2; exit 1; }
-    sleep 0.02
+  until [[ -s $tmp/frame ]] && grep -q painted "$tmp/frame"; do
+    kill -0 "$pid" 2>/dev/null || { echo "bench: $program ended before its first frame" >&2; cat "$tmp/log" >&2; exit 1; }
+    (( $(ns) - start < 20000000000 )) || { echo "bench: no frame from $program" >&2; exit 1; }
+    sleep 0.05
   done
-  end=$(date +%s%N)
+  mapped=$(awk '$1 == "mapped" {print $2}' "$tmp/frame")
+  painted=$(awk '$1 == "painted" {print $2}' "$tmp/frame")
   sleep 2
-  rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
+  kb=$(rss "$pid")
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo "$(( (end - start) / 1000000 )) $rss"
+  awk -v s="$start" -v m="$mapped" -v p="$painted" -v k="$kb" 'BEGIN { printf "%.1f %.1f %d\n", (m - s) / 1e6, (p - s) / 1e6, k }'
 }
 
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+median() { sort -g | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else printf "%.2f\n", (a[NR/2] + a[NR/2+1]) / 2}'; }
 
-report() {
-  local name=$1 program=$2 title=$3 i
-  : > "$tmp/$name"
-  for ((i = 0; i < runs; i++)); do measure "$program" "$title" >> "$tmp/$name"; done
-  echo "$(cut -d' ' -f1 "$tmp/$name" | median) $(cut -d' ' -f2 "$tmp/$name" | median)"
-}
+if [[ $mode == loops ]]; then
+  # A short tune with the game's four programs: a chord a second long, then the synthesiser's
+  # tail; the game plays it again at its end, every 4 s or so.
+  mkdir -p "$tmp/program"
+  cp build/bin/sound.dat "$tmp/program/"
+  python3 - "$tmp/program/Music.dat" <<'PY'
+import struct, sys
+ev = b""
+for ch, prog in enumerate((4, 89, 32, 46)):
+    ev += bytes([0, 0xC0 | ch, prog])
+for ch, note in enumerate((72, 60, 41, 65)):
+    ev += bytes([0, 0x90 | ch, note, 90])
+ev += bytes([0x83, 0x60, 0x80, 72, 0]) + b"".join(bytes([0, 0x80 | ch, n, 0]) for ch, n in enumerate((60, 41, 65), 1))
+ev += b"\x00\xff\x2f\x00"
+open(sys.argv[1], "wb").write(b"MThd" + struct.pack(">IHHH", 6, 0, 1, 480) + b"MTrk" + struct.pack(">I", len(ev)) + ev)
+PY
+  XDG_CONFIG_HOME=$tmp/config1 DORV_PROGRAM_DIR=$tmp/program build/bin/dorv >"$tmp/log" 2>&1 &
+  pid=$!
+  sleep 6
+  first=$(rss "$pid")
+  echo "after one loop (6 s): $((first / 1024)) MB"
+  sleep 40
+  last=$(rss "$pid")
+  echo "after ten loops (46 s): $((last / 1024)) MB"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  awk -v a="$first" -v b="$last" 'BEGIN { printf "growth over the loops: %+d kB\n", b - a }'
+  exit 0
+fi
 
-read -r game_ms game_kb < <(report game build/bin/dorv "The Dorv 1.0")
-read -r base_ms base_kb < <(report baseline build/bin/dorv_baseline "Baseline window")
-echo "runs: $runs"
-echo "game:     ${game_ms} ms to the first shown window, $((game_kb / 1024)) MB resident when idle"
-echo "baseline: ${base_ms} ms to the first shown window, $((base_kb / 1024)) MB resident when idle"
-awk -v g="$game_ms" -v b="$base_ms" 'BEGIN { printf "start-up ratio game/baseline: %.2f (target 1.5 or less)\n", g / b }'
-awk -v k="$game_kb" 'BEGIN { printf "game memory: %.1f MB (target under 60 MB)\n", k / 1024 }'
+names=(base on off)
+for ((r = 0; r < rounds; r++)); do
+  for ((i = 0; i < 3; i++)); do
+    name=${names[(r + i) % 3]}
+    case $name in
+      base) measure build/bin/dorv_baseline 1 ;;
+      on) measure build/bin/dorv 1 ;;
+      off) measure build/bin/dorv 0 ;;
+    esac > "$tmp/run"
+    echo "$r $(cat "$tmp/run")" >> "$tmp/$name"
+  done
+done
+
+col() { awk -v c="$2" '{print $c}' "$tmp/$1"; }
+ratios() { paste -d' ' <(col "$1" "$3") <(col base "$3") | awk '{printf "%.2f\n", $1 / $2}'; }
+echo "rounds: $rounds (interleaved; medians; SDL_AUDIODRIVER=$SDL_AUDIODRIVER)"
+printf '%-22s %10s %10s %10s\n' "" "mapped ms" "painted ms" "idle MB"
+for name in base on off; do
+  label=$([[ $name == base ]] && echo "bare Qt main window" || echo "game, music $name")
+  printf '%-22s %10s %10s %10.1f\n' "$label" "$(col $name 2 | median)" "$(col $name 3 | median)" \
+    "$(col $name 4 | median | awk '{print $1 / 1024}')"
+done
+for name in on off; do
+  echo "game, music $name / bare window, painted, per round: $(ratios $name base 3 | tr '\n' ' ')"
+  echo "  median ratio painted: $(ratios $name base 3 | median)   mapped: $(ratios $name base 2 | median)"
+done

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/first_frame.h"
 #include "media/audio_output.h"
 #include "window/main_window.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     {
         MainWindow window;
         window.show();
+        FirstFrame::report(window);
         result = QApplication::exec();
     }
     AudioOutput::shutdown();

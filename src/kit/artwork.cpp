@@ -33,10 +33,15 @@ QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
     if (found != cache.constEnd())
         return *found;
 
-    // The pictures are drawn at one and two times their size when the game is built; any other
-    // size or pixel ratio is scaled smoothly from the nearest larger one.
-    QPixmap picture(pictureFile(name, ratio > 1));
+    // The pictures are drawn at one and two times their size when the game is built, and those the
+    // window shows at another size at that size too; any other size or pixel ratio is scaled
+    // smoothly from the nearest larger one.
     const QSize pixels = size * ratio;
+    QPixmap picture;
+    if (size != natural && (ratio == 1 || ratio == 2))
+        picture.load(pictureFile(QStringLiteral("%1@%2x%3").arg(name).arg(size.width()).arg(size.height()), ratio > 1));
+    if (picture.isNull())
+        picture.load(pictureFile(name, ratio > 1));
     if (!picture.isNull() && picture.size() != pixels)
         picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(ratio);

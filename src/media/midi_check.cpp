@@ -1,5 +1,6 @@
 #include "media/midi_check.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -26,8 +27,11 @@ bool readVariable(std::string_view bytes, std::size_t& at, std::size_t end, std:
     return false;
 }
 
-// The events of one track, bytes[at, end): true at the first note-on with a nonzero velocity.
-bool trackSoundsANote(std::string_view bytes, std::size_t at, std::size_t end)
+// Walks the channel events of one track, bytes[at, end), handing each (status, first data byte,
+// second data byte) to `event` until it returns true. Meta events and system-exclusive messages
+// go to `other` the same way, with their status only. False when the track ends first or is broken.
+template <typename Event, typename Other>
+bool walkTrack(std::string_view bytes, std::size_t at, std::size_t end, Event event, Other other)
 {
     std::uint8_t status = 0;
     std::uint32_t length = 0;
@@ -43,13 +47,19 @@ bool trackSoundsANote(std::string_view bytes, std::size_t at, std::size_t end)
                 return false;
             ++at;
             status = 0;
+            if (other(0xff))
+                return true;
         } else if (status == 0xf0 || status == 0xf7) {
+            if (other(status))
+                return true;
             status = 0;
         } else {
             const std::size_t dataBytes = (status & 0xe0) == 0xc0 ? 1 : 2;
             if (at + dataBytes > end)
                 return false;
-            if ((status & 0xf0) == 0x90 && bytes[at + 1] != 0)
+            const auto first = static_cast<std::uint8_t>(bytes[at]);
+            const auto second = dataBytes == 2 ? static_cast<std::uint8_t>(bytes[at + 1]) : std::uint8_t(0);
+            if (event(status, first, second))
                 return true;
             at += dataBytes;
             continue;
@@ -61,9 +71,10 @@ bool trackSoundsANote(std::string_view bytes, std::size_t at, std::size_t end)
     return false;
 }
 
-} // namespace
-
-bool MidiCheck::holdsNotes(std::string_view bytes)
+// The tracks of a Standard MIDI File, each handed to `track` as (start, end); false for a file
+// that is no Standard MIDI File or is cut off.
+template <typename Track>
+bool walkTracks(std::string_view bytes, Track track)
 {
     if (bytes.size() < 14 || !bytes.starts_with("MThd"))
         return false;
@@ -71,15 +82,52 @@ bool MidiCheck::holdsNotes(std::string_view bytes)
     if (headerLength < 6 || bigEndian(bytes, 10, 2) == 0 || bigEndian(bytes, 12, 2) == 0)
         return false;
     // A chunk whose length runs past the end belongs to a cut-off file, which is not played.
-    bool note = false;
     std::size_t at = 8 + std::size_t(headerLength);
     while (at + 8 <= bytes.size()) {
         const std::size_t length = bigEndian(bytes, at + 4, 4);
         if (length > bytes.size() - at - 8)
             return false;
         const std::size_t end = at + 8 + length;
-        note = note || (bytes.substr(at, 4) == "MTrk" && trackSoundsANote(bytes, at + 8, end));
+        if (bytes.substr(at, 4) == "MTrk")
+            track(at + 8, end);
         at = end;
     }
-    return note;
+    return true;
+}
+
+} // namespace
+
+bool MidiCheck::holdsNotes(std::string_view bytes)
+{
+    bool note = false;
+    const bool whole = walkTracks(bytes, [&](std::size_t at, std::size_t end) {
+        note = note || walkTrack(bytes, at, end, [](std::uint8_t status, std::uint8_t, std::uint8_t velocity) {
+            return (status & 0xf0) == 0x90 && velocity != 0;
+        }, [](std::uint8_t) { return false; });
+    });
+    return whole && note;
+}
+
+bool MidiCheck::usesOnlyPrograms(std::string_view bytes, std::span<const int> programs)
+{
+    constexpr int kDrumChannel = 9;
+    bool within = true;
+    const bool whole = walkTracks(bytes, [&](std::size_t at, std::size_t end) {
+        if (!within)
+            return;
+        const bool left = walkTrack(bytes, at, end, [&](std::uint8_t status, std::uint8_t first, std::uint8_t second) {
+            const int channel = status & 0x0f;
+            switch (status & 0xf0) {
+            case 0xc0: // a program change: the drum channel keeps its standard kit
+                return channel == kDrumChannel ? first != 0
+                                               : std::find(programs.begin(), programs.end(), int(first)) == programs.end();
+            case 0xb0: // a bank select other than the first bank
+                return (first == 0 || first == 32) && second != 0;
+            default:
+                return false;
+            }
+        }, [](std::uint8_t status) { return status != 0xff; }); // system-exclusive may switch sets
+        within = !left;
+    });
+    return whole && within;
 }

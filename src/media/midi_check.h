@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 // Whether a file's bytes are music the synthesiser can play: SDL_mixer takes any file and "plays"
@@ -10,4 +11,8 @@ struct MidiCheck {
     // count and division, every chunk after it whole within the bytes, and at least one "MTrk"
     // track with a note-on of nonzero velocity.
     static bool holdsNotes(std::string_view bytes);
+    // True for a Standard MIDI File that needs no instrument of the General MIDI set but the
+    // `programs` of the first bank (every channel starts on program 0) and the standard drum kit:
+    // no other program change, no bank select, no system-exclusive message.
+    static bool usesOnlyPrograms(std::string_view bytes, std::span<const int> programs);
 };

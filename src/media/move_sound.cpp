@@ -1,16 +1,17 @@
 #include "media/move_sound.h"
 
 #include "media/audio_output.h"
+#include "media/sdl_audio.h"
 #include "kit/file_store.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <QApplication>
 
 #include <utility>
 
 namespace {
+
+const SdlAudio::Functions& sdl() { return SdlAudio::api(); }
 
 constexpr Uint32 kPollMs = 3;
 // A device that stops consuming must not hang the game: give up well after the clip's length.
@@ -37,7 +38,7 @@ MoveSound::MoveSound(QString path, std::function<void()> fallback)
 MoveSound::~MoveSound()
 {
     if (m_chunk)
-        Mix_FreeChunk(m_chunk);
+        sdl().Mix_FreeChunk(m_chunk);
 }
 
 void MoveSound::playsound()
@@ -50,15 +51,15 @@ void MoveSound::playsound()
     int frequency = 0;
     Uint16 format = 0;
     int channels = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
+    sdl().Mix_QuerySpec(&frequency, &format, &channels);
     if (frequency != m_loadedFrequency || format != m_loadedFormat || channels != m_loadedChannels) {
         // The chunk was converted for the device it was loaded on; a device reopened with other
         // settings would play it at the wrong speed.
         if (m_chunk)
-            Mix_FreeChunk(m_chunk);
+            sdl().Mix_FreeChunk(m_chunk);
         // Read as every other file of the game: a regular file only, and not more than the cap.
         const auto bytes = FileStore::read(m_path);
-        m_chunk = bytes ? Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1) : nullptr;
+        m_chunk = bytes ? sdl().Mix_LoadWAV_RW(sdl().SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1) : nullptr;
         m_loadedFrequency = frequency;
         m_loadedFormat = format;
         m_loadedChannels = channels;
@@ -68,18 +69,18 @@ void MoveSound::playsound()
         return;
     }
 
-    const int channel = Mix_PlayChannel(-1, m_chunk, 0);
+    const int channel = sdl().Mix_PlayChannel(-1, m_chunk, 0);
     if (channel < 0) {
         m_fallback();
         return;
     }
     const Uint32 limit = lengthMs(m_chunk, frequency, format, channels) + kGraceMs;
-    const Uint32 start = SDL_GetTicks();
-    while (Mix_Playing(channel)) {
-        if (SDL_GetTicks() - start > limit) {
-            Mix_HaltChannel(channel);
+    const Uint32 start = sdl().SDL_GetTicks();
+    while (sdl().Mix_Playing(channel)) {
+        if (sdl().SDL_GetTicks() - start > limit) {
+            sdl().Mix_HaltChannel(channel);
             break;
         }
-        SDL_Delay(kPollMs);
+        sdl().SDL_Delay(kPollMs);
     }
 }

@@ -23,7 +23,7 @@ public:
     void stop();
     void close();
     // Opens the file; a file that is missing, is not a Standard MIDI File or holds no note stays
-    // closed.
+    // closed. The same piece opened again keeps its synthesiser and soundfont.
     bool open();
     void play();
     bool isPlaying() const;
@@ -41,6 +41,8 @@ private:
     // The file's bytes, kept while the music made from them is open.
     std::string m_bytes;
     Mix_Music* m_music = nullptr;
+    // The audio device the music was made for.
+    unsigned m_device = 0;
     std::atomic<unsigned> m_generation{0};
     // The generation under which the current piece was started.
     std::atomic<unsigned> m_playingGeneration{0};

@@ -5,12 +5,16 @@
 #include "rules/game.h"
 #include "rules/option_value.h"
 
+#include <QEvent>
 #include <QSettings>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 // A piece that ends as soon as it starts would otherwise be restarted over and over.
 constexpr qint64 kMinimumLoopMs = 1000;
+// The music waits this long at most for the window's first frame.
+constexpr int kFirstFrameWaitMs = 500;
 const QString kSettings = QStringLiteral("The Dorv");
 }
 
@@ -37,12 +41,43 @@ void MediaSwitches::readSwitches()
 
 void MediaSwitches::startWhenShown()
 {
-    // Opening the synthesiser takes a moment: the music starts once the window is up.
+    // Opening the audio device and the synthesiser takes a moment: the music starts right after
+    // the window's first frame is painted, so the board is never held back by it. A window not
+    // shown when the event loop starts, or not painted within a moment, does not hold the music.
+    if (m_game.state().musicon != 1)
+        return;
+    m_startPending = true;
+    if (auto* window = qobject_cast<QWidget*>(parent()))
+        window->installEventFilter(this);
+    QTimer::singleShot(0, this, [this] {
+        const auto* window = qobject_cast<QWidget*>(parent());
+        if (!window || !window->isVisible())
+            startPendingMusic();
+        else
+            QTimer::singleShot(kFirstFrameWaitMs, this, &MediaSwitches::startPendingMusic);
+    });
+}
+
+bool MediaSwitches::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == parent()) {
+        watched->removeEventFilter(this);
+        // The window is painted before its controls, all before the frame goes to the screen; a
+        // zero timer runs once that is done.
+        QTimer::singleShot(0, this, &MediaSwitches::startPendingMusic);
+    }
+    return false;
+}
+
+void MediaSwitches::startPendingMusic()
+{
+    if (!m_startPending)
+        return;
+    m_startPending = false;
+    if (auto* window = qobject_cast<QWidget*>(parent()))
+        window->removeEventFilter(this);
     if (m_game.state().musicon == 1)
-        QTimer::singleShot(0, this, [this] {
-            if (m_game.state().musicon == 1)
-                playmusic(QString::fromLatin1(kMusicFile));
-        });
+        playmusic(QString::fromLatin1(kMusicFile));
 }
 
 void MediaSwitches::setSound(bool on)
@@ -53,6 +88,7 @@ void MediaSwitches::setSound(bool on)
 
 void MediaSwitches::setMusic(bool on)
 {
+    m_startPending = false;
     m_game.setMusic(on);
     if (on) {
         playmusic(QString::fromLatin1(kMusicFile));
@@ -75,9 +111,12 @@ void MediaSwitches::playmusic(const QString& fileName)
 void MediaSwitches::mm_Done()
 {
     m_mm->stop();
-    m_mm->close();
-    if (m_game.state().musicon != 1)
+    // The piece stays open while the music is on: the next loop opens the same file again and
+    // finds its synthesiser ready.
+    if (m_game.state().musicon != 1) {
+        m_mm->close();
         return;
+    }
     const qint64 wait = kMinimumLoopMs - m_started.elapsed();
     if (m_started.isValid() && wait > 0)
         m_restart->start(static_cast<int>(wait));

@@ -24,7 +24,7 @@ public:
 
     // Takes the stored switches into the game (a missing or broken value is on).
     void readSwitches();
-    // Starts the music once the event loop runs, when it is on.
+    // Starts the music, when it is on, once the window's first frame is painted.
     void startWhenShown();
 
     void setSound(bool on);
@@ -34,7 +34,11 @@ public:
     // The piece reached its end: played again while the music is on.
     void mm_Done();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void startPendingMusic();
     void startMusic();
     static std::optional<std::string> readOption(const QString& key);
     static void writeOption(const QString& key, bool on);
@@ -43,4 +47,6 @@ private:
     MusicPlayer* m_mm;
     QTimer* m_restart;
     QElapsedTimer m_started;
+    // The music waits for the window's first frame.
+    bool m_startPending = false;
 };

@@ -27,7 +27,7 @@ program=$root/games/dorv
 
 # The tree.
 [ -x "$program" ] || fail "no program at games/dorv"
-for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/applications/$id.desktop \
+for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/LICENSE \
             share/icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$root/$file" ] || fail "missing $file"
