@@ -9,8 +9,12 @@
 //
 // The two searches run side by side, one process each, so the machine needs two free cores.
 //
-// Usage: dorv_hint_bench [hint budget in ms, default the solver's 10 s] [plain-search cap in ms,
-//        default 2000] [random games per start, default 1]
+// Usage: dorv_hint_bench [--positions FILE] [--unproven FILE] [hint budget in ms, default the
+//        solver's 10 s] [plain-search cap in ms, default 2000; 0 leaves the plain search out]
+//        [random games per start, default 1]
+// --positions reads the positions from FILE instead (one a line, the bits in hex, as the slowest
+// are printed); --unproven writes the positions the solver did not prove to FILE, in that form:
+// together, a fixed set of hard positions to work on.
 #include "plain_search.h"
 #include "solver/hint_solver.h"
 
@@ -23,6 +27,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
 #include <functional>
 #include <random>
 #include <vector>
@@ -161,11 +168,30 @@ double since(Clock::time_point start) { return std::chrono::duration<double, std
 int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    const std::chrono::milliseconds budget(argc > 1 ? std::atoi(argv[1]) : HintSolver::kDefaultBudget.count());
-    const std::chrono::milliseconds cap(argc > 2 ? std::atoi(argv[2]) : 2000);
-    const int randomGames = argc > 3 ? std::atoi(argv[3]) : 1;
+    const char* positionsFile = nullptr;
+    const char* unprovenFile = nullptr;
+    std::vector<const char*> args;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc)
+            positionsFile = argv[++i];
+        else if (std::strcmp(argv[i], "--unproven") == 0 && i + 1 < argc)
+            unprovenFile = argv[++i];
+        else
+            args.push_back(argv[i]);
+    }
+    const std::chrono::milliseconds budget(args.size() > 0 ? std::atoi(args[0]) : HintSolver::kDefaultBudget.count());
+    const std::chrono::milliseconds cap(args.size() > 1 ? std::atoi(args[1]) : 2000);
+    const int randomGames = args.size() > 2 ? std::atoi(args[2]) : 1;
     const auto built = Clock::now();
-    const std::vector<Bits> positions = corpus(randomGames);
+    std::vector<Bits> positions;
+    if (positionsFile) {
+        std::ifstream in(positionsFile);
+        for (std::string line; std::getline(in, line);)
+            if (!line.empty())
+                positions.push_back(std::stoull(line, nullptr, 16) & BitBoard::holes());
+    } else {
+        positions = corpus(randomGames);
+    }
     std::vector<int> perCount(kHoleCount + 1);
     for (const Bits balls : positions)
         ++perCount[std::popcount(balls)];
@@ -182,7 +208,8 @@ int main(int argc, char** argv)
                                                      : solver.bestMove(BitBoard::toBalls(balls), nullptr, budget);
         return Sample{since(begun), hint.ballsLeft, hint.proven};
     });
-    const Child plainChild = start(positions, [cap](Bits balls) {
+    const bool withPlain = cap.count() > 0;
+    const Child plainChild = start(withPlain ? positions : std::vector<Bits>{}, [cap](Bits balls) {
         static PlainSearch search;
         const auto begun = Clock::now();
         int best = kHoleCount + 1;
@@ -205,19 +232,32 @@ int main(int argc, char** argv)
     });
     const Run solved = finish(solverChild);
     const Run plain = finish(plainChild);
-    if (solved.samples.size() != positions.size() || plain.samples.size() != positions.size()) {
+    if (solved.samples.size() != positions.size() || (withPlain && plain.samples.size() != positions.size())) {
         std::printf("a search process failed\n");
         return 1;
     }
     std::printf("time per hint on one core, each position from an empty table (hint budget %lld ms, plain search capped at %lld ms):\n",
                 static_cast<long long>(budget.count()), static_cast<long long>(cap.count()));
     report("hint solver", solved, "not proven:");
-    report("plain search", plain, "not finished:");
-    int disagree = 0;
-    for (std::size_t i = 0; i < positions.size(); ++i)
-        if (solved.samples[i].finished && plain.samples[i].finished && solved.samples[i].ballsLeft != plain.samples[i].ballsLeft)
-            ++disagree;
-    std::printf("finishes that differ where both searches completed: %d\n", disagree);
+    if (withPlain) {
+        report("plain search", plain, "not finished:");
+        int disagree = 0;
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            if (solved.samples[i].finished && plain.samples[i].finished && solved.samples[i].ballsLeft != plain.samples[i].ballsLeft)
+                ++disagree;
+        std::printf("finishes that differ where both searches completed: %d\n", disagree);
+    }
+    if (unprovenFile) {
+        std::ofstream out(unprovenFile);
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            if (!solved.samples[i].finished)
+                out << std::hex << "0x" << positions[i] << '\n';
+    }
+    // Every finish, for comparing one build of the solver with another.
+    if (std::getenv("DORV_HINT_FINISHES"))
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            std::printf("finish %#llx %d %s %.1f\n", static_cast<unsigned long long>(positions[i]), solved.samples[i].ballsLeft,
+                        solved.samples[i].finished ? "proven" : "open", solved.samples[i].ms);
     std::printf("targets for the hint solver: p50 < 100 ms, p95 < 1000 ms, max < 10000 ms, peak RSS <= 256 MB\n");
     // The slowest positions, to look into.
     std::vector<std::size_t> order(positions.size());
