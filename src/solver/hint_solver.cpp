@@ -118,10 +118,9 @@ Hint HintSolver::bestRemoval(const std::atomic<bool>* cancel, std::chrono::milli
 
 // The best finish from `balls`. Each target t, from the least the class allows up, is settled by
 // rounds of growing size until one finishes: a round either finds a line or proves the target out
-// of reach. For one or two balls each round also tries every way the class and the pagoda
-// functions let the game end with that many (a hole for the last ball, a pair of holes for the
-// last two), searching the game backwards from there (see searchBackwards()); whichever way
-// finishes first settles it, and when every such ending is ruled out the target goes up.
+// of reach. For a last ball (t = 1) each round also tries every hole where the class lets it
+// stand, searching the game backwards from there (see searchBackwards()); whichever way finishes
+// first settles it.
 HintSolver::Outcome HintSolver::solve(Bits balls)
 {
     const int count = std::popcount(balls);
@@ -129,13 +128,10 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
         return {count, -1, true};
     const PositionClass positionClass(balls);
     m_lastBallHoles = positionClass.lastBallHoles();
-    m_classIndex = positionClass.index();
-    m_floor = positionClass.allowsOneBall() ? 1 : 2;
-    m_values[0] = PagodaSet::instance().valuesOf(balls);
     const Bits key = BitBoard::canonical(balls);
-    int target = std::max(m_floor, m_table.lowerBound(key));
+    int target = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
     greedyLine(balls, count);
-    std::vector<Bits> endings = endingsOf(target); // ends of `target` balls not yet ruled out
+    Bits backwardsOpen = target == 1 ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
     std::uint64_t roundSize = kFirstRound;
     for (int round = 0; m_bestSeen > target; ++round, roundSize += roundSize / 2) {
         m_shuffle = round == 0 ? 0 : mix(static_cast<std::uint64_t>(round));
@@ -148,27 +144,22 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
             if (reached <= target)
                 return {reached, m_foundMove, true};
             target = reached;
-            endings = endingsOf(target);
+            backwardsOpen = 0;
             continue;
         }
-        // Each ending gets a round's size while they are few; many (pairs) share four rounds' worth.
-        const std::uint64_t share = roundSize * 4 / std::max<std::uint64_t>(4, endings.size());
-        for (std::size_t e = 0; e < endings.size() && !m_stopped;) {
-            m_roundEnd = m_visited + share;
-            const int found = searchBackwards(balls, endings[e]);
-            if (found == kStopped) {
-                ++e;
+        for (Bits open = backwardsOpen; open && !m_stopped; open &= open - 1) {
+            const Bits last = open & -open;
+            m_roundEnd = m_visited + roundSize;
+            const int found = searchBackwards(balls, last);
+            if (found == kStopped)
                 continue;
-            }
             if (found >= 0)
-                return {target, found, true};
-            endings.erase(endings.begin() + static_cast<std::ptrdiff_t>(e));
-            if (endings.empty()) {
-                // No way to end with `target` balls is left.
-                ++target;
-                m_table.store(key, target);
-                endings = endingsOf(target);
-                break;
+                return {1, found, true};
+            backwardsOpen &= ~last;
+            if (backwardsOpen == 0) {
+                // No hole can take the last ball.
+                m_table.store(key, 2);
+                target = 2;
             }
         }
         if (m_stopped)
@@ -177,27 +168,6 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     if (m_bestSeen <= target)
         return {m_bestSeen, m_bestSeenMove, true};
     return {m_bestSeen, m_bestSeenMove, false};
-}
-
-// The final positions of `target` balls (one or two) that the position searched may end in: in
-// its class, each ball where the pagoda functions allow it, no jump left. None for more balls.
-std::vector<BitBoard::Bits> HintSolver::endingsOf(int target) const
-{
-    std::vector<Bits> out;
-    const Bits possible = PagodaSet::instance().possibleHoles(m_values[0]);
-    if (target == 1) {
-        for (Bits open = m_lastBallHoles & possible; open; open &= open - 1)
-            out.push_back(open & -open);
-    } else if (target == 2) {
-        const auto& partners = pairPartners()[static_cast<std::size_t>(m_classIndex)];
-        for (Bits a = possible; a; a &= a - 1) {
-            const Bits first = a & -a;
-            for (Bits b = partners[static_cast<std::size_t>(std::countr_zero(first))] & possible & ~((first << 1) - 1); b; b &= b - 1)
-                if (!BitBoard::anyJump(first | (b & -b)))
-                    out.push_back(first | (b & -b));
-        }
-    }
-    return out;
 }
 
 // Plays the most favoured jump until none is left: a first line to fall back on.
@@ -226,40 +196,20 @@ bool HintSolver::visit()
 
 // Whether this position can finish with at most `target` balls. Returns the balls left by a line
 // that does (at most `target`), or else a number of balls the position is proven unable to go
-// below (more than `target`); kStopped when the round ends first. m_exact tells, for a number
-// above `target`, whether it is the position's best finish exactly: every line was followed to
-// its end (none cut short by a bound), so a later round with a higher target need not search the
-// position again.
+// below (more than `target`); kStopped when the round ends first.
 int HintSolver::search(Bits balls, int count, int target, int depth)
 {
-    m_exact = false;
     if (count <= target)
         return count;
     if (visit())
         return kStopped;
     const Bits key = BitBoard::canonical(balls);
-    const TranspositionTable::Entry known = m_table.find(key);
-    if (known.bound > target) {
-        m_exact = known.exact;
-        return known.bound;
-    }
-    // An exact finish within the target is a line there; the first jump is only wanted at the
-    // top, so there the search goes on to find it.
-    if (known.exact && depth > 0)
-        return known.bound;
-    PagodaSet::Values& values = m_values[static_cast<std::size_t>(depth)];
-    if (depth > 0) {
-        const PagodaSet::Values& before = m_values[static_cast<std::size_t>(depth - 1)];
-        const PagodaSet::Values& change = PagodaSet::instance().change(m_line[static_cast<std::size_t>(depth - 1)]);
-        for (int f = 0; f < PagodaSet::kSlots; ++f)
-            values[f] = static_cast<std::int16_t>(before[f] + change[f]);
-    }
-    if (target <= 2) {
-        const int bound = finishBound(PagodaSet::instance().possibleHoles(values));
-        if (bound > target) {
-            m_table.store(key, bound);
-            return bound;
-        }
+    const int known = m_table.lowerBound(key);
+    if (known > target)
+        return known;
+    if (target == 1 && PagodaSet::instance().rulesOutLastBall(balls, m_lastBallHoles)) {
+        m_table.store(key, 2);
+        return 2;
     }
     int codes[kCodes];
     const int jumps = orderedJumps(balls, codes);
@@ -268,74 +218,33 @@ int HintSolver::search(Bits balls, int count, int target, int depth)
             m_bestSeen = count;
             m_bestSeenMove = m_line[0];
         }
-        m_table.store(key, count, true);
-        m_exact = true;
+        m_table.store(key, count);
         return count;
     }
     int least = kHoleCount + 1;
-    bool exact = true;
     for (int j = 0; j < jumps; ++j) {
-        m_line[static_cast<std::size_t>(depth)] = codes[j];
+        m_line[depth] = codes[j];
         const int reached = search(balls ^ maskOf(codes[j]), count - 1, target, depth + 1);
         if (reached == kStopped)
             return kStopped;
         if (reached <= target) {
             if (depth == 0)
                 m_foundMove = codes[j];
-            // Nothing finishes below the class's least: the line is the best there is.
-            if (reached == m_floor)
-                m_table.store(key, reached, true);
-            m_exact = reached == m_floor;
             return reached;
         }
-        exact = exact && m_exact;
         least = std::min(least, reached);
     }
-    m_table.store(key, least, exact);
-    m_exact = exact;
+    m_table.store(key, least);
     return least;
 }
 
-// The fewest balls a game can end with when its balls can only end in the holes of `possible`
-// (no pagoda function rules them out), as far as the search asks: 1 when a hole the class allows
-// a last ball in is open, else 2 when two holes of `possible` make a pair of the class, else 3.
-int HintSolver::finishBound(Bits possible) const
-{
-    if (possible & m_lastBallHoles)
-        return 1;
-    const auto& partners = pairPartners()[static_cast<std::size_t>(m_classIndex)];
-    for (Bits open = possible; open; open &= open - 1)
-        if (partners[static_cast<std::size_t>(std::countr_zero(open))] & possible)
-            return 2;
-    return 3;
-}
-
-// For each class and hole, the holes that make with it a pair of balls of that class.
-const std::array<std::array<BitBoard::Bits, 64>, 16>& HintSolver::pairPartners()
-{
-    static const std::array<std::array<Bits, 64>, 16> table = [] {
-        std::array<std::array<Bits, 64>, 16> out{};
-        for (Bits a = BitBoard::holes(); a; a &= a - 1)
-            for (Bits b = BitBoard::holes(); b; b &= b - 1) {
-                const Bits first = a & -a;
-                const Bits second = b & -b;
-                if (first == second)
-                    continue;
-                const int c = PositionClass(first | second).index();
-                out[static_cast<std::size_t>(c)][static_cast<std::size_t>(std::countr_zero(first))] |= second;
-            }
-        return out;
-    }();
-    return table;
-}
-
-// A game from `balls` to the final position `ending` (one ball or two), played backwards: a jump
-// taken back is the same jump on the board with balls and holes swapped, so the game read
-// backwards on the swapped board runs from the holes of `ending` empty to the holes of `balls`
-// empty, and its last jump is the game's first. From a full-looking position that is
+// A game from `balls` to a single ball at `last`, played backwards: a jump taken back is the same
+// jump on the board with balls and holes swapped, so the game read backwards on the swapped board
+// runs from the single hole `last` to the holes of `balls` empty, and its last jump is the
+// game's first. From a full-looking position that is
 // a short way to a precise goal, which pagoda functions steer well. Returns the first jump of the
 // game forwards, -1 when there is none, kStopped when the round ends first.
-int HintSolver::searchBackwards(Bits balls, Bits ending)
+int HintSolver::searchBackwards(Bits balls, Bits last)
 {
     const Bits goal = BitBoard::holes() & ~balls;
     if (goal != m_reverseGoal) {
@@ -344,7 +253,7 @@ int HintSolver::searchBackwards(Bits balls, Bits ending)
         m_reverseGoalValues = PagodaSet::instance().values(goal);
     }
     m_reverseGoalCount = std::popcount(goal);
-    return reach(BitBoard::holes() & ~ending, 0);
+    return reach(BitBoard::holes() & ~last, 0);
 }
 
 // One step of searchBackwards(): whether `swapped` reaches the goal.

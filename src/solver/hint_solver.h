@@ -3,7 +3,6 @@
 #include "board/board.h"
 #include "board/jump_table.h"
 #include "solver/bit_board.h"
-#include "solver/pagoda_set.h"
 #include "solver/transposition_table.h"
 
 #include <array>
@@ -41,7 +40,7 @@ class HintSolver {
 public:
     using Balls = std::array<bool, kHoleCount>;
     static constexpr std::chrono::milliseconds kDefaultBudget{10'000};
-    static constexpr std::size_t kDefaultTableBytes = std::size_t{128} << 20;
+    static constexpr std::size_t kDefaultTableBytes = std::size_t{32} << 20;
 
     explicit HintSolver(std::size_t tableBytes = kDefaultTableBytes);
 
@@ -72,10 +71,7 @@ private:
     void begin(const std::atomic<bool>* cancel, std::chrono::milliseconds budget);
     Outcome solve(Bits balls);
     int search(Bits balls, int count, int target, int depth);
-    int finishBound(Bits possible) const;
-    static const std::array<std::array<Bits, 64>, 16>& pairPartners();
-    std::vector<Bits> endingsOf(int target) const;
-    int searchBackwards(Bits balls, Bits ending);
+    int searchBackwards(Bits balls, Bits last);
     int reach(Bits swapped, int depth);
     int orderedJumps(Bits balls, int* codes) const;
     void greedyLine(Bits balls, int count);
@@ -100,9 +96,4 @@ private:
     int m_bestSeenMove = -1;
     int m_foundMove = -1;           // the first jump of the line a round found
     Bits m_lastBallHoles = 0;       // where the class lets a last ball stand
-    int m_classIndex = 0;           // the class of the position searched
-    int m_floor = 1;                // the fewest balls its class allows
-    bool m_exact = false;           // see search()
-    // The pagoda values of the positions along the line searched, by depth.
-    std::array<PagodaSet::Values, kHoleCount + 1> m_values{};
 };

@@ -33,44 +33,8 @@ PagodaSet::PagodaSet()
                         if (const HoleNumber hole = BitBoard::holeOfIndex(8 * r + c))
                             function.rows[r][byte] += valueOf(f, hole);
         m_byTarget[std::countr_zero(BitBoard::bitOf(target))].push_back(static_cast<int>(m_functions.size()));
-        m_worth[m_functions.size()] = static_cast<std::int16_t>(function.worth);
-        m_targetBit[m_functions.size()] = BitBoard::bitOf(target);
         m_functions.push_back(function);
     }
-    static_assert(kPagodaCount <= kSlots);
-    m_changes.assign(4 * 64, Values{});
-    for (int d = 0; d < 4; ++d)
-        for (int i = 0; i < 64; ++i) {
-            const int step = BitBoard::kSteps[d];
-            const int last = i + 2 * step;
-            if (last < 0 || last >= 64)
-                continue;
-            const HoleNumber origin = BitBoard::holeOfIndex(i);
-            const HoleNumber jumped = BitBoard::holeOfIndex(i + step);
-            const HoleNumber destination = BitBoard::holeOfIndex(last);
-            if (!origin || !jumped || !destination)
-                continue;
-            for (int f = 0; f < kPagodaCount; ++f)
-                m_changes[static_cast<std::size_t>(d * 64 + i)][f] = static_cast<std::int16_t>(
-                    valueOf(f, destination) - valueOf(f, origin) - valueOf(f, jumped));
-        }
-}
-
-PagodaSet::Values PagodaSet::valuesOf(Bits balls) const
-{
-    Values out{};
-    for (std::size_t f = 0; f < m_functions.size(); ++f)
-        out[f] = static_cast<std::int16_t>(m_functions[f].value(balls));
-    return out;
-}
-
-Bits PagodaSet::possibleHoles(const Values& values) const
-{
-    Bits out = BitBoard::holes();
-    for (std::size_t f = 0; f < m_functions.size(); ++f)
-        if (values[f] < m_worth[f])
-            out &= ~m_targetBit[f];
-    return out;
 }
 
 int PagodaSet::Function::value(Bits balls) const

@@ -3,7 +3,6 @@
 #include "solver/bit_board.h"
 
 #include <array>
-#include <cstdint>
 #include <vector>
 
 // Pagoda functions: a value for each hole such that the two holes a jump empties are worth at
@@ -24,17 +23,6 @@ public:
     // `balls` to that target position.
     bool fallsShort(BitBoard::Bits balls, const std::vector<int>& targetValues) const;
 
-    // The value of a position under every function at once, kept up to date jump by jump.
-    static constexpr int kSlots = 112;
-    using Values = std::array<std::int16_t, kSlots>;
-    Values valuesOf(BitBoard::Bits balls) const;
-    // What a jump (direction d times 64 plus the origin's bit) adds to each value: never more
-    // than nothing.
-    const Values& change(int code) const { return m_changes[static_cast<std::size_t>(code)]; }
-    // The holes where a ball of the position valued `values` may still stand when the game
-    // ends: no function leading to the hole values the position below it.
-    BitBoard::Bits possibleHoles(const Values& values) const;
-
     // The value of hole h (1..37) under function f, for checking the table.
     static int count();
     static int valueOf(int f, int hole);
@@ -50,9 +38,6 @@ private:
         int value(BitBoard::Bits balls) const;
     };
     std::vector<Function> m_functions;
-    std::vector<Values> m_changes;
-    Values m_worth{};  // the value of the hole each function leads to
-    std::array<BitBoard::Bits, kSlots> m_targetBit{};
     // The functions leading to each bit of the board.
     std::array<std::vector<int>, 64> m_byTarget;
 };

@@ -18,9 +18,6 @@ public:
     // The holes where a last ball of this class can stand (none when a last ball can't).
     BitBoard::Bits lastBallHoles() const;
 
-    // The class as a number, 0..15.
-    int index() const { return 4 * (m_diagonal + 1) + m_antiDiagonal + 1; }
-
     bool operator==(const PositionClass&) const = default;
 
 private:
