@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
@@ -7,19 +9,47 @@
 
 #include <cstdio>
 
-// Draws the SVG artwork into PNG pictures at one and two times their size when the game is
-// built, so the program only decodes small pictures at start-up instead of drawing vectors.
+// Draws the SVG artwork into pictures at one and two times their size when the game is built, so
+// the program shows ready pixels at start-up instead of drawing vectors.
 // A picture the window shows at another size ("name=WxH") is also written at that size, scaled
 // the way the program would scale it ("name@WxH.png", "name@WxH@2x.png"), so the program decodes
 // it at the size it shows and scales nothing.
 // Usage: rasterize_artwork OUTPUT_FOLDER FILE.svg... [NAME=WxH...]
+// Every picture is also written as plain pixels ("name.px"), in the form a pixmap keeps it, so the
+// program can show it straight from its own memory, decoding nothing and copying nothing. The
+// pixels are those the PNG file gives once read back, so the window shows exactly the same
+// picture either way. The file holds the width, the height and the QImage format as 32-bit
+// numbers, a fourth one left zero, and the rows of pixels.
+static bool savePixels(const QImage& picture, const QString& folder, const QString& name)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    const QImage read = QImage::fromData(png, "PNG");
+    // Opaque pictures in the screen's own form, the others with their alpha premultiplied.
+    bool transparent = false;
+    for (int y = 0; y < read.height() && !transparent; ++y)
+        for (int x = 0; x < read.width() && !transparent; ++x)
+            transparent = qAlpha(read.pixel(x, y)) != 255;
+    const QImage pixels = read.convertToFormat(transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QFile file(folder + QLatin1Char('/') + name + QStringLiteral(".px"));
+    const quint32 header[4] = {quint32(pixels.width()), quint32(pixels.height()), quint32(pixels.format()), 0};
+    const qint64 row = qint64(pixels.width()) * 4;
+    bool written = file.open(QIODevice::WriteOnly)
+                   && file.write(reinterpret_cast<const char*>(header), sizeof header) == qint64(sizeof header);
+    for (int y = 0; written && y < pixels.height(); ++y)
+        written = file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), row) == row;
+    if (written)
+        return true;
+    std::fprintf(stderr, "rasterize_artwork: cannot write %s.px\n", qPrintable(name));
+    return false;
+}
+
 static bool save(const QImage& picture, const QString& folder, const QString& name)
 {
-    // The pictures at their own size are stored without compression: the program decodes them at
-    // every start, and inflating takes longer than reading the plain pixels.
-    const int quality = name.endsWith(QStringLiteral("@2x")) ? -1 : 100;
-    if (picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG", quality))
-        return true;
+    if (picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG"))
+        return savePixels(picture, folder, name);
     std::fprintf(stderr, "rasterize_artwork: cannot write %s.png\n", qPrintable(name));
     return false;
 }

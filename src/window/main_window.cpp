@@ -30,6 +30,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 // A label of the window. Labels show the game's own texts and the start hole read from a moves
 // file: never markup.
@@ -149,10 +151,26 @@ void MainWindow::buildLabels()
     QFont promptFont(QStringLiteral("Sans Serif"));
     promptFont.setBold(true);
     promptFont.setPointSize(18);
-    // The prompt keeps the large face but never runs out of its label.
-    while (promptFont.pointSize() > 9
-           && QFontMetrics(promptFont).horizontalAdvance(QString::fromLatin1(Game::kStartPrompt)) > m_prompt->width())
-        promptFont.setPointSize(promptFont.pointSize() - 1);
+    // The prompt keeps the large face but never runs out of its label: the largest size from 18
+    // points down to 9 at which the start prompt fits. The text's width grows with the size, so
+    // the size is reckoned from its width at 18 points and then checked at that size and the one
+    // above, rather than measured at every size in turn (each one loads the face anew).
+    const QString prompt = QString::fromLatin1(Game::kStartPrompt);
+    const auto fits = [&](int points) {
+        promptFont.setPointSize(points);
+        return QFontMetrics(promptFont).horizontalAdvance(prompt) <= m_prompt->width();
+    };
+    constexpr int kLargest = 18;
+    constexpr int kSmallest = 9;
+    if (!fits(kLargest)) {
+        const int wide = QFontMetrics(promptFont).horizontalAdvance(prompt);
+        int points = std::clamp(kLargest * m_prompt->width() / std::max(wide, 1), kSmallest, kLargest - 1);
+        while (points < kLargest - 1 && fits(points + 1))
+            ++points;
+        while (points > kSmallest && !fits(points))
+            --points;
+        promptFont.setPointSize(points);
+    }
     m_prompt->setFont(promptFont);
     m_counter = makeLabel(this, "Label5", QStringLiteral("0"));
     m_startHole = makeLabel(this, "Label3");

@@ -24,6 +24,14 @@ private slots:
         QCOMPARE(window.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint), Qt::WindowMinimizeButtonHint);
         QCOMPARE(label(&window, "Label1"), "Remove a 'ball' to start");
         QCOMPARE(label(&window, "Label5"), "0");
+        // The prompt's face: the largest size from 18 points down to 9 at which the start prompt fits.
+        const QLabel* prompt = window.findChild<QLabel*>("Label1");
+        QFont largest = prompt->font();
+        largest.setPointSize(18);
+        while (largest.pointSize() > 9 && QFontMetrics(largest).horizontalAdvance(prompt->text()) > prompt->width())
+            largest.setPointSize(largest.pointSize() - 1);
+        QCOMPARE(prompt->font().pointSize(), largest.pointSize());
+        QVERIFY(prompt->font().bold());
         QCOMPARE(rig.holes([&](int n) { return rig.hole(n)->hasPicture() && !rig.hole(n)->isHidden(); }), rig.holes());
         // Every hole is placed from hole 1, 580 twips apart for a 32 px ball.
         const int places[][3] = {{1, 1800, 240},   {3, 2960, 240},   {4, 1220, 820},   {9, 640, 1400},   {19, 2380, 1980},
