@@ -91,7 +91,8 @@ runs_with_files_in() {
   local executable=$1 folder=$2 log=$work/run.log
   QT_LOGGING_RULES="dorv.files.debug=true" "$executable" >"$log" 2>&1 &
   local pid=$!
-  for _ in $(seq 100); do
+  # Up to 30 s: a sanitised build on a busy machine starts slowly.
+  for _ in $(seq 300); do
     grep -q "Music.dat" "$log" && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
