@@ -89,6 +89,15 @@ struct WindowRig {
                 picked << QString::number(n);
         return picked.join(' ');
     }
+    // The pop-up panels open now, as "men men1".
+    QString openPanels() const
+    {
+        QStringList open;
+        for (const char* name : {"men", "men1", "men2", "men3"})
+            if (find(name)->isVisible())
+                open << name;
+        return open.join(' ');
+    }
     QString emptyHoles() const { return holes([this](int n) { return game().board().isEmpty(n); }); }
 
     // Removes the starting ball from `start` and plays `moves` jumps, each the first legal one of the
