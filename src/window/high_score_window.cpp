@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 HighScoreWindow::HighScoreWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -58,7 +60,9 @@ void HighScoreWindow::refresh()
         m_names[place - 1]->setText(QString::fromStdString(m_hall.name(place)));
         QLabel* score = m_scores[place - 1];
         score->setText(QString::fromStdString(m_hall.score(place)));
-        // A score label grows with its text; the name labels keep their widths.
+        // A score label grows with its text; the name labels keep their widths. At least as tall
+        // as its name, so both read on one line.
         score->adjustSize();
+        score->resize(score->width(), std::max(score->height(), m_names[place - 1]->height()));
     }
 }
