@@ -1,8 +1,9 @@
 #include "app/first_frame.h"
 
+#include "kit/first_paint.h"
+
 #include <QEvent>
 #include <QFile>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -17,45 +18,23 @@ qint64 now()
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-class Watcher : public QObject {
+// Notes the moment the window is first exposed on the screen.
+class ExposeWatcher : public QObject {
 public:
-    Watcher(QWidget& window, QString path)
+    explicit ExposeWatcher(QWidget& window)
         : QObject(&window)
-        , m_window(window)
-        , m_path(std::move(path))
     {
-        window.installEventFilter(this);
         if (QWindow* handle = window.windowHandle())
             handle->installEventFilter(this);
     }
+    qint64 mapped = 0;
 
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && watched != &m_window && m_mapped == 0)
-            m_mapped = now();
-        if (event->type() == QEvent::Paint && watched == &m_window && !m_painting) {
-            m_painting = true;
-            // The window is painted first and its controls after it, all before the frame is
-            // put on the screen; a zero timer runs once that is done.
-            QTimer::singleShot(0, this, [this] {
-                const qint64 painted = now();
-                QFile file(m_path);
-                if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                    file.write(QByteArray("mapped ") + QByteArray::number(m_mapped ? m_mapped : painted) + "\npainted "
-                               + QByteArray::number(painted) + "\n");
-                m_window.removeEventFilter(this);
-                if (QWindow* handle = m_window.windowHandle())
-                    handle->removeEventFilter(this);
-            });
-        }
+        if (event->type() == QEvent::Expose && mapped == 0)
+            mapped = now();
         return false;
     }
-
-private:
-    QWidget& m_window;
-    QString m_path;
-    qint64 m_mapped = 0;
-    bool m_painting = false;
 };
 
 } // namespace
@@ -63,6 +42,15 @@ private:
 void FirstFrame::report(QWidget& window)
 {
     const QString path = qEnvironmentVariable("DORV_BENCH_PAINTED");
-    if (!path.isEmpty())
-        new Watcher(window, path);
+    if (path.isEmpty())
+        return;
+    auto* expose = new ExposeWatcher(window);
+    FirstPaint::then(window, [path, expose] {
+        const qint64 painted = now();
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(QByteArray("mapped ") + QByteArray::number(expose->mapped ? expose->mapped : painted)
+                       + "\npainted " + QByteArray::number(painted) + "\n");
+        delete expose;
+    });
 }

@@ -1,11 +1,11 @@
 #include "window/media_switches.h"
 
+#include "kit/first_paint.h"
 #include "kit/program_folder.h"
 #include "media/music_player.h"
 #include "rules/game.h"
 #include "rules/option_value.h"
 
-#include <QEvent>
 #include <QSettings>
 #include <QTimer>
 #include <QWidget>
@@ -47,10 +47,10 @@ void MediaSwitches::startWhenShown()
     if (m_game.state().musicon != 1)
         return;
     m_startPending = true;
-    if (auto* window = qobject_cast<QWidget*>(parent()))
-        window->installEventFilter(this);
-    QTimer::singleShot(0, this, [this] {
-        const auto* window = qobject_cast<QWidget*>(parent());
+    auto* window = qobject_cast<QWidget*>(parent());
+    if (window)
+        FirstPaint::then(*window, [this] { startPendingMusic(); });
+    QTimer::singleShot(0, this, [this, window] {
         if (!window || !window->isVisible())
             startPendingMusic();
         else
@@ -58,24 +58,11 @@ void MediaSwitches::startWhenShown()
     });
 }
 
-bool MediaSwitches::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint && watched == parent()) {
-        watched->removeEventFilter(this);
-        // The window is painted before its controls, all before the frame goes to the screen; a
-        // zero timer runs once that is done.
-        QTimer::singleShot(0, this, &MediaSwitches::startPendingMusic);
-    }
-    return false;
-}
-
 void MediaSwitches::startPendingMusic()
 {
     if (!m_startPending)
         return;
     m_startPending = false;
-    if (auto* window = qobject_cast<QWidget*>(parent()))
-        window->removeEventFilter(this);
     if (m_game.state().musicon == 1)
         playmusic(QString::fromLatin1(kMusicFile));
 }

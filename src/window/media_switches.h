@@ -34,9 +34,6 @@ public:
     // The piece reached its end: played again while the music is on.
     void mm_Done();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void startPendingMusic();
     void startMusic();
