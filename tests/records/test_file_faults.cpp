@@ -79,16 +79,14 @@ private slots:
         QDir().mkpath(folder);
         QVERIFY(FileStore::write(folder + "/dvhs.sys", hallWith("Old", "99")));
         qputenv("DORV_PROGRAM_DIR", QFile::encodeName(folder));
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         {
-            WithoutPermissionOverrides asAPlayer;
-            QVERIFY(!QFile(folder + "/probe").open(QIODevice::WriteOnly));
+            const ReadOnlyFolder readOnly(folder);
+            QVERIFY(readOnly.holds());
             MainWindow& window = rig.start();
             rig.play(19, 6);
             rig.prompts.texts << "Ada";
             window.Image8_Click();
         }
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(rig.prompts.asked.value("message"), QStringList());
         QVERIFY(FileStore::read(folder + "/dvhs.sys").value_or("").starts_with(hallWith("Old", "99") + "hs2nAda\r\nhs26\r\n"));
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList("dvhs.sys"));

@@ -1,5 +1,5 @@
 // Real file-system failures for the tests: a tiny full file system, a folder the test process may
-// not write to (the tests run as root, whose permissions nothing stops), and FIFOs.
+// not write to (the tests run as root, whom permissions do not stop), and FIFOs.
 #pragma once
 
 #include <QDir>
@@ -58,6 +58,35 @@ struct WithoutPermissionOverrides {
         }
         ::syscall(SYS_capset, &header, data);
     }
+};
+
+// While alive, a folder that takes no new file, as for a player: its write permission is taken away,
+// and this thread does without the capabilities that would let the super-user pass anyway.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& folder)
+        : m_folder(folder)
+    {
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        WithoutPermissionOverrides::set(false);
+    }
+    ~ReadOnlyFolder()
+    {
+        WithoutPermissionOverrides::set(true);
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // True when no file can be made in the folder, tried without the code under test.
+    bool holds() const
+    {
+        QFile probe(m_folder + "/probe");
+        if (!probe.open(QIODevice::WriteOnly))
+            return true;
+        probe.remove();
+        return false;
+    }
+
+private:
+    QString m_folder;
 };
 
 inline bool makeFifo(const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0; }
