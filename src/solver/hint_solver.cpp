@@ -1,5 +1,6 @@
 #include "solver/hint_solver.h"
 
+#include "solver/finish_bounds.h"
 #include "solver/pagoda_set.h"
 #include "solver/position_class.h"
 
@@ -116,11 +117,11 @@ Hint HintSolver::bestRemoval(const std::atomic<bool>* cancel, std::chrono::milli
     return best;
 }
 
-// The best finish from `balls`. Each target t, from the least the class allows up, is settled by
-// rounds of growing size until one finishes: a round either finds a line or proves the target out
-// of reach. For a last ball (t = 1) each round also tries every hole where the class lets it
-// stand, searching the game backwards from there (see searchBackwards()); whichever way finishes
-// first settles it.
+// The best finish from `balls`. Each target t, from the least the class and the finish bounds
+// allow up, is settled by a search that either finds a line or proves the target out of reach.
+// For a last ball (t = 1) on a nearly full board the search goes in rounds of growing size, and
+// each round also tries every hole where the class lets the ball stand, searching the game
+// backwards from there (see searchBackwards()); whichever way finishes first settles it.
 HintSolver::Outcome HintSolver::solve(Bits balls)
 {
     const int count = std::popcount(balls);
@@ -130,9 +131,11 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     m_lastBallHoles = positionClass.lastBallHoles();
     const Bits key = BitBoard::canonical(balls);
     int target = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
+    while (target < std::min(count, FinishBounds::kMostBalls + 1) && FinishBounds::instance().rulesOut(balls, target))
+        ++target;
     greedyLine(balls, count);
-    Bits backwardsOpen = target == 1 ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
-    std::uint64_t roundSize = kFirstRound;
+    Bits backwardsOpen = target == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
+    std::uint64_t roundSize = backwardsOpen ? kFirstRound : kWholeSearch;
     for (int round = 0; m_bestSeen > target; ++round, roundSize += roundSize / 2) {
         m_shuffle = round == 0 ? 0 : mix(static_cast<std::uint64_t>(round));
         m_foundMove = -1;
@@ -210,6 +213,10 @@ int HintSolver::search(Bits balls, int count, int target, int depth)
     if (target == 1 && PagodaSet::instance().rulesOutLastBall(balls, m_lastBallHoles)) {
         m_table.store(key, 2);
         return 2;
+    }
+    if (target <= FinishBounds::kMostBalls && FinishBounds::instance().rulesOut(balls, target)) {
+        m_table.store(key, target + 1);
+        return target + 1;
     }
     int codes[kCodes];
     const int jumps = orderedJumps(balls, codes);

@@ -28,8 +28,9 @@ struct Hint {
 
 // Finds the best finish from a position: the fewest balls that can be left when no jump remains,
 // and a jump that starts a line reaching it. Searches depth first for "a finish with at most t
-// balls" for t = the least the position's class allows, then higher, skipping any t the previous
-// round proved out of reach. Positions already shown unable to go below a count are kept, under
+// balls" for t = the least the position's class and the finish bounds allow, then higher,
+// skipping any t the previous search proved out of reach; the finish bounds cut off every
+// position on the way that cannot get down to t. Positions already shown unable to go below a count are kept, under
 // the board's eight symmetries, in a fixed-size table that stays between calls (every bound in it
 // holds for good), so hints along one game get cheaper.
 //
@@ -61,6 +62,10 @@ private:
     using Bits = BitBoard::Bits;
     static constexpr int kStopped = -2;
     static constexpr std::uint64_t kFirstRound = 20'000;
+    // A search that is not cut into rounds.
+    static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
+    // The least balls for which a last ball is also looked for backwards.
+    static constexpr int kBackwardsFrom = 35;
 
     struct Outcome {
         int ballsLeft;

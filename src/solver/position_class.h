@@ -17,6 +17,8 @@ public:
     bool allowsOneBall() const { return m_diagonal >= 0 && m_antiDiagonal >= 0; }
     // The holes where a last ball of this class can stand (none when a last ball can't).
     BitBoard::Bits lastBallHoles() const;
+    // The class as a number from 0 to 15.
+    int index() const { return 4 * (m_diagonal + 1) + m_antiDiagonal + 1; }
 
     bool operator==(const PositionClass&) const = default;
 

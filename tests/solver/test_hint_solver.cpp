@@ -1,6 +1,8 @@
 // The hint solver: the best finish and a jump towards it, from starts, games under way and ends.
 #include "board/jump_table.h"
 #include "solver/bit_board.h"
+#include "solver/finish_bound_rows.h"
+#include "solver/finish_bounds.h"
 #include "solver/hint_solver.h"
 #include "solver/pagoda_set.h"
 #include "solver/position_class.h"
@@ -9,6 +11,7 @@
 
 #include <atomic>
 #include <bit>
+#include <random>
 #include <thread>
 
 namespace {
@@ -61,6 +64,7 @@ private slots:
     void namedPositions_data();
     void namedPositions();
     void cancelled();
+    void finishBounds();
 
 private:
     HintSolver m_solver;
@@ -174,6 +178,46 @@ void TestHintSolver::cancelled()
     solver.forget();
     const Hint timedOut = solver.bestMove(hard, nullptr, std::chrono::milliseconds(20));
     QVERIFY2(!timedOut.proven && timedOut.jump, describe(timedOut));
+}
+
+// The fewest balls any game from `balls` ends with, by trying every game.
+int fewestByEveryGame(BitBoard::Bits balls)
+{
+    int fewest = std::popcount(balls);
+    for (int d = 0; d < 4; ++d)
+        for (BitBoard::Bits o = BitBoard::origins(balls, d); o; o &= o - 1)
+            fewest = std::min(fewest, fewestByEveryGame(balls ^ BitBoard::jumpMask(std::countr_zero(o), d)));
+    return fewest;
+}
+
+// The functions behind the bounds never grow over a jump, and a bound they give is never beaten
+// by a game: positions of random games with few balls, each tried against every game from it.
+void TestHintSolver::finishBounds()
+{
+    for (const auto& row : kFinishBoundRows)
+        for (const auto& j : JumpTable::instance().jumps())
+            QVERIFY(row[j.origin - 1] + row[j.jumped - 1] >= row[j.destination - 1]);
+    std::mt19937_64 random(5);
+    int ruledOut = 0;
+    for (int game = 0; game < 300; ++game) {
+        BitBoard::Bits balls = BitBoard::holes() & ~BitBoard::bitOf(static_cast<HoleNumber>(1 + game % kHoleCount));
+        for (;;) {
+            std::vector<BitBoard::Bits> next;
+            for (int d = 0; d < 4; ++d)
+                for (BitBoard::Bits o = BitBoard::origins(balls, d); o; o &= o - 1)
+                    next.push_back(balls ^ BitBoard::jumpMask(std::countr_zero(o), d));
+            if (next.empty() || std::popcount(balls) <= 13)
+                break;
+            balls = next[random() % next.size()];
+        }
+        const int fewest = fewestByEveryGame(balls);
+        for (int t = 1; t <= FinishBounds::kMostBalls && t < std::popcount(balls); ++t)
+            if (FinishBounds::instance().rulesOut(balls, t)) {
+                ++ruledOut;
+                QVERIFY2(fewest > t, QByteArray::number(balls, 16) + " ends with " + QByteArray::number(fewest));
+            }
+    }
+    QVERIFY(ruledOut > 100);
 }
 
 QTEST_APPLESS_MAIN(TestHintSolver)
