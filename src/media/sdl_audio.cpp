@@ -1,8 +1,6 @@
 #include "media/sdl_audio.h"
 
-#include <QtGlobal>
-
-#include <dlfcn.h>
+#include "media/library_functions.h"
 
 namespace {
 
@@ -10,23 +8,11 @@ SdlAudio::Functions s_functions;
 
 bool open()
 {
-    // SDL_mixer brings SDL2 and the synthesiser with it; their functions are found through it.
-    void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        qWarning("Audio: cannot open SDL_mixer: %s", dlerror());
-        return false;
-    }
-    bool found = true;
-#define DORV_SDL_AUDIO_LOOKUP(name)                                                                                    \
-    s_functions.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));                                 \
-    if (!s_functions.name) {                                                                                          \
-        qWarning("Audio: SDL_mixer has no %s", #name);                                                                \
-        found = false;                                                                                                \
-    }
+    LibraryFunctions library("libSDL2-2.0.so.0", "SDL2");
+#define DORV_SDL_AUDIO_LOOKUP(name) library.find(s_functions.name, #name);
     DORV_SDL_AUDIO_FUNCTIONS(DORV_SDL_AUDIO_LOOKUP)
 #undef DORV_SDL_AUDIO_LOOKUP
-    // The library stays loaded to the end of the program: its audio thread may still run.
-    return found;
+    return library.complete();
 }
 
 } // namespace
