@@ -1,6 +1,7 @@
 #include "media/music_player.h"
 
 #include "kit/file_store.h"
+#include "kit/program_folder.h"
 #include "media/audio_output.h"
 #include "media/audio_source.h"
 #include "media/fluid_synth.h"
@@ -97,6 +98,8 @@ bool MusicPlayer::open()
             if (const QString installed = AudioOutput::besideProgram(QString::fromLatin1(RenderedMusic::kFileName));
                 !installed.isEmpty() && installed != beside)
                 m_rendered = RenderedMusic::open(installed, m_bytes);
+        if (m_rendered)
+            qCDebug(lcProgramFiles, "%s: %s", RenderedMusic::kFileName, qPrintable(m_rendered->path()));
     }
     if (!m_rendered)
         m_synth = SynthMusic::make(m_bytes, AudioOutput::soundFonts(m_bytes));

@@ -1,7 +1,6 @@
 #include "media/rendered_music.h"
 
 #include "kit/file_store.h"
-#include "media/fluid_synth.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -72,22 +71,22 @@ struct Header {
 
 } // namespace
 
-bool RenderedMusic::write(const QString& path, const std::string& piece, SynthMusic& synth, QString* error)
+bool RenderedMusic::write(const QString& path, std::string_view piece, AudioSource& played, QString* error)
 {
     Header header;
     header.pieceLength = piece.size();
     header.pieceHash = Header::hash(piece);
     std::string frames;
-    std::int16_t block[SynthMusic::kBlockFrames * kChannels];
-    synth.start();
+    constexpr int kBlockFrames = 4096;
+    std::int16_t block[kBlockFrames * kChannels];
     for (;;) {
-        const int count = synth.render(block, SynthMusic::kBlockFrames);
+        const int count = played.render(block, kBlockFrames);
         for (int i = 0; i < count * kChannels; ++i) {
             char sample[2];
             qToLittleEndian(block[i], sample);
             frames.append(sample, 2);
         }
-        if (count < SynthMusic::kBlockFrames)
+        if (count < kBlockFrames)
             break;
     }
     header.frames = frames.size() / kFrameBytes;
@@ -114,7 +113,7 @@ std::unique_ptr<RenderedMusic> RenderedMusic::open(const QString& path, std::str
         ::close(fd);
         return nullptr;
     }
-    return std::unique_ptr<RenderedMusic>(new RenderedMusic(fd, header.frames));
+    return std::unique_ptr<RenderedMusic>(new RenderedMusic(path, fd, header.frames));
 }
 
 RenderedMusic::~RenderedMusic() { ::close(m_fd); }

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: the synthesiser does not take it\n", qPrintable(args[1]));
         return 1;
     }
+    synth->start();
     if (!RenderedMusic::write(args[4], *piece, *synth, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(args[4]), qPrintable(error));
         return 1;
