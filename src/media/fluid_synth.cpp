@@ -10,27 +10,13 @@
 namespace {
 
 struct Functions {
-#define DORV_FLUID_MEMBER(name) decltype(&::name) name = nullptr;
-    DORV_FLUID_FUNCTIONS(DORV_FLUID_MEMBER)
-#undef DORV_FLUID_MEMBER
+    DORV_FLUID_FUNCTIONS(DORV_FUNCTION_POINTER)
+    void lookUpIn(LibraryFunctions& library) { DORV_FLUID_FUNCTIONS(DORV_FUNCTION_LOOKUP) }
 };
 
 Functions s_fluid;
 
-bool open()
-{
-    LibraryFunctions library("libfluidsynth.so.3", "FluidSynth");
-#define DORV_FLUID_LOOKUP(name) library.find(s_fluid.name, #name);
-    DORV_FLUID_FUNCTIONS(DORV_FLUID_LOOKUP)
-#undef DORV_FLUID_LOOKUP
-    return library.complete();
-}
-
-bool load()
-{
-    static const bool loaded = open();
-    return loaded;
-}
+bool load() { return openOnce(s_fluid, "libfluidsynth.so.3", "FluidSynth"); }
 
 // The synthesiser's loudness: FluidSynth's own default is 0.2, the game's music has always
 // played at 1.2.

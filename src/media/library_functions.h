@@ -23,3 +23,21 @@ private:
     const char* m_shownName;
     bool m_complete = false;
 };
+
+// For a list of functions X(name) X(name)…: a pointer typed as the header declares the function,
+// and its look-up by the same name in a LibraryFunctions called `library`.
+#define DORV_FUNCTION_POINTER(name) decltype(&::name) name = nullptr;
+#define DORV_FUNCTION_LOOKUP(name) library.find(name, #name);
+
+// Opens the library the first time and fills `functions` (whose lookUpIn(LibraryFunctions&) finds
+// each of its functions); false, with a warning once, when the library or a function is missing.
+template <typename Functions>
+bool openOnce(Functions& functions, const char* fileName, const char* shownName)
+{
+    static const bool opened = [&] {
+        LibraryFunctions library(fileName, shownName);
+        functions.lookUpIn(library);
+        return library.complete();
+    }();
+    return opened;
+}

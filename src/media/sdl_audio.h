@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/library_functions.h"
+
 #include <SDL.h>
 
 // SDL2, opened the first time the game makes a sound instead of when the program starts: a game
@@ -14,9 +16,8 @@
 namespace SdlAudio {
 
 struct Functions {
-#define DORV_SDL_AUDIO_MEMBER(name) decltype(&::name) name = nullptr;
-    DORV_SDL_AUDIO_FUNCTIONS(DORV_SDL_AUDIO_MEMBER)
-#undef DORV_SDL_AUDIO_MEMBER
+    DORV_SDL_AUDIO_FUNCTIONS(DORV_FUNCTION_POINTER)
+    void lookUpIn(LibraryFunctions& library) { DORV_SDL_AUDIO_FUNCTIONS(DORV_FUNCTION_LOOKUP) }
 };
 
 // Opens the library on the first call; false, with a warning once, when it is missing.
