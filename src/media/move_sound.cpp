@@ -43,13 +43,13 @@ constexpr Uint32 kGraceMs = 2000;
 // The wave file's bytes converted to the device's frames; none when SDL cannot read them.
 std::unique_ptr<SoundClip> loadClip(const std::string& bytes)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* wave = nullptr;
     Uint32 length = 0;
-    if (!sdl().SDL_LoadWAV_RW(sdl().SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, &spec, &wave, &length))
+    if (!sdl().SDL_LoadWAV_RW(sdl().SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, &format, &wave, &length))
         return nullptr;
     SDL_AudioCVT cvt{};
-    const int needed = sdl().SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+    const int needed = sdl().SDL_BuildAudioCVT(&cvt, format.format, format.channels, format.freq, AUDIO_S16SYS,
                                                AudioSource::kChannels, AudioSource::kRate);
     std::vector<Uint8> converted;
     if (needed >= 0) {
