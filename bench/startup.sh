@@ -14,7 +14,8 @@
 #
 # Usage: bench/startup.sh [rounds]   (default 15)
 #        bench/startup.sh --loops    resident memory over ten loops of a short tune made of the
-#                                    game's four instruments (about a minute)
+#                                    game's four instruments, played on the synthesiser and then
+#                                    from the file rendered from it (about two minutes)
 # Needs Xvfb; builds into build/ if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +23,7 @@ mode=startup rounds=15
 if [[ ${1:-} == --loops ]]; then mode=loops; elif [[ -n ${1:-} ]]; then rounds=$1; fi
 command -v Xvfb >/dev/null || { echo "bench: Xvfb is missing (apt-get install xvfb)"; exit 1; }
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2 --target dorv dorv_baseline >/dev/null
+cmake --build build -j2 --target dorv dorv_baseline dorv_render_music >/dev/null
 
 tmp=$(mktemp -d)
 display=:$(( 100 + $$ % 100 ))
@@ -77,16 +78,24 @@ ev += bytes([0x83, 0x60, 0x80, 72, 0]) + b"".join(bytes([0, 0x80 | ch, n, 0]) fo
 ev += b"\x00\xff\x2f\x00"
 open(sys.argv[1], "wb").write(b"MThd" + struct.pack(">IHHH", 6, 0, 1, 480) + b"MTrk" + struct.pack(">I", len(ev)) + ev)
 PY
-  XDG_CONFIG_HOME=$tmp/config1 DORV_PROGRAM_DIR=$tmp/program build/bin/dorv >"$tmp/log" 2>&1 &
-  pid=$!
-  sleep 6
-  first=$(rss "$pid")
-  echo "after one loop (6 s): $((first / 1024)) MB"
-  sleep 40
-  last=$(rss "$pid")
-  echo "after ten loops (46 s): $((last / 1024)) MB"
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  awk -v a="$first" -v b="$last" 'BEGIN { printf "growth over the loops: %+d kB\n", b - a }'
+  for source in synthesiser rendered; do
+    if [[ $source == rendered ]]; then
+      # The tune rendered beside it, as the build renders the game's own.
+      build/tools/dorv_render_music "$tmp/program/Music.dat" build/bin/music.sf2 /usr/share/sounds/sf2/default-GM.sf2 \
+        "$tmp/program/music.pcm"
+    fi
+    echo "the tune played $([[ $source == rendered ]] && echo "from its rendered file" || echo "on the synthesiser"):"
+    XDG_CONFIG_HOME=$tmp/config1 DORV_PROGRAM_DIR=$tmp/program build/bin/dorv >"$tmp/log" 2>&1 &
+    pid=$!
+    sleep 6
+    first=$(rss "$pid")
+    echo "  after one loop (6 s): $((first / 1024)) MB"
+    sleep 40
+    last=$(rss "$pid")
+    echo "  after ten loops (46 s): $((last / 1024)) MB"
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    awk -v a="$first" -v b="$last" 'BEGIN { printf "  growth over the loops: %+d kB\n", b - a }'
+  done
   exit 0
 fi
 

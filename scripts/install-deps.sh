@@ -2,11 +2,12 @@
 # Installs what building and playing the game needs on Debian 12 (run as root or with sudo), and
 # any further packages named as arguments.
 set -euo pipefail
-# The game opens SDL_mixer (libsdl2-mixer-2.0-0, which brings SDL2 and FluidSynth) when it first
-# makes a sound, so its executable does not name it; the build cuts the music's instruments out
-# of the soundfont with Python 3.
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-mixer-dev
-          libsdl2-mixer-2.0-0 libsdl2-2.0-0 libfluidsynth3 python3 timgm6mb-soundfont fonts-dejavu-core
+# The game opens SDL2 (libsdl2-2.0-0) when it first makes a sound, and FluidSynth (libfluidsynth3)
+# when a piece other than its own tune is played, so its executable names neither; the build
+# uses their headers, cuts the music's instruments out of the soundfont with Python 3 and renders
+# the tune with FluidSynth.
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-dev libsdl2-2.0-0
+          libfluidsynth-dev libfluidsynth3 python3 timgm6mb-soundfont fonts-dejavu-core
           qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -1,18 +1,40 @@
 #pragma once
 
+#include <QString>
+
+#include <string>
 #include <string_view>
 
-// The one SDL_mixer audio device of the program, opened on first use. When no real device opens
-// the dummy driver stands in, so the game keeps its timing silently.
+class AudioSource;
+
+// The one audio device of the program, opened on first use: 44.1 kHz 16-bit stereo, which SDL
+// converts to whatever the sound card takes. It mixes the music and the move sound, each a source
+// of its own, adding them with clipping. When no real device opens the dummy driver stands in,
+// so the game keeps its timing silently.
 class AudioOutput {
 public:
+    enum class Slot { Music, Sound };
+
     // Opens the device if it is not open yet; false only when not even the dummy driver opens.
     static bool ensureOpen();
-    // The open device, numbered from 1 in the order opened; 0 while none is open.
-    static unsigned device();
-    // Chooses the soundfont for the MIDI piece `piece`: the game's own small one when the piece
-    // needs none of the other instruments, else the whole General MIDI soundfont.
-    static void chooseSoundFont(std::string_view piece);
+    // Plays `source` in `slot` from where it stands, in place of what played there; false while
+    // the device is closed.
+    static bool play(Slot slot, AudioSource* source);
+    // Stops `source` wherever it plays. Once this returns, the audio thread no longer touches it.
+    static void stop(const AudioSource* source);
+    // True while `source` plays: it has not come to its end and was not stopped.
+    static bool isPlaying(const AudioSource* source);
+    // The soundfonts for the MIDI piece `piece`: those named by SDL_SOUNDFONTS in the environment
+    // when it is set, otherwise chooseSoundFont's with the game's small soundfont and the whole
+    // General MIDI one.
+    static std::string soundFonts(std::string_view piece);
+    // The game's own small soundfont `small` when the piece needs none of the other instruments
+    // and it exists, else the whole General MIDI soundfont `general`; the soundfont every
+    // FluidSynth set-up has when neither exists.
+    static std::string chooseSoundFont(std::string_view piece, const QString& small, const QString& general);
+    // The first of the program's places (beside it in a build, its data folder once installed)
+    // that holds the file `name`; empty when none does.
+    static QString besideProgram(const QString& name);
     // Closes the device and SDL's audio subsystem (at the end of the program, or in tests).
     static void shutdown();
 };

@@ -5,8 +5,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
-struct Mix_Chunk;
+class SoundClip;
 
 // The move sound: plays the wave file "sound.dat" once and waits for its end. A file that is
 // missing or cannot be played gives the system's default sound instead.
@@ -22,9 +23,7 @@ public:
 private:
     QString m_path;
     std::function<void()> m_fallback;
-    Mix_Chunk* m_chunk = nullptr;
-    // The device settings the chunk was loaded for; zero before the first load.
-    int m_loadedFrequency = 0;
-    unsigned short m_loadedFormat = 0;
-    int m_loadedChannels = 0;
+    // The wave converted to the device's frames, once read; none when it could not be.
+    std::unique_ptr<SoundClip> m_clip;
+    bool m_loaded = false;
 };

@@ -3,14 +3,19 @@
 #include <QObject>
 #include <QString>
 
-#include <atomic>
+#include <memory>
 #include <string>
 
-typedef struct _Mix_Music Mix_Music;
+class QSocketNotifier;
+class RenderedMusic;
+class SynthMusic;
 
 // The music player `mm`: stop, close, open and play on one MIDI file whose name it keeps between
 // opens, and `done` once when a piece that was playing reaches its natural end. Our own stop,
 // close and open never raise `done`.
+//
+// The game's own tune plays from the file rendered from it when the game was built; any other
+// piece, or the tune with soundfonts of the player's choice, on the synthesiser.
 class MusicPlayer : public QObject {
     Q_OBJECT
 public:
@@ -32,19 +37,19 @@ signals:
     void done();
 
 private:
-    // SDL_mixer's end-of-music hook; it also runs inside Mix_HaltMusic.
-    static void musicFinished();
-    void finishedOnAudioThread();
-    Q_INVOKABLE void deliverDone(unsigned generation);
+    class Feed;
+    // The end a feed reported on the audio thread, read here on the UI thread.
+    void deliverDone();
 
     QString m_fileName;
     // The file's bytes, kept while the music made from them is open.
     std::string m_bytes;
-    Mix_Music* m_music = nullptr;
-    // The audio device the music was made for.
-    unsigned m_device = 0;
-    std::atomic<unsigned> m_generation{0};
-    // The generation under which the current piece was started.
-    std::atomic<unsigned> m_playingGeneration{0};
+    std::unique_ptr<RenderedMusic> m_rendered;
+    std::unique_ptr<SynthMusic> m_synth;
+    // What the device plays: the open piece, telling its end through m_endNotice.
+    std::unique_ptr<Feed> m_feed;
+    int m_endNotice = -1;
+    QSocketNotifier* m_endNotifier = nullptr;
+    unsigned m_generation = 0;
     bool m_playing = false;
 };

@@ -27,12 +27,15 @@ program=$root/games/dorv
 
 # The tree.
 [ -x "$program" ] || fail "no program at games/dorv"
-for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/applications/$id.desktop \
+for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/the-dorv/music.pcm \
+            share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/LICENSE \
             share/icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$root/$file" ] || fail "missing $file"
 done
-cmp -s "$root/share/the-dorv/sound.dat" "$build/bin/sound.dat" || fail "the installed sound.dat differs from the build's"
+for media in sound.dat music.pcm; do
+  cmp -s "$root/share/the-dorv/$media" "$build/bin/$media" || fail "the installed $media differs from the build's"
+done
 grep -q "Copyright (c) 2026 The Dorv developers" "$root/share/doc/the-dorv/LICENSE" || fail "LICENSE without its copyright line"
 for size in 16 22 24 32 48 64 128 256; do
   icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
@@ -85,21 +88,22 @@ status=0; "$program" --no-such-option >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "no-such-option" "$work/err" && [ ! -s "$work/out" ] ||
   fail "an unknown option: status $status, '$(cat "$work/err")'"
 
-# Starts the program, waits until it has looked for the music (it does once its window is up),
-# ends it, and checks that it was still running and found its files in `folder`.
+# Starts the program, waits until it has opened the music (it does once its window is up), ends
+# it, and checks that it was still running, found its files in `folder` and played the tune
+# rendered when it was built.
 runs_with_files_in() {
   local executable=$1 folder=$2 log=$work/run.log
   QT_LOGGING_RULES="dorv.files.debug=true" "$executable" >"$log" 2>&1 &
   local pid=$!
   # Up to 30 s: a sanitised build on a busy machine starts slowly.
   for _ in $(seq 300); do
-    grep -q "Music.dat" "$log" && break
+    grep -q "music.pcm" "$log" && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   kill "$pid" 2>/dev/null || { cat "$log"; fail "$executable ended by itself"; }
   wait "$pid" || true
-  for media in sound.dat Music.dat; do
+  for media in sound.dat Music.dat music.pcm; do
     grep -qx "dorv.files: $media: $folder/$media" "$log" || { cat "$log"; fail "$executable did not find $folder/$media"; }
   done
   grep -q "dorv.files: dvhs.sys: read from $folder/dvhs.sys" "$log" || { cat "$log"; fail "$executable keeps its hall of fame elsewhere"; }

@@ -8,7 +8,7 @@ constexpr int kClipMs = 200;
 const QByteArray kWave = QByteArray::fromHex("52494646 98220000 57415645 666d7420 10000000 0100 0100 22560000"
                                              "44ac0000 0200 1000 64617461 74220000") + QByteArray(8820, '\0');
 
-// The move sound on SDL_mixer's dummy driver, which consumes audio in real time.
+// The move sound on SDL's dummy driver, which consumes audio in real time.
 class TestMoveSound : public QObject {
     Q_OBJECT
 private slots:

@@ -54,7 +54,8 @@ private slots:
         QVERIFY(onUiThread);
     }
 
-    // Mix_HaltMusic, and closing the device, call the end hook too; that is not the piece's end.
+    // Halting the music, and closing the device, take it off the device before its end; that is
+    // not the piece's end.
     void haltWhilePlayingRaisesNoDone_data()
     {
         QTest::addColumn<int>("action");
@@ -80,8 +81,8 @@ private slots:
         QVERIFY(!spy.wait(kSettleMs));
     }
 
-    // SDL_mixer would "play" such files by ending them within milliseconds, and the game's restart
-    // on done() would spin; they must stay closed.
+    // The synthesiser would "play" such files by ending them within milliseconds, and the game's
+    // restart on done() would spin; they must stay closed.
     void unplayableFileStaysSilent_data()
     {
         QTest::addColumn<QByteArray>("contents");

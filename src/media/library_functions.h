@@ -1,0 +1,43 @@
+#pragma once
+
+// A shared library opened by name at run time, and the functions looked up in it. It stays loaded
+// to the end of the program: an audio thread may still run its code.
+class LibraryFunctions {
+public:
+    // Opens the library; `shownName` names it in the warnings.
+    LibraryFunctions(const char* fileName, const char* shownName);
+
+    // Sets `function` to the library's function `name`, or to null with a warning.
+    template <typename Function>
+    void find(Function& function, const char* name)
+    {
+        function = reinterpret_cast<Function>(lookUp(name));
+    }
+    // True when the library opened and every function looked up was found.
+    bool complete() const { return m_complete; }
+
+private:
+    void* lookUp(const char* name);
+
+    void* m_handle = nullptr;
+    const char* m_shownName;
+    bool m_complete = false;
+};
+
+// For a list of functions X(name) X(name)…: a pointer typed as the header declares the function,
+// and its look-up by the same name in a LibraryFunctions called `library`.
+#define DORV_FUNCTION_POINTER(name) decltype(&::name) name = nullptr;
+#define DORV_FUNCTION_LOOKUP(name) library.find(name, #name);
+
+// Opens the library the first time and fills `functions` (whose lookUpIn(LibraryFunctions&) finds
+// each of its functions); false, with a warning once, when the library or a function is missing.
+template <typename Functions>
+bool openOnce(Functions& functions, const char* fileName, const char* shownName)
+{
+    static const bool opened = [&] {
+        LibraryFunctions library(fileName, shownName);
+        functions.lookUpIn(library);
+        return library.complete();
+    }();
+    return opened;
+}
