@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <climits>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 using Bits = BitBoard::Bits;
@@ -17,29 +18,25 @@ const FinishBounds& FinishBounds::instance()
     return bounds;
 }
 
+static_assert(FinishBounds::kFunctions == kFinishBoundCount && FinishBounds::kFunctions % 8 == 0);
+
 FinishBounds::FinishBounds()
 {
     std::array<int, kHoleCount> index{};
     for (int hole = 1; hole <= kHoleCount; ++hole)
         index[hole - 1] = std::countr_zero(BitBoard::bitOf(static_cast<HoleNumber>(hole)));
-    m_functions.resize(kFinishBoundCount);
-    for (int f = 0; f < kFinishBoundCount; ++f) {
+    for (auto& byClass : m_least)
+        for (Values& least : byClass)
+            for (Lane& lane : least)
+                lane = Lane{} + INT16_MAX;
+    for (int f = 0; f < kFunctions; ++f) {
         const auto& value = kFinishBoundRows[f];
-        Function& function = m_functions[f];
-        for (int r = 0; r < 7; ++r)
-            for (int byte = 0; byte < 128; ++byte) {
-                int total = 0;
-                for (int hole = 0; hole < kHoleCount; ++hole)
-                    if (index[hole] / 8 == r && (byte >> (index[hole] % 8)) & 1)
-                        total += value[hole];
-                function.rows[r][byte] = static_cast<std::int16_t>(total);
-            }
-        for (auto& byClass : function.least)
-            byClass.fill(INT_MAX);
+        for (int hole = 0; hole < kHoleCount; ++hole)
+            m_holeValues[index[hole]][f / 8][f % 8] = static_cast<std::int16_t>(value[hole]);
         // Every set of one, two and three balls, by the class it is in.
         const auto keep = [&](int t, Bits balls, int total) {
-            int& least = function.least[t][PositionClass(balls).index()];
-            least = std::min(least, total);
+            Lane& least = m_least[t][PositionClass(balls).index()][f / 8];
+            least[f % 8] = static_cast<std::int16_t>(std::min<int>(least[f % 8], total));
         };
         for (int a = 0; a < kHoleCount; ++a) {
             const Bits one = Bits{1} << index[a];
@@ -54,15 +51,33 @@ FinishBounds::FinishBounds()
     }
 }
 
-bool FinishBounds::rulesOut(Bits balls, int t) const
+FinishBounds::Values FinishBounds::valuesOf(Bits balls) const
 {
-    const int positionClass = PositionClass(balls).index();
-    for (const Function& function : m_functions) {
-        int total = 0;
-        for (int r = 0; r < 7; ++r)
-            total += function.rows[r][(balls >> (8 * r)) & 0x7f];
-        if (total < function.least[t][positionClass])
-            return true;
+    Values values{};
+    for (; balls; balls &= balls - 1) {
+        const Values& hole = m_holeValues[std::countr_zero(balls)];
+        for (int i = 0; i < kLanes; ++i)
+            values[i] += hole[i];
     }
-    return false;
+    return values;
+}
+
+void FinishBounds::afterJump(const Values& before, int origin, int jumped, int destination, Values& after) const
+{
+    const Values& o = m_holeValues[origin];
+    const Values& j = m_holeValues[jumped];
+    const Values& d = m_holeValues[destination];
+    for (int i = 0; i < kLanes; ++i)
+        after[i] = before[i] - o[i] - j[i] + d[i];
+}
+
+bool FinishBounds::rulesOut(Bits balls, const Values& values, int t) const
+{
+    const Values& least = m_least[t][PositionClass(balls).index()];
+    Lane below{};
+    for (int i = 0; i < kLanes; ++i)
+        below |= values[i] < least[i];
+    std::uint64_t words[2];
+    std::memcpy(words, &below, sizeof words);
+    return (words[0] | words[1]) != 0;
 }

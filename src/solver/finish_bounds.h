@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 // Bounds on how few balls a position can end with, from signed pagoda functions: a value of
 // either sign for each hole such that every jump takes away at least the value it brings, so the
@@ -15,21 +14,31 @@ class FinishBounds {
 public:
     // The largest t the bounds speak of.
     static constexpr int kMostBalls = 3;
+    static constexpr int kFunctions = 144;
+
+    // Eight values side by side, added and compared in one instruction.
+    using Lane = std::int16_t __attribute__((vector_size(16)));
+    static constexpr int kLanes = kFunctions / 8;
+    // The value of a position under each function; kept along a search and changed jump by jump.
+    using Values = std::array<Lane, kLanes>;
 
     static const FinishBounds& instance();
 
-    // No game from `balls` ends with `t` balls or fewer (1 <= t <= kMostBalls, t below the balls
-    // on the board), as one of the functions shows.
-    bool rulesOut(BitBoard::Bits balls, int t) const;
+    Values valuesOf(BitBoard::Bits balls) const;
+    // The values after the jump that empties `origin` and `jumped` and fills `destination`
+    // (their bits' indices).
+    void afterJump(const Values& before, int origin, int jumped, int destination, Values& after) const;
+
+    // No game from the position `balls`, of values `values`, ends with `t` balls or fewer
+    // (1 <= t <= kMostBalls, t below the balls on the board), as one of the functions shows.
+    bool rulesOut(BitBoard::Bits balls, const Values& values, int t) const;
+    bool rulesOut(BitBoard::Bits balls, int t) const { return rulesOut(balls, valuesOf(balls), t); }
 
 private:
     FinishBounds();
 
-    struct Function {
-        // The value of each row's balls, by row (0..6) and the row's seven bits.
-        std::array<std::array<std::int16_t, 128>, 7> rows;
-        // The least value of t balls of each position class, by t and class.
-        std::array<std::array<int, 16>, kMostBalls + 1> least;
-    };
-    std::vector<Function> m_functions;
+    // The value of each hole by its bit's index, for every function.
+    std::array<Values, 64> m_holeValues{};
+    // The least value of t balls of each position class, by t and class, for every function.
+    std::array<std::array<Values, 16>, kMostBalls + 1> m_least{};
 };

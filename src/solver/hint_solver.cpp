@@ -42,6 +42,12 @@ const std::array<int, kCodes>& merits()
     return table;
 }
 
+// The table's key of a position: one for all its mirror images while the board is nearly full,
+// where they meet often; the position itself later, where they seldom do and finding the least
+// image would cost a quarter of the search.
+constexpr int kSymmetricFrom = 30;
+Bits keyOf(Bits balls, int count) { return count >= kSymmetricFrom ? BitBoard::canonical(balls) : balls; }
+
 // A well-spread 64-bit mix (the splitmix finaliser).
 std::uint64_t mix(std::uint64_t x)
 {
@@ -129,7 +135,7 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
         return {count, -1, true};
     const PositionClass positionClass(balls);
     m_lastBallHoles = positionClass.lastBallHoles();
-    const Bits key = BitBoard::canonical(balls);
+    const Bits key = keyOf(balls, count);
     int target = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
     while (target < std::min(count, FinishBounds::kMostBalls + 1) && FinishBounds::instance().rulesOut(balls, target))
         ++target;
@@ -140,7 +146,8 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
         m_shuffle = round == 0 ? 0 : mix(static_cast<std::uint64_t>(round));
         m_foundMove = -1;
         m_roundEnd = m_visited + roundSize;
-        const int reached = search(balls, count, target, 0);
+        const FinishBounds::Values values = FinishBounds::instance().valuesOf(balls);
+        const int reached = search(balls, count, target, 0, target <= FinishBounds::kMostBalls ? &values : nullptr, -1);
         if (m_stopped)
             break;
         if (reached != kStopped) {
@@ -200,13 +207,13 @@ bool HintSolver::visit()
 // Whether this position can finish with at most `target` balls. Returns the balls left by a line
 // that does (at most `target`), or else a number of balls the position is proven unable to go
 // below (more than `target`); kStopped when the round ends first.
-int HintSolver::search(Bits balls, int count, int target, int depth)
+int HintSolver::search(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump)
 {
     if (count <= target)
         return count;
     if (visit())
         return kStopped;
-    const Bits key = BitBoard::canonical(balls);
+    const Bits key = keyOf(balls, count);
     const int known = m_table.lowerBound(key);
     if (known > target)
         return known;
@@ -214,7 +221,17 @@ int HintSolver::search(Bits balls, int count, int target, int depth)
         m_table.store(key, 2);
         return 2;
     }
-    if (target <= FinishBounds::kMostBalls && FinishBounds::instance().rulesOut(balls, target)) {
+    // The values under the finish bounds, made from the position before the jump only now that
+    // the table has not settled it.
+    FinishBounds::Values values;
+    const FinishBounds::Values* mine = before;
+    if (before && jump >= 0) {
+        const int origin = originOf(jump);
+        const int step = BitBoard::kSteps[directionOf(jump)];
+        FinishBounds::instance().afterJump(*before, origin, origin + step, origin + 2 * step, values);
+        mine = &values;
+    }
+    if (mine && FinishBounds::instance().rulesOut(balls, *mine, target)) {
         m_table.store(key, target + 1);
         return target + 1;
     }
@@ -228,10 +245,15 @@ int HintSolver::search(Bits balls, int count, int target, int depth)
         m_table.store(key, count);
         return count;
     }
+    // The table's places for the positions that follow, fetched together rather than one miss
+    // after another.
+    if (count - 1 < kSymmetricFrom)
+        for (int j = 0; j < jumps; ++j)
+            m_table.prefetch(balls ^ maskOf(codes[j]));
     int least = kHoleCount + 1;
     for (int j = 0; j < jumps; ++j) {
         m_line[depth] = codes[j];
-        const int reached = search(balls ^ maskOf(codes[j]), count - 1, target, depth + 1);
+        const int reached = search(balls ^ maskOf(codes[j]), count - 1, target, depth + 1, mine, codes[j]);
         if (reached == kStopped)
             return kStopped;
         if (reached <= target) {

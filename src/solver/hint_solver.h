@@ -3,6 +3,7 @@
 #include "board/board.h"
 #include "board/jump_table.h"
 #include "solver/bit_board.h"
+#include "solver/finish_bounds.h"
 #include "solver/transposition_table.h"
 
 #include <array>
@@ -75,7 +76,9 @@ private:
 
     void begin(const std::atomic<bool>* cancel, std::chrono::milliseconds budget);
     Outcome solve(Bits balls);
-    int search(Bits balls, int count, int target, int depth);
+    // `before` is the finish-bound values of the position before `jump` (or, for jump -1, of
+    // this one); none when the target is beyond the bounds.
+    int search(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump);
     int searchBackwards(Bits balls, Bits last);
     int reach(Bits swapped, int depth);
     int orderedJumps(Bits balls, int* codes) const;
