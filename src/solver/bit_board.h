@@ -48,6 +48,16 @@ public:
         return (origins(balls, 0) | origins(balls, 1) | origins(balls, 2) | origins(balls, 3)) != 0;
     }
 
+    // The balls in `b`, counted in a few instructions on every processor (without the popcount
+    // instruction, std::popcount is a call into the compiler's library).
+    static constexpr int count(Bits b)
+    {
+        b -= (b >> 1) & 0x5555555555555555ULL;
+        b = (b & 0x3333333333333333ULL) + ((b >> 2) & 0x3333333333333333ULL);
+        b = (b + (b >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
+        return static_cast<int>((b * 0x0101010101010101ULL) >> 56);
+    }
+
     // The board turned or mirrored by symmetry `s` (0..7; 0 leaves it as it is).
     static Bits symmetry(Bits balls, int s);
     // The least of the eight symmetric images: one key for a position and its mirror images.

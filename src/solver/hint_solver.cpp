@@ -290,7 +290,7 @@ int HintSolver::reach(Bits swapped, int depth)
 {
     if (swapped == m_reverseGoal)
         return depth > 0 ? m_line[depth - 1] : -1;
-    if (std::popcount(swapped) <= m_reverseGoalCount)
+    if (BitBoard::count(swapped) <= m_reverseGoalCount)
         return -1;
     if (visit())
         return kStopped;
@@ -317,22 +317,27 @@ int HintSolver::reach(Bits swapped, int depth)
 // cleared. Then the static merit, then the round's shuffle.
 int HintSolver::orderedJumps(Bits balls, int* codes) const
 {
+    const auto& merit = merits();
+    // Each jump's merit above its code in one word, sorted by insertion: a position has few jumps.
+    std::uint64_t ranked[kCodes];
     int n = 0;
     for (int d = 0; d < 4; ++d)
-        for (Bits origins = BitBoard::origins(balls, d); origins; origins &= origins - 1)
-            codes[n++] = d * 64 + std::countr_zero(origins);
-    const auto& merit = merits();
-    std::uint32_t score[kCodes];
-    for (int k = 0; k < n; ++k) {
-        const int code = codes[k];
-        const Bits after = balls ^ maskOf(code);
-        std::uint32_t open = 0;
-        for (int d = 0; d < 4; ++d)
-            open += static_cast<std::uint32_t>(std::popcount(BitBoard::origins(after, d)));
-        const auto shuffle = static_cast<std::uint32_t>(mix(m_shuffle ^ static_cast<std::uint64_t>(code)) & 0xff);
-        score[code] = (open << 16) | static_cast<std::uint32_t>((merit[code] + 64) << 8) | shuffle;
-    }
-    std::sort(codes, codes + n, [&](int a, int b) { return score[a] > score[b]; });
+        for (Bits origins = BitBoard::origins(balls, d); origins; origins &= origins - 1) {
+            const int code = d * 64 + std::countr_zero(origins);
+            const Bits after = balls ^ maskOf(code);
+            std::uint64_t open = 0;
+            for (int e = 0; e < 4; ++e)
+                open += static_cast<std::uint64_t>(BitBoard::count(BitBoard::origins(after, e)));
+            const std::uint64_t shuffle = m_shuffle ? mix(m_shuffle ^ static_cast<std::uint64_t>(code)) & 0xff : 0;
+            const std::uint64_t word = (open << 32) | static_cast<std::uint64_t>(merit[code] + 64) << 24 | shuffle << 16
+                | static_cast<std::uint64_t>(code);
+            int k = n++;
+            for (; k > 0 && ranked[k - 1] < word; --k)
+                ranked[k] = ranked[k - 1];
+            ranked[k] = word;
+        }
+    for (int k = 0; k < n; ++k)
+        codes[k] = static_cast<int>(ranked[k] & 0xffff);
     return n;
 }
 

@@ -29,9 +29,9 @@ const Lines& lines()
 // The line whose count's parity differs from the other two, or -1 when the three agree.
 int oddOneOut(Bits balls, const std::array<Bits, 3>& line)
 {
-    const int p0 = std::popcount(balls & line[0]) & 1;
-    const int p1 = std::popcount(balls & line[1]) & 1;
-    const int p2 = std::popcount(balls & line[2]) & 1;
+    const int p0 = BitBoard::count(balls & line[0]) & 1;
+    const int p1 = BitBoard::count(balls & line[1]) & 1;
+    const int p2 = BitBoard::count(balls & line[2]) & 1;
     if (p0 == p1 && p1 == p2)
         return -1;
     return p1 == p2 ? 0 : p0 == p2 ? 1 : 2;

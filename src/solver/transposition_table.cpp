@@ -39,7 +39,7 @@ void TranspositionTable::store(BitBoard::Bits key, int bound)
                 set[i] = entry;
             return;
         }
-        const int balls = set[i] == 0 ? -1 : std::popcount(set[i] & kKeyMask);
+        const int balls = set[i] == 0 ? -1 : BitBoard::count(set[i] & kKeyMask);
         if (balls < fewest) {
             fewest = balls;
             victim = i;

@@ -9,8 +9,8 @@
 // What the hint solver has proven of positions it searched: for each, the fewest balls it cannot
 // go below. A fixed-size table that forgets: a position goes into a set of four places chosen by
 // its key, and when the four are taken it pushes out the one with the fewest balls, the cheapest
-// to search again. Keys are whole positions (canonical under the board's symmetries), so a bound
-// found is never read for another position.
+// to search again. Keys are whole positions (the solver's key, one for all mirror images of a
+// nearly full board), so a bound found is never read for another position.
 class TranspositionTable {
 public:
     explicit TranspositionTable(std::size_t bytes);
