@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-// The synthesiser reports the end two seconds after the last event at the soonest.
+// Far more than three loops of the fifth of a second take, on a loaded machine.
 constexpr int kEndTimeoutMs = 15000;
 // Long enough for a notice from the audio thread (every 23 ms) to reach the UI thread.
 constexpr int kSettleMs = 250;
@@ -111,7 +111,8 @@ private slots:
     }
 
     // A rendered file that does not fit the piece is passed over, never played and never waited
-    // on: the synthesiser plays the piece to its end instead of the minute of the rendered file.
+    // on: the synthesiser plays the piece instead of the minute of the rendered file. (Its end
+    // notice on the synthesiser is the music player's own test.)
     void pieceTheFileDoesNotFitGoesToTheSynthesiser_data()
     {
         QTest::addColumn<QByteArray>("played");
@@ -153,16 +154,12 @@ private slots:
         if (fault == QStringLiteral("soundfont named"))
             qputenv("SDL_SOUNDFONTS", QFile::encodeName(ProgramFolder::file(QStringLiteral("music.sf2"))));
         MusicPlayer player;
-        QSignalSpy spy(&player, &MusicPlayer::done);
         player.setFileName(piece);
         const bool opened = player.open();
         qputenv("SDL_SOUNDFONTS", soundFonts);
         QVERIFY(opened);
         player.play();
         QVERIFY(player.isPlaying());
-        QVERIFY(spy.wait(kEndTimeoutMs));
-        QTest::qWait(kSettleMs);
-        QCOMPARE(spy.count(), 1);
         QVERIFY(s_reports.filter(QStringLiteral("music.pcm")).isEmpty());
         QVERIFY(synthesiserLoaded());
     }
