@@ -58,7 +58,7 @@ std::uint64_t mix(std::uint64_t x)
 }
 }
 
-HintSolver::HintSolver(std::size_t tableBytes) : m_table(tableBytes), m_reverseTable(tableBytes / 4) {}
+HintSolver::HintSolver(std::size_t tableBytes) : m_table(tableBytes), m_reverseTable(std::min(tableBytes / 4, kReverseTableBytes)) {}
 
 void HintSolver::forget()
 {

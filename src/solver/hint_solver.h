@@ -31,9 +31,9 @@ struct Hint {
 // and a jump that starts a line reaching it. Searches depth first for "a finish with at most t
 // balls" for t = the least the position's class and the finish bounds allow, then higher,
 // skipping any t the previous search proved out of reach; the finish bounds cut off every
-// position on the way that cannot get down to t. Positions already shown unable to go below a count are kept, under
-// the board's eight symmetries, in a fixed-size table that stays between calls (every bound in it
-// holds for good), so hints along one game get cheaper.
+// position on the way that cannot get down to t. Positions already shown unable to go below a
+// count are kept in a fixed-size table (160 MB at most, taken from the system as it fills) that
+// stays between calls (every bound in it holds for good), so hints along one game get cheaper.
 //
 // Plain C++ for a worker thread: one solver serves one call at a time; give each thread its own.
 // The caller may cancel from another thread through `cancel`, checked every few hundred
@@ -42,7 +42,9 @@ class HintSolver {
 public:
     using Balls = std::array<bool, kHoleCount>;
     static constexpr std::chrono::milliseconds kDefaultBudget{10'000};
-    static constexpr std::size_t kDefaultTableBytes = std::size_t{32} << 20;
+    static constexpr std::size_t kDefaultTableBytes = std::size_t{160} << 20;
+    // The backwards search's table, at most.
+    static constexpr std::size_t kReverseTableBytes = std::size_t{16} << 20;
 
     explicit HintSolver(std::size_t tableBytes = kDefaultTableBytes);
 

@@ -2,20 +2,29 @@
 
 #include <algorithm>
 #include <bit>
+#include <new>
+
+#include <sys/mman.h>
 
 TranspositionTable::TranspositionTable(std::size_t bytes)
+    : m_sets(std::max<std::size_t>(bytes / (kWays * sizeof(std::uint64_t)), 1))
 {
-    // A power of two of sets, at least one.
-    const std::size_t sets = std::bit_floor(std::max<std::size_t>(bytes / (kWays * sizeof(std::uint64_t)), 1));
-    m_shift = 64 - std::countr_zero(sets);
-    m_entries.assign(sets * kWays, 0);
+    // Anonymous pages read as zero and take memory only once written: a large table costs what
+    // the searches fill of it.
+    void* pages = mmap(nullptr, this->bytes(), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED)
+        throw std::bad_alloc();
+    m_entries = static_cast<std::uint64_t*>(pages);
 }
+
+TranspositionTable::~TranspositionTable() { munmap(m_entries, bytes()); }
 
 std::size_t TranspositionTable::slot(BitBoard::Bits key) const
 {
-    // Fibonacci hashing: the top bits of the product; a shift of 64 (one set) gives set 0.
+    // The key spread over 64 bits, then scaled to the number of sets by the high half of a
+    // product.
     const std::uint64_t mixed = key * 0x9e3779b97f4a7c15ULL;
-    return m_shift >= 64 ? 0 : static_cast<std::size_t>(mixed >> m_shift) * kWays;
+    return static_cast<std::size_t>((static_cast<unsigned __int128>(mixed) * m_sets) >> 64) * kWays;
 }
 
 int TranspositionTable::lowerBound(BitBoard::Bits key) const
@@ -48,4 +57,4 @@ void TranspositionTable::store(BitBoard::Bits key, int bound)
     set[victim] = entry;
 }
 
-void TranspositionTable::clear() { std::fill(m_entries.begin(), m_entries.end(), 0); }
+void TranspositionTable::clear() { std::fill(m_entries, m_entries + m_sets * kWays, std::uint64_t{0}); }

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 // What the hint solver has proven of positions it searched: for each, the fewest balls it cannot
 // go below. A fixed-size table that forgets: a position goes into a set of four places chosen by
@@ -14,15 +13,18 @@
 class TranspositionTable {
 public:
     explicit TranspositionTable(std::size_t bytes);
+    ~TranspositionTable();
+    TranspositionTable(const TranspositionTable&) = delete;
+    TranspositionTable& operator=(const TranspositionTable&) = delete;
 
     // The bound stored for `key`, or 0 when none is.
     int lowerBound(BitBoard::Bits key) const;
     // Keeps `bound` for `key`, or the bound it has when higher.
     void store(BitBoard::Bits key, int bound);
     void clear();
+    std::size_t bytes() const { return m_sets * kWays * sizeof(std::uint64_t); }
     // Starts loading the place of `key` into the cache, for a lookup soon after.
     void prefetch(BitBoard::Bits key) const { __builtin_prefetch(&m_entries[slot(key)]); }
-    std::size_t bytes() const { return m_entries.size() * sizeof(std::uint64_t); }
 
 private:
     static constexpr int kWays = 4;
@@ -31,6 +33,6 @@ private:
 
     std::size_t slot(BitBoard::Bits key) const;
 
-    std::vector<std::uint64_t> m_entries;
-    int m_shift = 64;
+    std::size_t m_sets;
+    std::uint64_t* m_entries = nullptr;
 };
