@@ -21,15 +21,10 @@ std::optional<std::string> FileStore::read(const QString& path, QString* error)
             *error = reason;
         return std::nullopt;
     };
-    // Opened without waiting, so a FIFO or a device never blocks the game; only a regular file is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QString reason;
+    const int fd = openRegular(path, &reason);
     if (fd < 0)
-        return fail(systemError(errno));
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return fail(S_ISDIR(info.st_mode) ? QStringLiteral("It is a folder.") : QStringLiteral("It is not a regular file."));
-    }
+        return fail(reason);
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -39,6 +34,26 @@ std::optional<std::string> FileStore::read(const QString& path, QString* error)
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     return bytes.toStdString();
+}
+
+int FileStore::openRegular(const QString& path, QString* error, qint64* size)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (error)
+            *error = systemError(errno);
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (error)
+            *error = S_ISDIR(info.st_mode) ? QStringLiteral("It is a folder.") : QStringLiteral("It is not a regular file.");
+        return -1;
+    }
+    if (size)
+        *size = static_cast<qint64>(info.st_size);
+    return fd;
 }
 
 bool FileStore::write(const QString& path, const std::string& bytes, QString* error)

@@ -16,4 +16,8 @@ struct FileStore {
     // True when the whole file was written; otherwise the old file is untouched and `error` says why.
     static bool write(const QString& path, const std::string& bytes, QString* error = nullptr);
     static bool exists(const QString& path);
+    // The file opened for reading without waiting, so a FIFO or a device never blocks the game:
+    // a descriptor (the caller closes it) when it is a regular file, -1 (with the reason) when not.
+    // `size`, when given, gets the file's size.
+    static int openRegular(const QString& path, QString* error = nullptr, qint64* size = nullptr);
 };

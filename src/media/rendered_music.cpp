@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -95,20 +93,18 @@ bool RenderedMusic::write(const QString& path, std::string_view piece, AudioSour
 
 std::unique_ptr<RenderedMusic> RenderedMusic::open(const QString& path, std::string_view piece)
 {
-    // Opened without waiting, so a FIFO or a device never blocks the game; only a regular file
-    // is played.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // Only a regular file is played, and a FIFO or a device never blocks the game.
+    qint64 size = 0;
+    const int fd = FileStore::openRegular(path, nullptr, &size);
     if (fd < 0)
         return nullptr;
-    struct stat info {};
     char bytes[Header::kSize];
     Header header;
-    const bool matches = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
-        && ::pread(fd, bytes, sizeof bytes, 0) == ssize_t(sizeof bytes) && header.read(bytes)
+    const bool matches = ::pread(fd, bytes, sizeof bytes, 0) == ssize_t(sizeof bytes) && header.read(bytes)
         && header.rate == std::uint32_t(kRate) && header.channels == std::uint32_t(kChannels) && header.bits == kBits
         && header.pieceLength == piece.size() && header.pieceHash == Header::hash(piece)
-        && header.frames <= std::uint64_t(info.st_size) / kFrameBytes
-        && std::uint64_t(info.st_size) == Header::kSize + header.frames * kFrameBytes;
+        && header.frames <= std::uint64_t(size) / kFrameBytes
+        && std::uint64_t(size) == Header::kSize + header.frames * kFrameBytes;
     if (!matches) {
         ::close(fd);
         return nullptr;
