@@ -1,61 +1,23 @@
 #include "solver/hint_solver.h"
 
 #include "solver/finish_bounds.h"
+#include "solver/jump_order.h"
 #include "solver/pagoda_set.h"
 #include "solver/position_class.h"
 
 #include <algorithm>
 #include <bit>
 
+using namespace JumpOrder;
+
 namespace {
 using Bits = BitBoard::Bits;
-
-// A jump's code: direction (index into BitBoard::kSteps) times 64 plus the origin's bit.
-constexpr int kCodes = 4 * 64;
-
-int originOf(int code) { return code % 64; }
-int directionOf(int code) { return code / 64; }
-Bits maskOf(int code) { return BitBoard::jumpMask(originOf(code), directionOf(code)); }
-
-int squaredDistanceFromCentre(int index)
-{
-    const int r = index / 8 - 3;
-    const int c = index % 8 - 3;
-    return r * r + c * c;
-}
-
-// A jump's static merit: it brings balls in towards the centre and takes off outlying ones.
-const std::array<int, kCodes>& merits()
-{
-    static const std::array<int, kCodes> table = [] {
-        std::array<int, kCodes> out{};
-        for (int d = 0; d < 4; ++d)
-            for (int i = 0; i < 64; ++i) {
-                const int step = BitBoard::kSteps[d];
-                if (i + 2 * step < 0 || i + 2 * step >= 64)
-                    continue;
-                out[d * 64 + i] = squaredDistanceFromCentre(i) + squaredDistanceFromCentre(i + step)
-                    - squaredDistanceFromCentre(i + 2 * step);
-            }
-        return out;
-    }();
-    return table;
-}
 
 // The table's key of a position: one for all its mirror images while the board is nearly full,
 // where they meet often; the position itself later, where they seldom do and finding the least
 // image would cost a quarter of the search.
 constexpr int kSymmetricFrom = 30;
 Bits keyOf(Bits balls, int count) { return count >= kSymmetricFrom ? BitBoard::canonical(balls) : balls; }
-
-// A well-spread 64-bit mix (the splitmix finaliser).
-std::uint64_t mix(std::uint64_t x)
-{
-    x += 0x9e3779b97f4a7c15ULL;
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
-    return x ^ (x >> 31);
-}
 }
 
 HintSolver::HintSolver(std::size_t tableBytes) : m_table(tableBytes), m_reverseTable(std::min(tableBytes / 4, kReverseTableBytes)) {}
@@ -186,7 +148,7 @@ void HintSolver::greedyLine(Bits balls, int count)
     int codes[kCodes];
     m_shuffle = 0;
     m_bestSeenMove = -1;
-    while (orderedJumps(balls, codes) > 0) {
+    while (ordered(balls, m_shuffle, codes) > 0) {
         if (m_bestSeenMove < 0)
             m_bestSeenMove = codes[0];
         balls ^= maskOf(codes[0]);
@@ -236,7 +198,7 @@ int HintSolver::search(Bits balls, int count, int target, int depth, const Finis
         return target + 1;
     }
     int codes[kCodes];
-    const int jumps = orderedJumps(balls, codes);
+    const int jumps = ordered(balls, m_shuffle, codes);
     if (jumps == 0) {
         if (count < m_bestSeen) {
             m_bestSeen = count;
@@ -301,7 +263,7 @@ int HintSolver::reach(Bits swapped, int depth)
         return -1;
     }
     int codes[kCodes];
-    const int jumps = orderedJumps(swapped, codes);
+    const int jumps = ordered(swapped, m_shuffle, codes);
     for (int j = 0; j < jumps; ++j) {
         m_line[depth] = codes[j];
         const int found = reach(swapped ^ maskOf(codes[j]), depth + 1);
@@ -310,40 +272,4 @@ int HintSolver::reach(Bits swapped, int depth)
     }
     m_reverseTable.store(swapped, 1);
     return -1;
-}
-
-// The jumps open in `balls` as codes, most favoured first; returns how many. Most jumps open
-// afterwards first: a position that keeps its balls together and mobile is the likeliest to be
-// cleared. Then the static merit, then the round's shuffle.
-int HintSolver::orderedJumps(Bits balls, int* codes) const
-{
-    const auto& merit = merits();
-    // Each jump's merit above its code in one word, sorted by insertion: a position has few jumps.
-    std::uint64_t ranked[kCodes];
-    int n = 0;
-    for (int d = 0; d < 4; ++d)
-        for (Bits origins = BitBoard::origins(balls, d); origins; origins &= origins - 1) {
-            const int code = d * 64 + std::countr_zero(origins);
-            const Bits after = balls ^ maskOf(code);
-            std::uint64_t open = 0;
-            for (int e = 0; e < 4; ++e)
-                open += static_cast<std::uint64_t>(BitBoard::count(BitBoard::origins(after, e)));
-            const std::uint64_t shuffle = m_shuffle ? mix(m_shuffle ^ static_cast<std::uint64_t>(code)) & 0xff : 0;
-            const std::uint64_t word = (open << 32) | static_cast<std::uint64_t>(merit[code] + 64) << 24 | shuffle << 16
-                | static_cast<std::uint64_t>(code);
-            int k = n++;
-            for (; k > 0 && ranked[k - 1] < word; --k)
-                ranked[k] = ranked[k - 1];
-            ranked[k] = word;
-        }
-    for (int k = 0; k < n; ++k)
-        codes[k] = static_cast<int>(ranked[k] & 0xffff);
-    return n;
-}
-
-JumpTable::Jump HintSolver::jumpOf(int code)
-{
-    const int index = originOf(code);
-    const int step = BitBoard::kSteps[directionOf(code)];
-    return {BitBoard::holeOfIndex(index), BitBoard::holeOfIndex(index + step), BitBoard::holeOfIndex(index + 2 * step)};
 }

@@ -83,10 +83,8 @@ private:
     int search(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump);
     int searchBackwards(Bits balls, Bits last);
     int reach(Bits swapped, int depth);
-    int orderedJumps(Bits balls, int* codes) const;
     void greedyLine(Bits balls, int count);
     bool visit();
-    static JumpTable::Jump jumpOf(int code);
 
     TranspositionTable m_table;
     // Positions of the backwards search that cannot reach m_reverseGoal.
