@@ -9,16 +9,11 @@ random games (fixed seed) and each t of 1, 2 and 3, the program below asks for t
 values the position furthest below those sets; the functions that rule out the most positions
 are kept.
 Usage: python3 make_finish_bounds.py > finish_bound_rows.h"""
-import fractions, itertools, math, os, random, re, subprocess, sys, tempfile
+import fractions, itertools, math, random, re
 from multiprocessing import Pool
 
-ROWS = {0: (2, 4), 1: (1, 5), 2: (0, 6), 3: (0, 6), 4: (0, 6), 5: (1, 5), 6: (2, 4)}
-HOLES = [(r, c) for r in range(7) for c in range(ROWS[r][0], ROWS[r][1] + 1)]
-ON_BOARD = set(HOLES)
-JUMPS = [((r, c), (r + dr, c + dc), (r + 2 * dr, c + 2 * dc))
-         for (r, c) in HOLES for dr, dc in ((0, 1), (0, -1), (1, 0), (-1, 0))
-         if (r + dr, c + dc) in ON_BOARD and (r + 2 * dr, c + 2 * dc) in ON_BOARD]
-assert len(JUMPS) == 92
+from pagoda_lp import HOLES, JUMPS, glpsol, name, print_header
+
 BOUND = 8          # values lie in [-BOUND, BOUND]
 KEPT_PER_COUNT = 48
 SEED, GAMES, FEWEST, MOST = 7, 2, 12, 32
@@ -62,10 +57,6 @@ def training_positions():
     return sorted(out, key=lambda b: sum(1 << (8 * r + c) for r, c in b))
 
 
-def name(h):
-    return "p%d_%d" % h
-
-
 def best_function(task):
     balls, t = task
     sets = finishes(position_class(balls), t)
@@ -76,13 +67,7 @@ def best_function(task):
     lines += [" f%d: %s - z >= 0" % (i, " + ".join(name(h) for h in f)) for i, f in enumerate(sets)]
     lines += ["Bounds"] + [" -%d <= %s <= %d" % (BOUND, name(h), BOUND) for h in HOLES]
     lines += [" -1000 <= z <= 1000", "End"]
-    work = tempfile.mkdtemp()
-    model, report = os.path.join(work, "m.lp"), os.path.join(work, "m.txt")
-    with open(model, "w") as f:
-        f.write("\n".join(lines) + "\n")
-    subprocess.run(["glpsol", "--lp", model, "-o", report], capture_output=True, check=True)
-    text = open(report).read()
-    os.remove(model), os.remove(report), os.rmdir(work)
+    text = glpsol(lines, "-o")
     if float(re.search(r"Objective:\s+obj = (\S+)", text).group(1)) <= 1e-6:
         return None
     values = {m.group(1): fractions.Fraction(m.group(2)).limit_denominator(64)
@@ -109,14 +94,9 @@ def main():
     for t in (1, 2, 3):
         ranked = sorted((f for f in counts if f[0] == t), key=lambda f: (-counts[f], f[1]))
         kept += ranked[:KEPT_PER_COUNT]
-    print("// Signed pagoda functions for bounds on the finish, one a row: the value of holes 1..37.")
-    print("// Made by make_finish_bounds.py; every jump takes away at least the value it brings.")
-    print("#pragma once\n\n#include <array>\n")
-    print("inline constexpr int kFinishBoundCount = %d;" % len(kept))
-    print("inline constexpr std::array<std::array<int, 37>, kFinishBoundCount> kFinishBoundRows = {{")
-    for _, row in kept:
-        print("    {%s}," % ", ".join(map(str, row)))
-    print("}};")
+    print_header(("Signed pagoda functions for bounds on the finish, one a row: the value of holes 1..37.",
+                  "Made by make_finish_bounds.py"), "kFinishBoundCount", "kFinishBoundRows", 37,
+                 [row for _, row in kept])
 
 
 if __name__ == "__main__":

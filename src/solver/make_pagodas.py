@@ -4,30 +4,17 @@
 such that every jump takes away at least the value it brings, weighted first evenly, then heavily
 on each side of the board in turn. Values are scaled to whole numbers.
 Usage: python3 make_pagodas.py > pagoda_rows.h"""
-import fractions, math, os, subprocess, sys, tempfile
-rows = {0:(2,4),1:(1,5),2:(0,6),3:(0,6),4:(0,6),5:(1,5),6:(2,4)}
-holes = [(r,c) for r in range(7) for c in range(rows[r][0], rows[r][1]+1)]
-onb = set(holes)
-jumps = []
-for (r,c) in holes:
-    for dr,dc in ((0,1),(0,-1),(1,0),(-1,0)):
-        j=(r+dr,c+dc); d=(r+2*dr,c+2*dc)
-        if j in onb and d in onb: jumps.append(((r,c),j,d))
-assert len(jumps)==92
-name = lambda h: "p%d_%d" % h
+import fractions, math
+from pagoda_lp import HOLES as holes, JUMPS as jumps, name, glpsol, print_header
 def solve(target, weights):
     lines = ["Minimize", " obj: " + " + ".join("%d %s" % (weights[h], name(h)) for h in holes), "Subject To"]
     for i,(o,j,d) in enumerate(jumps):
         lines.append(" j%d: %s + %s - %s >= 0" % (i, name(o), name(j), name(d)))
     lines.append(" t: %s = 1" % name(target))
     lines.append("End")
-    work = tempfile.mkdtemp()
-    model, solution = os.path.join(work, "m.lp"), os.path.join(work, "m.sol")
-    open(model, "w").write("\n".join(lines) + "\n")
-    subprocess.run(["glpsol", "--lp", model, "--exact", "-w", solution], capture_output=True, check=True)
     vals = {}
     # glpsol's solution file: a line "j <column> <status> <value> ..." for each column.
-    sol = open(solution).read().split("\n")
+    sol = glpsol(lines, "--exact", "-w").split("\n")
     cols = [l for l in sol if l.startswith("j ")]
     for h,l in zip(holes, cols):
         vals[h] = fractions.Fraction(l.split()[3]).limit_denominator(1000)
@@ -50,11 +37,6 @@ seen=set(); uniq=[]
 for t,v in out:
     if (t,tuple(v)) in seen: continue
     seen.add((t,tuple(v))); uniq.append((t,v))
-print("// Pagoda functions, one a row: the hole they lead to, then the value of holes 1..37.")
-print("// Made by make_pagodas.py; every jump takes away at least the value it brings.")
-print("#pragma once\n\n#include <array>\n")
-print("inline constexpr int kPagodaCount = %d;" % len(uniq))
-print("inline constexpr std::array<std::array<int, 38>, kPagodaCount> kPagodaRows = {{")
-for t, v in uniq:
-    print("    {%d, %s}," % (holes.index(t) + 1, ", ".join(map(str, v))))
-print("}};")
+print_header(("Pagoda functions, one a row: the hole they lead to, then the value of holes 1..37.",
+              "Made by make_pagodas.py"), "kPagodaCount", "kPagodaRows", 38,
+             [[holes.index(t) + 1] + v for t, v in uniq])
