@@ -20,7 +20,8 @@ constexpr int kSymmetricFrom = 30;
 Bits keyOf(Bits balls, int count) { return count >= kSymmetricFrom ? BitBoard::canonical(balls) : balls; }
 }
 
-HintSolver::HintSolver(std::size_t tableBytes) : m_table(tableBytes), m_reverseTable(std::min(tableBytes / 4, kReverseTableBytes)) {}
+HintSolver::HintSolver(std::size_t tableBytes, Book book)
+    : m_book(book == Book::Use ? &FinishBook::instance() : nullptr), m_table(tableBytes), m_reverseTable(std::min(tableBytes / 4, kReverseTableBytes)) {}
 
 void HintSolver::forget()
 {
@@ -102,6 +103,8 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     while (target < std::min(count, FinishBounds::kMostBalls + 1) && FinishBounds::instance().rulesOut(balls, target))
         ++target;
     greedyLine(balls, count);
+    if (const int booked = m_book ? m_book->bestFinish(balls) : 0)
+        return lineTo(balls, count, booked);
     Bits backwardsOpen = target == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
     std::uint64_t roundSize = backwardsOpen ? kFirstRound : kWholeSearch;
     for (int round = 0; m_bestSeen > target; ++round, roundSize += roundSize / 2) {
@@ -142,6 +145,38 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     return {m_bestSeen, m_bestSeenMove, false};
 }
 
+// A line to a finish the book vouches for. Searching the jumps one after another, a jump that
+// cannot reach the finish can take millions of positions to rule out while the next one would
+// have found a line at once; so every jump still open gets a share of the search in turn, the
+// shares doubling round by round, until one of them finds the line.
+HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
+{
+    int codes[kCodes];
+    const int jumps = ordered(balls, 0, codes);
+    const FinishBounds::Values values = FinishBounds::instance().valuesOf(balls);
+    const FinishBounds::Values* bounds = target <= FinishBounds::kMostBalls ? &values : nullptr;
+    m_shuffle = 0;
+    for (std::uint64_t share = kFirstRound; !m_stopped; share *= 2) {
+        int open = 0;
+        for (int j = 0; j < jumps && !m_stopped; ++j) {
+            if (codes[j] < 0)
+                continue;
+            m_roundEnd = m_visited + share;
+            m_line[0] = codes[j];
+            const int reached = search(balls ^ maskOf(codes[j]), count - 1, target, 1, bounds, codes[j]);
+            if (reached != kStopped && reached <= target)
+                return {reached, codes[j], true};
+            if (reached == kStopped)
+                ++open;
+            else
+                codes[j] = -1;
+        }
+        if (open == 0)
+            break;
+    }
+    return {m_bestSeen, m_bestSeenMove, false};
+}
+
 // Plays the most favoured jump until none is left: a first line to fall back on.
 void HintSolver::greedyLine(Bits balls, int count)
 {
@@ -175,6 +210,9 @@ int HintSolver::search(Bits balls, int count, int target, int depth, const Finis
         return count;
     if (visit())
         return kStopped;
+    if (count == FinishBook::kBalls && m_book && depth > 0)
+        if (const int best = m_book->bestFinish(balls))
+            return best;
     const Bits key = keyOf(balls, count);
     const int known = m_table.lowerBound(key);
     if (known > target)

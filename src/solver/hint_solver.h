@@ -3,6 +3,7 @@
 #include "board/board.h"
 #include "board/jump_table.h"
 #include "solver/bit_board.h"
+#include "solver/finish_book.h"
 #include "solver/finish_bounds.h"
 #include "solver/transposition_table.h"
 
@@ -34,6 +35,7 @@ struct Hint {
 // position on the way that cannot get down to t. Positions already shown unable to go below a
 // count are kept in a fixed-size table (160 MB at most, taken from the system as it fills) that
 // stays between calls (every bound in it holds for good), so hints along one game get cheaper.
+// A search from a nearly full board stops at the positions the finish book holds.
 //
 // Plain C++ for a worker thread: one solver serves one call at a time; give each thread its own.
 // The caller may cancel from another thread through `cancel`, checked every few hundred
@@ -46,7 +48,10 @@ public:
     // The backwards search's table, at most.
     static constexpr std::size_t kReverseTableBytes = std::size_t{16} << 20;
 
-    explicit HintSolver(std::size_t tableBytes = kDefaultTableBytes);
+    // Whether the search reads the finish book (Ignore: to work the book out).
+    enum class Book { Use, Ignore };
+
+    explicit HintSolver(std::size_t tableBytes = kDefaultTableBytes, Book book = Book::Use);
 
     // The best jump in a game under way: `balls[h - 1]` tells whether hole h holds a ball.
     Hint bestMove(const Balls& balls, const std::atomic<bool>* cancel = nullptr,
@@ -81,11 +86,13 @@ private:
     // `before` is the finish-bound values of the position before `jump` (or, for jump -1, of
     // this one); none when the target is beyond the bounds.
     int search(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump);
+    Outcome lineTo(Bits balls, int count, int target);
     int searchBackwards(Bits balls, Bits last);
     int reach(Bits swapped, int depth);
     void greedyLine(Bits balls, int count);
     bool visit();
 
+    const FinishBook* m_book;
     TranspositionTable m_table;
     // Positions of the backwards search that cannot reach m_reverseGoal.
     TranspositionTable m_reverseTable;

@@ -1,6 +1,7 @@
 // The hint solver: the best finish and a jump towards it, from starts, games under way and ends.
 #include "board/jump_table.h"
 #include "solver/bit_board.h"
+#include "solver/finish_book.h"
 #include "solver/finish_bound_rows.h"
 #include "solver/finish_bounds.h"
 #include "solver/hint_solver.h"
@@ -65,6 +66,7 @@ private slots:
     void namedPositions();
     void cancelled();
     void finishBounds();
+    void finishBook();
 
 private:
     HintSolver m_solver;
@@ -162,12 +164,12 @@ void TestHintSolver::namedPositions()
 
 // A search cancelled from another thread returns the best line it has, not proven; so does one
 // whose time runs out. The line is a legal jump all the same. The position (the corner start after
-// 11 over 5) takes the solver far longer than the test waits.
+// 11 over 5) takes the search without the finish book far longer than the test waits.
 void TestHintSolver::cancelled()
 {
     const Balls hard = fullBut({5, 11});
     std::atomic<bool> cancel = false;
-    HintSolver solver(1 << 20);
+    HintSolver solver(1 << 20, HintSolver::Book::Ignore);
     std::thread canceller([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         cancel = true;
@@ -218,6 +220,48 @@ void TestHintSolver::finishBounds()
             }
     }
     QVERIFY(ruledOut > 100);
+}
+
+// The finish book holds a digit for every position a game reaches at its ball count, the same for
+// every mirror image, each a finish the class and the finish bounds allow; it answers nothing for
+// other positions. A few of its positions, searched without it, come out the same.
+void TestHintSolver::finishBook()
+{
+    const FinishBook& book = FinishBook::instance();
+    const std::vector<BitBoard::Bits> positions = FinishBook::reachable();
+    QVERIFY(!positions.empty());
+    QCOMPARE(book.size(), positions.size());
+    std::array<int, 10> perFinish{};
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const BitBoard::Bits balls = BitBoard::symmetry(positions[i], static_cast<int>(i % 8));
+        const int best = book.bestFinish(balls);
+        QVERIFY(best >= (PositionClass(balls).allowsOneBall() ? 1 : 2));
+        QVERIFY(best > FinishBounds::kMostBalls || !FinishBounds::instance().rulesOut(balls, best));
+        ++perFinish[best];
+    }
+    QVERIFY(perFinish[1] > 0 && perFinish[2] > 0 && perFinish[3] > 0);
+
+    std::mt19937_64 random(11);
+    int unreached = 0;
+    while (unreached < 20) {
+        BitBoard::Bits balls = BitBoard::holes();
+        while (std::popcount(balls) > FinishBook::kBalls)
+            balls &= ~BitBoard::bitOf(static_cast<HoleNumber>(1 + random() % kHoleCount));
+        if (!std::binary_search(positions.begin(), positions.end(), BitBoard::canonical(balls))) {
+            QCOMPARE(book.bestFinish(balls), 0);
+            ++unreached;
+        }
+    }
+    QCOMPARE(book.bestFinish(BitBoard::fromBalls(fullBut({5, 11}))), 0);
+
+    // A last ball, two balls where the class allows no last one, three where it does.
+    HintSolver searchOnly(16 << 20, HintSolver::Book::Ignore);
+    for (const BitBoard::Bits balls : {0xc326f777b3a1cULL, 0x1c065f7f473e1cULL, 0x1c265f7f5d2a1cULL}) {
+        const Hint searched = searchOnly.bestMove(BitBoard::toBalls(balls));
+        QVERIFY2(searched.proven && searched.ballsLeft == book.bestFinish(balls), describe(searched));
+        const Hint hint = m_solver.bestMove(BitBoard::toBalls(balls));
+        QVERIFY2(hint.proven && hint.ballsLeft == searched.ballsLeft && hint.jump, describe(hint));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestHintSolver)
