@@ -90,7 +90,8 @@ Hint HintSolver::bestRemoval(const std::atomic<bool>* cancel, std::chrono::milli
 // allow up, is settled by a search that either finds a line or proves the target out of reach.
 // For a last ball (t = 1) on a nearly full board the search goes in rounds of growing size, and
 // each round also tries every hole where the class lets the ball stand, searching the game
-// backwards from there (see searchBackwards()); whichever way finishes first settles it.
+// backwards from there (see searchBackwards()); whichever way finishes first settles it. For a
+// position of the finish book the finish is known, and only a line to it is looked for.
 HintSolver::Outcome HintSolver::solve(Bits balls)
 {
     const int count = std::popcount(balls);
@@ -98,13 +99,13 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
         return {count, -1, true};
     const PositionClass positionClass(balls);
     m_lastBallHoles = positionClass.lastBallHoles();
+    greedyLine(balls, count);
+    if (const int booked = m_book ? m_book->bestFinish(balls) : 0)
+        return lineTo(balls, count, booked);
     const Bits key = keyOf(balls, count);
     int target = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
     while (target < std::min(count, FinishBounds::kMostBalls + 1) && FinishBounds::instance().rulesOut(balls, target))
         ++target;
-    greedyLine(balls, count);
-    if (const int booked = m_book ? m_book->bestFinish(balls) : 0)
-        return lineTo(balls, count, booked);
     Bits backwardsOpen = target == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
     std::uint64_t roundSize = backwardsOpen ? kFirstRound : kWholeSearch;
     for (int round = 0; m_bestSeen > target; ++round, roundSize += roundSize / 2) {
