@@ -77,6 +77,23 @@ void Game::click(HoleNumber hole)
     sound();
 }
 
+// Taken back by the numbers, not looked up: an edited moves file may hold a pair that is no jump,
+// and its move comes back as the difference of the two numbers says.
+std::optional<int> Game::undoJumpedHole(int o, int d)
+{
+    switch (d - o) {
+    case 2: return d - 1;
+    case -2: return d + 1;
+    case 10: return o < 16 ? o + 4 : o + 6;
+    case -10: return o < 16 ? o - 6 : o - 4;
+    case 13: return o < 16 ? o + 6 : o + 7;
+    case -13: return o < 23 ? o - 7 : o - 6;
+    case 14: return o + 7;
+    case -14: return o - 7;
+    default: return std::nullopt;
+    }
+}
+
 void Game::undo()
 {
     if (m_observer)
@@ -108,8 +125,8 @@ void Game::undo()
     if (destination)
         m_board.empty(*destination);
     if (origin && destination)
-        if (const auto jumped = JumpTable::instance().jumped(*origin, *destination))
-            m_board.putBall(*jumped);
+        if (const auto jumped = undoJumpedHole(*origin, *destination); jumped && isHole(*jumped))
+            m_board.putBall(static_cast<HoleNumber>(*jumped));
     m_history.removeLast();
     if (const auto v = ScoreNumber::parse(m_counter))
         m_counter = ScoreNumber::format(*v - *v * 10 / 100 - 1);

@@ -51,6 +51,10 @@ public:
     void setMusic(std::int16_t value) { m_state.musicon = value; }
     void beginQuitting() { m_state.quitting = 1; }
 
+    // The hole an undo of origin -> destination puts back, from their difference and the
+    // origin's row; none for a difference that is no jump. For the 92 jumps it is the jumped hole.
+    static std::optional<int> undoJumpedHole(int origin, int destination);
+
 private:
     void dropSelection();
     void changed();

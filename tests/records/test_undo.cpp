@@ -58,6 +58,10 @@ void TestUndo::undo_data()
     row("x, 19", "19 17 19", "x 19", "empty 17 18 19, start 19, from 17, to 19, counter -0.1");
     row("17, 99", "19 17 19", "17 99", "empty 18, start 19, from 17, to 19, counter -0.1");
     row("40, no destination", "19 17 19", "40", "empty 17 18, start 19, from 17, to 19, counter -0.1");
+    // Pairs that are no jump: the number difference decides the hole put back (9 from 8 -> 10,
+    // 22 from 16 -> 26), as it does for the 92 jumps.
+    row("8 -> 10, no jump", "9", "8 10", "empty 10, start 9, counter -1");
+    row("16 -> 26, no jump", "22", "16 26", "empty 26, start 22, counter -1");
     row("17, no destination", "19 17 19", "17", "empty 18, start 19, from 17, to 19, counter -0.1");
 }
 
