@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Hint benchmark: builds dorv_hint_bench and runs it. The time per hint (p50, p95, max) on one
-# core and the peak resident memory, for the hint solver and a plain depth-first search.
-# Usage: bench/hint.sh [hint budget in ms, default 10000] [plain-search cap in ms, default 2000]
-#        [random games per start, default 1]
+# Hint benchmark: builds dorv_hint_bench and runs it. Per set of positions (met in play; boards a
+# saved game can hold), the CPU time and work per hint (p50, p95, max), the proven share, the
+# wrong answers (checked independently), and the memory a hint takes at its peak and keeps.
+# Usage: bench/hint.sh [--work positions] [--sets play,boards] [--positions FILE] [--unproven FILE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -1,22 +1,29 @@
-// Hint benchmark: the time one hint takes and the memory it needs, over positions met in play,
-// for the hint solver and for a plain depth-first search beside it.
+// Hint benchmark: the work and time one hint takes, the memory it needs and gives back, and
+// whether its answers are right, over two sets of positions.
 //
-// The positions, from a fixed seed: from each of the 37 single-vacancy starts, every position of
-// a game of random jumps and every other position of the best line the solver plays; then the full
-// board before the start, where the hint is the ball to remove. Each search runs in a process of
-// its own, on one core, starting with an empty table each position; the peak resident memory is
-// that process's.
+// - play: positions met in play, from a fixed seed: from each of the 37 single-vacancy starts,
+//   every position of a game of random jumps and every other position of the best line the
+//   solver plays; then the full board before the start, where the hint is the ball to remove.
+// - boards: positions a saved game can hold that play from a single-vacancy start seldom meets:
+//   random ball patterns of 10 to 36 balls, and positions after 3 to 10 poor jumps (the jump the
+//   solver favours least) from starts with one to three empty holes, half of them then played on
+//   at random down to 20 to 30 balls.
 //
-// The two searches run side by side, one process each, so the machine needs two free cores.
+// Each set runs in a process of its own, on one core, each position from empty tables, with the
+// hint's budget of work. The time is the CPU time of the hint, so a load on the machine does not
+// count. Every answer is checked: one of up to 20 balls against a plain exhaustive search, and
+// every proven one by playing the hinted line to its end (the balls left must equal the claim).
+// The memory is the process's resident memory: its peak and, after the hint has given its
+// tables back, what stays, both above the process's memory before the first hint.
 //
-// Usage: dorv_hint_bench [--positions FILE] [--unproven FILE] [hint budget in ms, default the
-//        solver's 10 s] [plain-search cap in ms, default 2000; 0 leaves the plain search out]
-//        [random games per start, default 1]
-// --positions reads the positions from FILE instead (one a line, the bits in hex, as the slowest
-// are printed); --unproven writes the positions the solver did not prove to FILE, in that form:
-// together, a fixed set of hard positions to work on.
+// Usage: dorv_hint_bench [--work N] [--positions FILE] [--unproven FILE] [--sets play,boards]
+//   --work: positions a hint may visit (default the window's budget);
+//   --positions: read one set from FILE instead (one position a line, the bits in hex, as the
+//   slowest are printed); --unproven: write the positions not proven to FILE, in that form.
 #include "plain_search.h"
+#include "solver/finish_book.h"
 #include "solver/hint_solver.h"
+#include "solver/jump_order.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -24,65 +31,67 @@
 
 #include <algorithm>
 #include <bit>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
-#include <string>
 #include <functional>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
 using Bits = BitBoard::Bits;
-using Clock = std::chrono::steady_clock;
 
 struct Sample {
     double ms;
+    std::uint64_t visited;
     int ballsLeft;
-    bool finished;
+    bool proven;
+    int removal;     // the hole to take off, 0 for none
+    int jump[2];     // origin and destination, 0 for none
+    bool wrong;      // set by the check
 };
 
 struct Run {
     std::vector<Sample> samples;
-    long peakKb = 0;
+    double peakAddedMb = 0;
+    double keptMb = 0;
 };
 
-std::vector<int> openJumps(Bits balls)
-{
-    std::vector<int> codes;
-    for (int d = 0; d < 4; ++d)
-        for (Bits o = BitBoard::origins(balls, d); o; o &= o - 1)
-            codes.push_back(d * 64 + std::countr_zero(o));
-    return codes;
-}
+struct Set {
+    const char* name;
+    std::vector<Bits> positions;
+};
 
 Bits play(Bits balls, const JumpTable::Jump& j)
 {
     return balls ^ BitBoard::bitOf(j.origin) ^ BitBoard::bitOf(j.jumped) ^ BitBoard::bitOf(j.destination);
 }
 
-// The positions of the benchmark; a position of 37 balls stands for the hint before the start.
-// The best lines give their odd positions from odd-numbered starts and their even ones from the
+std::vector<int> openJumps(Bits balls)
+{
+    int codes[JumpOrder::kCodes];
+    return {codes, codes + JumpOrder::ordered(balls, 0, codes)};
+}
+
+// The positions met in play; a position of 37 balls stands for the hint before the start. The
+// best lines give their odd positions from odd-numbered starts and their even ones from the
 // others, so that every ball count is met.
-std::vector<Bits> corpus(int randomGames)
+std::vector<Bits> playSet()
 {
     std::mt19937_64 random(20240611);
     std::vector<Bits> positions;
     HintSolver solver;
     for (int hole = 1; hole <= kHoleCount; ++hole) {
         const Bits start = BitBoard::holes() & ~BitBoard::bitOf(static_cast<HoleNumber>(hole));
-        for (int game = 0; game < randomGames; ++game) {
-            Bits balls = start;
-            for (;;) {
-                positions.push_back(balls);
-                const std::vector<int> codes = openJumps(balls);
-                if (codes.empty())
-                    break;
-                const int code = codes[random() % codes.size()];
-                balls ^= BitBoard::jumpMask(code % 64, code / 64);
-            }
+        for (Bits balls = start;;) {
+            positions.push_back(balls);
+            const std::vector<int> codes = openJumps(balls);
+            if (codes.empty())
+                break;
+            balls ^= JumpOrder::maskOf(codes[random() % codes.size()]);
         }
         Bits balls = start;
         for (int move = 0;; ++move) {
@@ -98,14 +107,102 @@ std::vector<Bits> corpus(int randomGames)
     return positions;
 }
 
-// Starts a child process that runs `measure` over the positions and sends the samples back
-// through a pipe.
+// The positions no single-vacancy game is likely to meet.
+std::vector<Bits> boardSet()
+{
+    std::mt19937_64 random(20261207);
+    const auto below = [&](int n) { return static_cast<int>(random() % static_cast<std::uint64_t>(n)); };
+    std::vector<Bits> positions;
+    for (int k = 0; k < 260; ++k) {
+        const int balls = 10 + below(27);
+        std::vector<int> holes(kHoleCount);
+        for (int h = 0; h < kHoleCount; ++h)
+            holes[h] = h + 1;
+        std::shuffle(holes.begin(), holes.end(), random);
+        Bits pattern = 0;
+        for (int i = 0; i < balls; ++i)
+            pattern |= BitBoard::bitOf(static_cast<HoleNumber>(holes[i]));
+        positions.push_back(pattern);
+    }
+    for (int k = 0; k < 260; ++k) {
+        Bits balls = BitBoard::holes();
+        for (int empty = 1 + below(3); empty > 0;) {
+            const Bits hole = BitBoard::bitOf(static_cast<HoleNumber>(1 + below(kHoleCount)));
+            if (balls & hole) {
+                balls &= ~hole;
+                --empty;
+            }
+        }
+        for (int poor = 3 + below(8); poor > 0; --poor) {
+            const std::vector<int> codes = openJumps(balls);
+            if (codes.empty())
+                break;
+            balls ^= JumpOrder::maskOf(codes.back());
+        }
+        if (k % 2 == 1)
+            for (const int down = 20 + below(11); std::popcount(balls) > down;) {
+                const std::vector<int> codes = openJumps(balls);
+                if (codes.empty())
+                    break;
+                balls ^= JumpOrder::maskOf(codes[random() % codes.size()]);
+            }
+        positions.push_back(balls);
+    }
+    return positions;
+}
+
+double residentMb()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+double cpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// Whether the answer for `balls` is wrong: against the plain search up to 20 balls, and by
+// playing the hinted line to its end when proven.
+bool wrongAnswer(HintSolver& solver, Bits balls, const Sample& hint, std::uint64_t work)
+{
+    if (std::popcount(balls) <= 20) {
+        const int exact = PlainSearch().bestFinish(balls);
+        if (hint.proven ? hint.ballsLeft != exact : hint.ballsLeft < exact)
+            return true;
+    }
+    if (!hint.proven)
+        return false;
+    Bits line = balls;
+    if (hint.removal)
+        line &= ~BitBoard::bitOf(static_cast<HoleNumber>(hint.removal));
+    else if (hint.jump[0]) {
+        const auto jumped = JumpTable::instance().jumped(static_cast<HoleNumber>(hint.jump[0]), static_cast<HoleNumber>(hint.jump[1]));
+        if (!jumped)
+            return true;
+        line = play(line, {static_cast<HoleNumber>(hint.jump[0]), *jumped, static_cast<HoleNumber>(hint.jump[1])});
+    }
+    for (;;) {
+        const Hint next = solver.bestMove(BitBoard::toBalls(line), nullptr, 4 * work);
+        if (!next.jump)
+            break;
+        line = play(line, *next.jump);
+    }
+    return std::popcount(line) != hint.ballsLeft;
+}
+
+// Runs the hints of one set in a child process; the samples come back through a pipe, the
+// memory figures after them.
 struct Child {
     pid_t pid;
     int channel;
 };
 
-Child start(const std::vector<Bits>& positions, const std::function<Sample(Bits)>& measure)
+Child start(const std::vector<Bits>& positions, std::uint64_t work)
 {
     int channel[2];
     if (pipe(channel) != 0)
@@ -113,29 +210,53 @@ Child start(const std::vector<Bits>& positions, const std::function<Sample(Bits)
     const pid_t pid = fork();
     if (pid == 0) {
         close(channel[0]);
+        FinishBook::instance(); // the window has it from its first hint on
+        const double before = residentMb();
+        double kept = 0;
+        HintSolver solver;
         for (const Bits balls : positions) {
-            const Sample sample = measure(balls);
+            const double begun = cpuMs();
+            const Hint hint = balls == BitBoard::holes() ? solver.bestRemoval(BitBoard::toBalls(balls), nullptr, work)
+                                                         : solver.bestMove(BitBoard::toBalls(balls), nullptr, work);
+            Sample sample{cpuMs() - begun, solver.visited(), hint.ballsLeft, hint.proven(), hint.removal.value_or(0), {0, 0}, false};
+            if (hint.jump)
+                sample.jump[0] = hint.jump->origin, sample.jump[1] = hint.jump->destination;
+            solver.forget();
+            kept = std::max(kept, residentMb() - before);
             if (write(channel[1], &sample, sizeof sample) != sizeof sample)
                 _exit(1);
         }
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const double memory[2] = {static_cast<double>(usage.ru_maxrss) / 1024.0 - before, kept};
+        if (write(channel[1], memory, sizeof memory) != sizeof memory)
+            _exit(1);
         _exit(0);
     }
     close(channel[1]);
     return {pid, channel[0]};
 }
 
-// The child's samples, and its peak resident memory from wait4().
-Run finish(const Child& child)
+Run finish(const Child& child, const std::vector<Bits>& positions, std::uint64_t work)
 {
+    const std::size_t count = positions.size();
     Run run;
     Sample sample;
-    while (read(child.channel, &sample, sizeof sample) == sizeof sample)
+    while (run.samples.size() < count && read(child.channel, &sample, sizeof sample) == sizeof sample)
         run.samples.push_back(sample);
+    double memory[2] = {};
+    if (read(child.channel, memory, sizeof memory) == sizeof memory) {
+        run.peakAddedMb = memory[0];
+        run.keptMb = memory[1];
+    }
     close(child.channel);
     int status = 0;
-    rusage usage{};
-    wait4(child.pid, &status, 0, &usage);
-    run.peakKb = usage.ru_maxrss;
+    waitpid(child.pid, &status, 0);
+    HintSolver solver;
+    for (std::size_t i = 0; i < run.samples.size(); ++i) {
+        run.samples[i].wrong = wrongAnswer(solver, positions[i], run.samples[i], work);
+        solver.forget();
+    }
     return run;
 }
 
@@ -146,23 +267,35 @@ double percentile(std::vector<double> values, double p)
     return values[std::min(at, values.size() - 1)];
 }
 
-void report(const char* name, const Run& run, const char* unfinished)
+// One set's line, and its slowest positions.
+int report(const Set& set, const Run& run)
 {
     std::vector<double> ms;
-    int open = 0;
+    std::vector<double> visited;
+    int open = 0, wrong = 0;
     for (const Sample& s : run.samples) {
         ms.push_back(s.ms);
-        open += s.finished ? 0 : 1;
+        visited.push_back(static_cast<double>(s.visited));
+        open += s.proven ? 0 : 1;
+        wrong += s.wrong ? 1 : 0;
     }
-    double total = 0;
-    for (double m : ms)
-        total += m;
-    std::printf("%-13s p50 %8.2f ms   p95 %8.2f ms   max %8.1f ms   mean %7.2f ms   peak RSS %6.1f MB   %s %d\n",
-                name, percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0), total / static_cast<double>(ms.size()),
-                static_cast<double>(run.peakKb) / 1024.0, unfinished, open);
+    std::printf("%-6s %4zu positions  CPU p50 %7.2f ms  p95 %7.1f ms  max %7.1f ms  |  visited p95 %5.2f M  max %6.2f M  |"
+                "  proven %zu/%zu  wrong %d  |  memory peak +%.1f MB, after the hint +%.1f MB\n",
+                set.name, ms.size(), percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0),
+                percentile(visited, 0.95) / 1e6, percentile(visited, 1.0) / 1e6, ms.size() - static_cast<std::size_t>(open),
+                ms.size(), wrong, run.peakAddedMb, run.keptMb);
+    std::vector<std::size_t> order(run.samples.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return run.samples[a].ms > run.samples[b].ms; });
+    for (std::size_t k = 0; k < std::min<std::size_t>(5, order.size()); ++k) {
+        const Sample& s = run.samples[order[k]];
+        std::printf("         slow: %2d balls %8.1f ms %7.2f M visited  %d left %s  %#llx\n", std::popcount(set.positions[order[k]]),
+                    s.ms, static_cast<double>(s.visited) / 1e6, s.ballsLeft, s.proven ? "proven" : "not proven",
+                    static_cast<unsigned long long>(set.positions[order[k]]));
+    }
+    return wrong;
 }
-
-double since(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
 }
 
 int main(int argc, char** argv)
@@ -170,105 +303,60 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const char* positionsFile = nullptr;
     const char* unprovenFile = nullptr;
-    std::vector<const char*> args;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--positions") == 0 && i + 1 < argc)
-            positionsFile = argv[++i];
-        else if (std::strcmp(argv[i], "--unproven") == 0 && i + 1 < argc)
-            unprovenFile = argv[++i];
-        else
-            args.push_back(argv[i]);
+    std::string sets = "play,boards";
+    std::uint64_t work = HintSolver::kDefaultWork;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--positions") == 0)
+            positionsFile = argv[i + 1];
+        else if (std::strcmp(argv[i], "--unproven") == 0)
+            unprovenFile = argv[i + 1];
+        else if (std::strcmp(argv[i], "--sets") == 0)
+            sets = argv[i + 1];
+        else if (std::strcmp(argv[i], "--work") == 0)
+            work = std::strtoull(argv[i + 1], nullptr, 10);
     }
-    const std::chrono::milliseconds budget(args.size() > 0 ? std::atoi(args[0]) : HintSolver::kDefaultBudget.count());
-    const std::chrono::milliseconds cap(args.size() > 1 ? std::atoi(args[1]) : 2000);
-    const int randomGames = args.size() > 2 ? std::atoi(args[2]) : 1;
-    const auto built = Clock::now();
-    std::vector<Bits> positions;
+    std::vector<Set> chosen;
     if (positionsFile) {
+        Set set{"file", {}};
         std::ifstream in(positionsFile);
         for (std::string line; std::getline(in, line);)
             if (!line.empty())
-                positions.push_back(std::stoull(line, nullptr, 16) & BitBoard::holes());
+                set.positions.push_back(std::stoull(line, nullptr, 16) & BitBoard::holes());
+        chosen.push_back(set);
     } else {
-        positions = corpus(randomGames);
+        if (sets.find("play") != std::string::npos)
+            chosen.push_back({"play", playSet()});
+        if (sets.find("boards") != std::string::npos)
+            chosen.push_back({"boards", boardSet()});
     }
-    std::vector<int> perCount(kHoleCount + 1);
-    for (const Bits balls : positions)
-        ++perCount[std::popcount(balls)];
-    std::printf("positions: %zu (corpus made in %.1f s); by balls:", positions.size(), since(built) / 1000.0);
-    for (int n = 1; n <= kHoleCount; ++n)
-        std::printf(" %d:%d", n, perCount[n]);
-    std::printf("\n");
-
-    const Child solverChild = start(positions, [budget](Bits balls) {
-        static HintSolver solver;
-        solver.forget();
-        const auto begun = Clock::now();
-        const Hint hint = balls == BitBoard::holes() ? solver.bestRemoval(nullptr, budget)
-                                                     : solver.bestMove(BitBoard::toBalls(balls), nullptr, budget);
-        return Sample{since(begun), hint.ballsLeft, hint.proven};
-    });
-    const bool withPlain = cap.count() > 0;
-    const Child plainChild = start(withPlain ? positions : std::vector<Bits>{}, [cap](Bits balls) {
-        static PlainSearch search;
-        const auto begun = Clock::now();
-        int best = kHoleCount + 1;
-        bool finished = true;
-        if (balls == BitBoard::holes()) {
-            // Before the start: every removal in turn, until one ends with one ball.
-            for (int hole = 1; hole <= kHoleCount && best > 1; ++hole) {
-                const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begun);
-                const auto r = search.bestFinish(balls & ~BitBoard::bitOf(static_cast<HoleNumber>(hole)), std::max(cap - spent, std::chrono::milliseconds(0)));
-                finished = finished && r.finished;
-                best = std::min(best, r.ballsLeft);
-            }
-            finished = finished || best == 1;
-        } else {
-            const auto r = search.bestFinish(balls, cap);
-            best = r.ballsLeft;
-            finished = r.finished;
+    std::printf("hint budget: %llu positions visited; each set on one core, from empty tables\n",
+                static_cast<unsigned long long>(work));
+    std::vector<Child> children;
+    for (const Set& set : chosen)
+        children.push_back(start(set.positions, work));
+    int wrong = 0;
+    std::ofstream unproven;
+    if (unprovenFile)
+        unproven.open(unprovenFile);
+    for (std::size_t s = 0; s < chosen.size(); ++s) {
+        const Run run = finish(children[s], chosen[s].positions, work);
+        if (run.samples.size() != chosen[s].positions.size()) {
+            std::printf("the %s set's process failed\n", chosen[s].name);
+            return 1;
         }
-        return Sample{since(begun), best, finished};
-    });
-    const Run solved = finish(solverChild);
-    const Run plain = finish(plainChild);
-    if (solved.samples.size() != positions.size() || (withPlain && plain.samples.size() != positions.size())) {
-        std::printf("a search process failed\n");
-        return 1;
+        wrong += report(chosen[s], run);
+        for (std::size_t i = 0; i < run.samples.size(); ++i) {
+            if (unprovenFile && !run.samples[i].proven)
+                unproven << std::hex << "0x" << chosen[s].positions[i] << '\n';
+            if (run.samples[i].wrong)
+                std::printf("         wrong: %#llx  %d left %s, jump %d-%d, removal %d\n",
+                            static_cast<unsigned long long>(chosen[s].positions[i]), run.samples[i].ballsLeft,
+                            run.samples[i].proven ? "proven" : "not proven", run.samples[i].jump[0], run.samples[i].jump[1],
+                            run.samples[i].removal);
+        }
     }
-    std::printf("time per hint on one core, each position from an empty table (hint budget %lld ms, plain search capped at %lld ms):\n",
-                static_cast<long long>(budget.count()), static_cast<long long>(cap.count()));
-    report("hint solver", solved, "not proven:");
-    if (withPlain) {
-        report("plain search", plain, "not finished:");
-        int disagree = 0;
-        for (std::size_t i = 0; i < positions.size(); ++i)
-            if (solved.samples[i].finished && plain.samples[i].finished && solved.samples[i].ballsLeft != plain.samples[i].ballsLeft)
-                ++disagree;
-        std::printf("finishes that differ where both searches completed: %d\n", disagree);
-    }
-    if (unprovenFile) {
-        std::ofstream out(unprovenFile);
-        for (std::size_t i = 0; i < positions.size(); ++i)
-            if (!solved.samples[i].finished)
-                out << std::hex << "0x" << positions[i] << '\n';
-    }
-    // Every finish, for comparing one build of the solver with another.
-    if (std::getenv("DORV_HINT_FINISHES"))
-        for (std::size_t i = 0; i < positions.size(); ++i)
-            std::printf("finish %#llx %d %s %.1f\n", static_cast<unsigned long long>(positions[i]), solved.samples[i].ballsLeft,
-                        solved.samples[i].finished ? "proven" : "open", solved.samples[i].ms);
-    std::printf("targets for the hint solver: p50 < 100 ms, p95 < 1000 ms, max < 10000 ms, peak RSS <= 256 MB\n");
-    // The slowest positions, to look into.
-    std::vector<std::size_t> order(positions.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return solved.samples[a].ms > solved.samples[b].ms; });
-    std::printf("slowest for the hint solver (balls, ms, finish, proven, position as hex bits):\n");
-    for (std::size_t k = 0; k < std::min<std::size_t>(8, order.size()); ++k) {
-        const Sample& s = solved.samples[order[k]];
-        std::printf("  %2d balls %9.1f ms  %d left %s  %#llx\n", std::popcount(positions[order[k]]), s.ms, s.ballsLeft,
-                    s.finished ? "proven" : "not proven", static_cast<unsigned long long>(positions[order[k]]));
-    }
-    return 0;
+    std::printf("wrong answers: %d\n", wrong);
+    std::printf("targets: every answer proven, p95 < 1000 ms, max < 5000 ms (play: p50 < 1 ms, p95 < 100 ms);"
+                " memory peak <= +64 MB, after the hint <= +8 MB; 0 wrong\n");
+    return wrong == 0 ? 0 : 2;
 }

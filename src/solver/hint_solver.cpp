@@ -30,51 +30,61 @@ void HintSolver::forget()
     m_reverseGoal = 0;
 }
 
-void HintSolver::begin(const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+void HintSolver::begin(const std::atomic<bool>* cancel, std::uint64_t work)
 {
     m_cancel = cancel;
-    m_deadline = std::chrono::steady_clock::now() + budget;
     m_visited = 0;
+    m_workEnd = work;
     m_stopped = false;
 }
 
-Hint HintSolver::bestMove(const Balls& balls, const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+Hint::Ending HintSolver::ending(bool proven) const
 {
-    begin(cancel, budget);
+    if (proven)
+        return Hint::Ending::Proven;
+    return m_cancel && m_cancel->load() ? Hint::Ending::Cancelled : Hint::Ending::OutOfWork;
+}
+
+Hint HintSolver::bestMove(const Balls& balls, const std::atomic<bool>* cancel, std::uint64_t work)
+{
+    begin(cancel, work);
     const Outcome outcome = solve(BitBoard::fromBalls(balls));
     Hint hint;
     if (outcome.move >= 0)
         hint.jump = jumpOf(outcome.move);
     hint.ballsLeft = outcome.ballsLeft;
-    hint.proven = outcome.proven;
+    hint.ending = ending(outcome.proven);
     return hint;
 }
 
-Hint HintSolver::bestMove(const Board& board, const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+Hint HintSolver::bestMove(const Board& board, const std::atomic<bool>* cancel, std::uint64_t work)
 {
     Balls balls{};
     for (int hole = 1; hole <= kHoleCount; ++hole)
         balls[hole - 1] = !board.isEmpty(hole);
-    return bestMove(balls, cancel, budget);
+    return bestMove(balls, cancel, work);
 }
 
-Hint HintSolver::bestRemoval(const std::atomic<bool>* cancel, std::chrono::milliseconds budget)
+Hint HintSolver::bestRemoval(const Balls& balls, const std::atomic<bool>* cancel, std::uint64_t work)
 {
-    begin(cancel, budget);
+    begin(cancel, work);
+    const Bits board = BitBoard::fromBalls(balls);
     Hint best;
-    best.ballsLeft = kHoleCount + 1;
-    // The removals whose class allows a last ball first: one of them reaching it ends the search.
-    std::array<HoleNumber, kHoleCount> order{};
+    best.ballsLeft = BitBoard::count(board);
+    // Only a ball can be taken off; the removals whose class allows a last ball first: one of
+    // them reaching it ends the search.
+    std::vector<HoleNumber> order;
     for (int hole = 1; hole <= kHoleCount; ++hole)
-        order[hole - 1] = static_cast<HoleNumber>(hole);
-    const auto start = [](HoleNumber hole) { return BitBoard::holes() & ~BitBoard::bitOf(hole); };
+        if (balls[hole - 1])
+            order.push_back(static_cast<HoleNumber>(hole));
+    const auto without = [board](HoleNumber hole) { return board & ~BitBoard::bitOf(hole); };
     std::stable_partition(order.begin(), order.end(),
-                          [&](HoleNumber hole) { return PositionClass(start(hole)).allowsOneBall(); });
+                          [&](HoleNumber hole) { return PositionClass(without(hole)).allowsOneBall(); });
     bool allProven = true;
     for (const HoleNumber hole : order) {
-        const Outcome outcome = solve(start(hole));
+        const Outcome outcome = solve(without(hole));
         allProven = allProven && outcome.proven;
-        if (outcome.ballsLeft < best.ballsLeft) {
+        if (!best.removal || outcome.ballsLeft < best.ballsLeft) {
             best.removal = hole;
             best.ballsLeft = outcome.ballsLeft;
         }
@@ -82,7 +92,7 @@ Hint HintSolver::bestRemoval(const std::atomic<bool>* cancel, std::chrono::milli
         if (m_stopped || (outcome.proven && outcome.ballsLeft == 1))
             break;
     }
-    best.proven = best.ballsLeft == 1 || (allProven && !m_stopped);
+    best.ending = ending(best.ballsLeft == 1 || (allProven && !m_stopped));
     return best;
 }
 
@@ -175,6 +185,12 @@ HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
         if (open == 0)
             break;
     }
+    // Stopped first. The book vouches for the finish, so a jump already ruled out for it is worse
+    // than one still open, however good the line seen through it.
+    const bool ruledOut = m_bestSeenMove < 0 || std::find(codes, codes + jumps, m_bestSeenMove) == codes + jumps;
+    const auto open = std::find_if(codes, codes + jumps, [](int code) { return code >= 0; });
+    if (ruledOut && open != codes + jumps)
+        return {target, *open, false};
     return {m_bestSeen, m_bestSeenMove, false};
 }
 
@@ -193,11 +209,10 @@ void HintSolver::greedyLine(Bits balls, int count)
     m_bestSeen = count;
 }
 
-// Counts a visit; true when the round, the time or the caller says stop.
+// Counts a visit; true when the round, the work or the caller says stop.
 bool HintSolver::visit()
 {
-    if ((++m_visited & 1023) == 0
-        && ((m_cancel && m_cancel->load(std::memory_order_relaxed)) || std::chrono::steady_clock::now() >= m_deadline))
+    if (++m_visited >= m_workEnd || ((m_visited & 1023) == 0 && m_cancel && m_cancel->load(std::memory_order_relaxed)))
         m_stopped = true;
     return m_stopped || m_visited >= m_roundEnd;
 }

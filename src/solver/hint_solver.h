@@ -9,7 +9,6 @@
 
 #include <array>
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,15 +16,20 @@
 // What the hint shows: the jump to play (or, before the game starts, the ball to remove) and how
 // few balls the line it begins leaves at the end of the game.
 struct Hint {
+    // How the search ended: it proved the finish, or it ran out of work or was cancelled first,
+    // and the line is then the best one found so far.
+    enum class Ending { Proven, OutOfWork, Cancelled };
+
     // The first jump of the best line; none when no jump is left or the game has not started.
     std::optional<JumpTable::Jump> jump;
     // Before the start: the ball whose removal allows the best finish.
     std::optional<HoleNumber> removal;
     // The balls left when no jump remains at the end of that line.
     int ballsLeft = 0;
-    // No line leaves fewer: the search finished. False when time ran out or the caller cancelled
-    // first; the line is then the best one found so far.
-    bool proven = false;
+    Ending ending = Ending::Proven;
+
+    // No line leaves fewer.
+    bool proven() const { return ending == Ending::Proven; }
 };
 
 // Finds the best finish from a position: the fewest balls that can be left when no jump remains,
@@ -33,20 +37,22 @@ struct Hint {
 // balls" for t = the least the position's class and the finish bounds allow, then higher,
 // skipping any t the previous search proved out of reach; the finish bounds cut off every
 // position on the way that cannot get down to t. Positions already shown unable to go below a
-// count are kept in a fixed-size table (160 MB at most, taken from the system as it fills) that
-// stays between calls (every bound in it holds for good), so hints along one game get cheaper.
+// count are kept in a fixed-size table (32 MB at most, taken from the system as it fills) that
+// stays between calls (every bound in it holds for good) until forget() gives its memory back.
 // A search from a nearly full board stops at the positions the finish book holds.
 //
-// Plain C++ for a worker thread: one solver serves one call at a time; give each thread its own.
-// The caller may cancel from another thread through `cancel`, checked every few hundred
-// positions; the answer is then the best line found so far, not proven.
+// The search is budgeted in work, the positions it visits, so a position gets the same answer on
+// any machine under any load. Plain C++ for a worker thread: one solver serves one call at a
+// time; give each thread its own. The caller may cancel from another thread through `cancel`,
+// checked every thousand positions; the answer is then the best line found so far, not proven.
 class HintSolver {
 public:
     using Balls = std::array<bool, kHoleCount>;
-    static constexpr std::chrono::milliseconds kDefaultBudget{10'000};
-    static constexpr std::size_t kDefaultTableBytes = std::size_t{160} << 20;
+    // Positions a hint may visit: a few seconds of one core.
+    static constexpr std::uint64_t kDefaultWork = 40'000'000;
+    static constexpr std::size_t kDefaultTableBytes = std::size_t{32} << 20;
     // The backwards search's table, at most.
-    static constexpr std::size_t kReverseTableBytes = std::size_t{16} << 20;
+    static constexpr std::size_t kReverseTableBytes = std::size_t{8} << 20;
 
     // Whether the search reads the finish book (Ignore: to work the book out).
     enum class Book { Use, Ignore };
@@ -54,14 +60,12 @@ public:
     explicit HintSolver(std::size_t tableBytes = kDefaultTableBytes, Book book = Book::Use);
 
     // The best jump in a game under way: `balls[h - 1]` tells whether hole h holds a ball.
-    Hint bestMove(const Balls& balls, const std::atomic<bool>* cancel = nullptr,
-                  std::chrono::milliseconds budget = kDefaultBudget);
-    Hint bestMove(const Board& board, const std::atomic<bool>* cancel = nullptr,
-                  std::chrono::milliseconds budget = kDefaultBudget);
-    // Before the start, on the full board: the ball to remove for the best finish.
-    Hint bestRemoval(const std::atomic<bool>* cancel = nullptr, std::chrono::milliseconds budget = kDefaultBudget);
+    Hint bestMove(const Balls& balls, const std::atomic<bool>* cancel = nullptr, std::uint64_t work = kDefaultWork);
+    Hint bestMove(const Board& board, const std::atomic<bool>* cancel = nullptr, std::uint64_t work = kDefaultWork);
+    // Before the start: the ball of `balls` to remove for the best finish (none when no ball is).
+    Hint bestRemoval(const Balls& balls, const std::atomic<bool>* cancel = nullptr, std::uint64_t work = kDefaultWork);
 
-    // Forgets every position the table holds.
+    // Forgets every position the tables hold and gives their memory back to the system.
     void forget();
     // Positions visited by the last call.
     std::uint64_t visited() const { return m_visited; }
@@ -81,7 +85,8 @@ private:
         bool proven;
     };
 
-    void begin(const std::atomic<bool>* cancel, std::chrono::milliseconds budget);
+    void begin(const std::atomic<bool>* cancel, std::uint64_t work);
+    Hint::Ending ending(bool proven) const;
     Outcome solve(Bits balls);
     // `before` is the finish-bound values of the position before `jump` (or, for jump -1, of
     // this one); none when the target is beyond the bounds.
@@ -101,7 +106,7 @@ private:
     std::vector<int> m_reverseGoalValues;
 
     const std::atomic<bool>* m_cancel = nullptr;
-    std::chrono::steady_clock::time_point m_deadline;
+    std::uint64_t m_workEnd = 0;    // the visit count that ends the call
     bool m_stopped = false;
     std::uint64_t m_visited = 0;
     std::uint64_t m_roundEnd = 0;   // the visit count that ends the round

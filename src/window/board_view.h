@@ -33,6 +33,8 @@ public:
 
     // The hole under the keyboard's cursor; 0 while the cursor is hidden.
     HoleNumber cursor() const;
+    // Shows the keyboard's cursor on `hole`.
+    void placeCursor(HoleNumber hole);
 
 signals:
     void holeClicked(HoleNumber hole);
@@ -44,7 +46,6 @@ private:
     // The cursor's keys, pressed in the window: the arrows show the cursor, then move it; Home
     // puts it on the centre hole; Space and Enter click its hole. False for any other key.
     bool cursorKey(const QKeyEvent& key);
-    void placeCursor(HoleNumber hole);
 
     PictureControl* m_boardPicture;
     std::array<PictureControl*, kHoleCount + 1> m_holes{};

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
-#include <QToolTip>
 
 HintKeeper::HintKeeper(const Game& game, BoardView& board, QObject* parent)
     : QObject(parent)
@@ -16,12 +15,18 @@ HintKeeper::HintKeeper(const Game& game, BoardView& board, QObject* parent)
     , m_board(board)
     , m_overlay(new HintOverlay(&board))
     , m_hide(new QTimer(this))
+    , m_ceiling(new QTimer(this))
     , m_worker(new QObject)
 {
     m_hide->setSingleShot(true);
-    connect(m_hide, &QTimer::timeout, this, [this] {
-        m_overlay->hide();
-        QToolTip::hideText();
+    connect(m_hide, &QTimer::timeout, m_overlay, &QWidget::hide);
+    // A safety net only: the search's budget is work, and it ends well within this on any machine
+    // but a crawling one; stopped here, it shows the best line it has found.
+    m_ceiling->setSingleShot(true);
+    m_ceiling->setInterval(kCeilingMs);
+    connect(m_ceiling, &QTimer::timeout, this, [this] {
+        if (m_stop)
+            m_stop->search = true;
     });
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
@@ -39,7 +44,10 @@ QString HintKeeper::describe(const Hint& hint)
     if (!hint.jump && !hint.removal)
         return QStringLiteral("No jump left");
     const QString balls = hint.ballsLeft == 1 ? QStringLiteral("one ball left") : QStringLiteral("%1 balls left").arg(hint.ballsLeft);
-    return QStringLiteral("Best finish from here: ") + (hint.proven ? QString() : QStringLiteral("at most ")) + balls;
+    const QString finish = QStringLiteral(" \u2014 best finish: ") + (hint.proven() ? QString() : QStringLiteral("at most ")) + balls;
+    if (hint.removal)
+        return QStringLiteral("Take the ball on %1 off").arg(*hint.removal) + finish;
+    return QStringLiteral("Jump %1 over %2 to %3").arg(hint.jump->origin).arg(hint.jump->jumped).arg(hint.jump->destination) + finish;
 }
 
 void HintKeeper::ask()
@@ -51,21 +59,24 @@ void HintKeeper::ask()
     for (HoleNumber n = 1; n <= kHoleCount; ++n)
         balls[static_cast<std::size_t>(n - 1)] = m_game.board().hasBall(n);
     const bool beforeStart = m_game.state().firstball == 1;
-    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_stop = std::make_shared<Stop>();
     m_working = true;
+    m_ceiling->start();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     if (!m_thread.isRunning())
         m_thread.start(QThread::LowPriority);
     QPointer<HintKeeper> keeper(this);
-    QMetaObject::invokeMethod(m_worker, [this, keeper, balls, beforeStart, stop = m_cancel] {
-        if (stop->load())
+    QMetaObject::invokeMethod(m_worker, [this, keeper, balls, beforeStart, stop = m_stop] {
+        if (stop->dropped.load())
             return;
         if (!m_solver)
             m_solver = std::make_unique<HintSolver>();
-        const Hint hint = beforeStart ? m_solver->bestRemoval(stop.get()) : m_solver->bestMove(balls, stop.get());
+        const Hint hint = beforeStart ? m_solver->bestRemoval(balls, &stop->search) : m_solver->bestMove(balls, &stop->search);
+        // The tables are for one hint: their memory goes back before the hint is shown.
+        m_solver->forget();
         // Back on the window's thread, unless the board changed meanwhile.
         QMetaObject::invokeMethod(qApp, [keeper, hint, stop] {
-            if (keeper && !stop->load())
+            if (keeper && !stop->dropped.load())
                 keeper->show(hint);
         });
     });
@@ -73,18 +84,20 @@ void HintKeeper::ask()
 
 void HintKeeper::cancel()
 {
+    if (m_stop)
+        m_stop->dropped = true;
     stopWorking();
     if (m_overlay->isVisible()) {
         m_hide->stop();
         m_overlay->hide();
-        QToolTip::hideText();
     }
 }
 
 void HintKeeper::stopWorking()
 {
-    if (m_cancel)
-        m_cancel->store(true);
+    m_ceiling->stop();
+    if (m_stop)
+        m_stop->search = true;
     if (m_working) {
         m_working = false;
         QApplication::restoreOverrideCursor();
@@ -102,9 +115,10 @@ void HintKeeper::show(const Hint& hint)
         marks.push_back(m_board.hole(hint.jump->destination)->geometry());
     }
     m_text = describe(hint);
-    m_overlay->mark(marks);
-    const QRect near = marks.empty() ? m_board.rect() : marks.back();
-    QToolTip::showText(m_board.mapToGlobal(near.bottomRight()), m_text, &m_board, {}, kShownMs);
+    // The keyboard's ring goes to the ball to take off or to move, so Space plays it.
+    if (hint.removal || hint.jump)
+        m_board.placeCursor(hint.removal ? *hint.removal : hint.jump->origin);
+    m_overlay->mark(marks, m_text);
     m_hide->start(kShownMs);
     emit shown();
 }

@@ -15,13 +15,16 @@ class HintOverlay;
 class QTimer;
 
 // The hint: on request, the best finish still reachable from the board and a jump that keeps it,
-// worked out on a thread of its own while the game goes on, then shown for about two seconds.
+// worked out on a thread of its own while the game goes on, then shown for about two seconds
+// and the keyboard's ring put on the ball it names.
 // It changes nothing of the game; any change of the board cancels a hint being worked out and
 // hides one shown.
 class HintKeeper : public QObject {
     Q_OBJECT
 public:
     static constexpr int kShownMs = 2000;
+    // The longest a hint is worked on, whatever its budget of work.
+    static constexpr int kCeilingMs = 60'000;
 
     HintKeeper(const Game& game, BoardView& board, QObject* parent);
     ~HintKeeper() override;
@@ -32,7 +35,7 @@ public:
     void cancel();
 
     bool working() const { return m_working; }
-    // The words of the hint shown last ("Best finish from here: one ball left").
+    // The words of the hint shown last ("Jump 32 over 26 to 19 \u2014 best finish: 2 balls left").
     const QString& shownText() const { return m_text; }
     HintOverlay* overlay() const { return m_overlay; }
 
@@ -50,11 +53,18 @@ private:
     BoardView& m_board;
     HintOverlay* m_overlay;
     QTimer* m_hide;
+    QTimer* m_ceiling;
     QThread m_thread;
     QObject* m_worker;
     // The solver lives on the worker thread, made at the first hint; its table serves later hints.
     std::unique_ptr<HintSolver> m_solver;
-    std::shared_ptr<std::atomic<bool>> m_cancel;
+    // What the window tells a hint being worked out: stop searching (the time ceiling, or the
+    // board changed), and drop the answer (the board changed).
+    struct Stop {
+        std::atomic<bool> search = false;
+        std::atomic<bool> dropped = false;
+    };
+    std::shared_ptr<Stop> m_stop;
     bool m_working = false;
     QString m_text;
 };

@@ -30,8 +30,8 @@ int main(int argc, char** argv)
         workers.emplace_back([&] {
             HintSolver solver(tableBytes, HintSolver::Book::Ignore);
             for (std::size_t i; (i = next++) < positions.size();) {
-                const Hint hint = solver.bestMove(BitBoard::toBalls(positions[i]), nullptr, std::chrono::hours(24 * 365));
-                if (!hint.proven || hint.ballsLeft < 1 || hint.ballsLeft > 9)
+                const Hint hint = solver.bestMove(BitBoard::toBalls(positions[i]), nullptr, UINT64_MAX);
+                if (!hint.proven() || hint.ballsLeft < 1 || hint.ballsLeft > 9)
                     failed = true;
                 digits[i] = static_cast<char>('0' + hint.ballsLeft);
                 if (i % 500 == 0) {
