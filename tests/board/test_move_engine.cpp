@@ -72,12 +72,20 @@ void TestMoveEngine::replay_data()
     QTest::addColumn<QByteArray>("destinations");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QByteArray>("empty");
+    QTest::addColumn<QByteArray>("undone"); // after undoing every move and the start
     // 17 over 18 to 19, 30 over 24 to 17, 26 over 25 to 24, 32 over 31 to 30.
     QTest::newRow("four moves") << QByteArray("17 30 26 32") << QByteArray("19 17 24 30") << 4
-                                << QByteArray("18 25 26 31 32");
+                                << QByteArray("18 25 26 31 32")
+                                << QByteArray("start 19, counter -3.439, waiting");
     // An edited moves file may hold more origins than destinations: the replay must not read past them.
-    QTest::newRow("missing destination") << QByteArray("17 30 26") << QByteArray("19") << 1 << QByteArray("17 18");
-    QTest::newRow("no numbers skipped") << QByteArray("x 17") << QByteArray("40 19") << 2 << QByteArray("17 18");
+    QTest::newRow("missing destination") << QByteArray("17 30 26") << QByteArray("19") << 1 << QByteArray("17 18")
+                                         << QByteArray("start 19, counter -2.71, waiting");
+    // More destinations than origins: an undo takes the destination of its origin's index, so
+    // the last one outlives them all.
+    QTest::newRow("extra destination") << QByteArray("17 30") << QByteArray("19 17 24") << 2 << QByteArray("18 24 30")
+                                       << QByteArray("start 19, to 24, counter -1.9, waiting");
+    QTest::newRow("no numbers skipped") << QByteArray("x 17") << QByteArray("40 19") << 2 << QByteArray("17 18")
+                                        << QByteArray("start 19, counter -1.9, waiting");
 }
 
 void TestMoveEngine::replay()
@@ -86,9 +94,9 @@ void TestMoveEngine::replay()
     QFETCH(QByteArray, destinations);
     QFETCH(int, ticks);
     QFETCH(QByteArray, empty);
+    QFETCH(QByteArray, undone);
     Recorder rec;
     Game game(&rec);
-    game.startNewGame();
     game.setSound(true);
     MoveHistory history;
     history.setStartHole("19");
@@ -96,16 +104,26 @@ void TestMoveEngine::replay()
         history.appendOrigin(s(origin));
     for (const QByteArray& destination : destinations.split(' '))
         history.appendDestination(s(destination));
-    game.loadHistory(history);
-    game.startReplay();
-    for (int k = 0; k < ticks; ++k) {
-        QCOMPARE(game.state().replaying, 1);
-        QVERIFY(game.replayStep());
+    // Replayed twice, each time on a new game's board as after loading the moves file.
+    for (int replay = 1; replay <= 2; ++replay) {
+        game.startNewGame();
+        game.loadHistory(history);
+        rec.sounds = 0;
+        game.startReplay();
+        for (int k = 0; k < ticks; ++k) {
+            QCOMPARE(game.state().replaying, 1);
+            QVERIFY(game.replayStep());
+        }
+        QVERIFY(!game.replayStep());
+        QCOMPARE(game.state().replaying, 0);
+        QCOMPARE(summary(game), "empty " + empty + ", start 19, from " + origins + ", to " + destinations + ", counter 0");
+        QCOMPARE(rec.sounds, int(empty.split(' ').size()));
     }
-    QVERIFY(!game.replayStep());
-    QCOMPARE(game.state().replaying, 0);
-    QCOMPARE(summary(game), "empty " + empty + ", start 19, from " + origins + ", to " + destinations + ", counter 0");
-    QCOMPARE(rec.sounds, int(empty.split(' ').size()));
+    // Undone to the end: the board full again, the starting ball to take off.
+    for (std::size_t k = game.history().count(); k > 0; --k)
+        game.undo();
+    game.undo();
+    QCOMPARE(summary(game), undone);
 }
 
 QTEST_APPLESS_MAIN(TestMoveEngine)

@@ -1,6 +1,7 @@
 // The moves file, the saved-game file and the moves text, byte for byte.
 #include "records/moves_file.h"
 #include "records/moves_text.h"
+#include "scoring/high_score_file.h"
 #include "support/core_test_helpers.h"
 
 #include <QTest>
@@ -20,6 +21,7 @@ private slots:
     void savedRead_data();
     void savedRead();
     void movesText();
+    void codePageEdges();
 };
 
 // Written byte for byte, and read back to the same history.
@@ -78,6 +80,7 @@ void TestRecordFiles::savedRead_data()
     row("whole file", lines("\xB3", 18) + hole1 + lines("\xB3", 18) + "s\xB3\r\n", false, "empty 19, counter 0");
     row("only 10 lines", lines("\xB2", 10), false, "empty 1 2 3 4 5 6 7 8 9 10, counter 0, waiting");
     row("state line first", "s\xB2\r\n" + lines("\xB2", 3), false, "empty 2 3 4, counter 0, waiting");
+    row("last line unterminated", lines("\xB2", 2) + "\xB2", false, "empty 1 2 3, counter 0, waiting");
     row("x", hole1 + "x\r\n" + hole1, true, "empty 1, counter 0, waiting");
     row("empty line", hole1 + "\r\n" + hole1, true, "empty 1, counter 0, waiting");
     row("hole at line 38", lines("\xB3", 36) + lines("\xB2", 2), true, "empty 37, counter 0, waiting");
@@ -112,6 +115,30 @@ void TestRecordFiles::movesText()
     const QByteArray text = q(MovesText::build(history));
     QCOMPARE(text.count("\r\n"), 46); // 47 lines, no break after the last
     QVERIFY(!text.endsWith('\n'));
+}
+
+// Every byte from 0x80 up, in a hall-of-fame name and in a moves-file entry, is read as its
+// character and written back as the same byte; the edges of the block that differs from
+// Latin-1 (0x80, 0x81 unused, 0x9F) and of the file's range (0xA0, 0xFF) are the characters of
+// the code page.
+void TestRecordFiles::codePageEdges()
+{
+    const std::pair<unsigned char, const char*> edges[] = {
+        {0x80, "\u20AC"}, {0x81, "\u0081"}, {0x9F, "\u0178"}, {0xA0, "\u00A0"}, {0xFF, "\u00FF"}};
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        HallOfFame hall;
+        HighScoreFile::read("hs1n" + byte + "\r\n", hall);
+        QVERIFY2(HighScoreFile::serialise(hall).rfind("hs1n" + byte + "\r\n", 0) == 0, qPrintable(QString::number(b, 16)));
+        MoveHistory history;
+        QVERIFY(MovesFile::read("L1" + byte + "\r\nST\r\n", history));
+        QCOMPARE(q(MovesFile::serialise(history)), q("L1" + byte + "\r\nST\r\n"));
+        for (const auto& [edge, utf8] : edges)
+            if (b == edge) {
+                QCOMPARE(q(hall.name(1)), QByteArray(utf8));
+                QCOMPARE(q(history.origin(0)), QByteArray(utf8));
+            }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRecordFiles)
