@@ -102,7 +102,6 @@ void FileStore::removeLeftovers(const QString& path)
     const QDir folder(table.absolutePath(), table.fileName() + QStringLiteral(".??????"), QDir::Name,
                       QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
     for (const QFileInfo& entry : folder.entryInfoList())
-        if (named.match(entry.fileName()).hasMatch() && entry.isFile() && !entry.isSymLink()
-            && entry.lastModified() < before)
+        if (named.match(entry.fileName()).hasMatch() && entry.lastModified() < before)
             QFile::remove(entry.filePath());
 }
