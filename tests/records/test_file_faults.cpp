@@ -183,6 +183,8 @@ private slots:
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "0");
         rig.play(19, 7);
         QVERIFY(!window.close());
+        window.quit();
+        QCOMPARE(rig.prompts.asked.value("text").size(), 2);
         QCOMPARE(rig.ended, 0);
         QVERIFY(!QFile::exists(rig.file("dvhs.sys")));
         otherGame.unlock();
