@@ -15,6 +15,7 @@
 
 namespace {
 const QString kWhat = QStringLiteral("The hall of fame");
+const QString kBusyQuestion = QStringLiteral("The hall of fame is being written by another game.\r\rTry again?");
 constexpr int kRetryMs = 100;
 }
 
@@ -64,7 +65,7 @@ void ScoreKeeper::storeWaiting()
         } else if (!m_deadline.hasExpired()) {
             m_retry.start();
             return;
-        } else if (m_prompts.askYesNo(QString::fromLatin1(kBusyQuestion), QStringLiteral("The Dorv"), true)) {
+        } else if (m_prompts.askYesNo(kBusyQuestion, QStringLiteral("The Dorv"), true)) {
             m_deadline.setRemainingTime(m_lockWait);
             m_retry.start();
             return;

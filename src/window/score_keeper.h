@@ -25,8 +25,6 @@ class ScoreKeeper : public QObject {
 public:
     // How long a place won waits for the lock before the player is asked.
     static constexpr std::chrono::milliseconds kLockWait{10000};
-    static constexpr const char* kBusyQuestion =
-        "The hall of fame is being written by another game.\r\rTry again?";
 
     // `endProcess` ends the process; it is called at most once.
     ScoreKeeper(Game& game, HighScoreWindow& table, Prompts& prompts, std::function<void()> endProcess,
