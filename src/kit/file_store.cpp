@@ -1,7 +1,10 @@
 #include "kit/file_store.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -10,9 +13,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
-}
+FileStore::Steps FileStore::steps{::fsync, [](QSaveFile& file) { return file.commit(); }};
+
+QString FileStore::systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
 
 std::optional<std::string> FileStore::read(const QString& path, QString* error)
 {
@@ -66,13 +69,15 @@ bool FileStore::write(const QString& path, const std::string& bytes, QString* er
         && file.flush();
     QString reason = file.errorString();
     // The data must be on the disk before the old file is replaced: a full disk may only say so here.
-    if (written && ::fsync(file.handle()) != 0) {
+    if (written && steps.sync(file.handle()) != 0) {
         written = false;
         reason = systemError(errno);
     }
     if (written) {
-        written = file.commit();
-        reason = file.errorString();
+        // Qt does not always say why the new file could not take the old one's place; the system does.
+        errno = 0;
+        written = steps.replace(file);
+        reason = errno != 0 ? systemError(errno) : file.errorString();
     } else {
         file.cancelWriting();
     }
@@ -85,4 +90,18 @@ bool FileStore::exists(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() && info.isFile();
+}
+
+void FileStore::removeLeftovers(const QString& path)
+{
+    const QFileInfo table(path);
+    // QSaveFile names its temporary file after the file, a dot and six random letters.
+    const QRegularExpression named(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(table.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-kLeftoverSeconds);
+    const QDir folder(table.absolutePath(), table.fileName() + QStringLiteral(".??????"), QDir::Name,
+                      QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QFileInfo& entry : folder.entryInfoList())
+        if (named.match(entry.fileName()).hasMatch() && entry.lastModified() < before)
+            QFile::remove(entry.filePath());
 }

@@ -39,6 +39,11 @@ QString ProgramFolder::path()
     return places.first();
 }
 
+bool ProgramFolder::isInstalled()
+{
+    return overridden().isEmpty() && path() == placesToLook().constLast();
+}
+
 QString ProgramFolder::file(const QString& name)
 {
     return join(path(), name);

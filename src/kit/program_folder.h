@@ -13,6 +13,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcProgramFiles)
 // holds the media, and the executable's folder when neither does.
 struct ProgramFolder {
     static QString path();
+    // True when the program runs as installed: its folder is the installed data folder, where
+    // the media were found, not the executable's folder nor one named by DORV_PROGRAM_DIR.
+    static bool isInstalled();
     // The folder followed by the file name, with one separator between them.
     static QString file(const QString& name);
     static QString join(const QString& folder, const QString& name);

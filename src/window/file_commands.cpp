@@ -34,9 +34,14 @@ bool FileCommands::writeFile(Prompts& prompts, const QString& path, const std::s
     QString error;
     if (FileStore::write(path, bytes, &error))
         return true;
-    prompts.message(QStringLiteral("%1 could not be saved to the file\n%2\n\n%3").arg(what, QDir::toNativeSeparators(path), error),
-                    kTitle, Prompts::Icon::Critical);
+    reportUnsaved(prompts, path, what, error);
     return false;
+}
+
+void FileCommands::reportUnsaved(Prompts& prompts, const QString& path, const QString& what, const QString& reason)
+{
+    prompts.message(QStringLiteral("%1 could not be saved to the file\n%2\n\n%3").arg(what, QDir::toNativeSeparators(path), reason),
+                    kTitle, Prompts::Icon::Critical);
 }
 
 QString FileCommands::chooseSaveFile(const QString& title, const QString& filter, const QString& suffix)

@@ -28,6 +28,8 @@ public:
 
     // Writes a file of the game; a failure is told with the file's name and the reason.
     static bool writeFile(Prompts& prompts, const QString& path, const std::string& bytes, const QString& what);
+    // Tells that a file of the game could not be written, with its name and the reason.
+    static void reportUnsaved(Prompts& prompts, const QString& path, const QString& what, const QString& reason);
 
 private:
     QString chooseSaveFile(const QString& title, const QString& filter, const QString& suffix);

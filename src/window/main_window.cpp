@@ -221,8 +221,8 @@ void MainWindow::quit() { m_scores->quit(); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_scores->close();
-    event->accept();
+    // While a place won waits for the hall of fame's lock the window stays; the program ends once it is stored.
+    event->setAccepted(m_scores->close());
 }
 
 void MainWindow::hidePanels() { m_toolbar->hidePanels(); }

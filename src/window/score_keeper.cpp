@@ -1,17 +1,22 @@
 #include "window/score_keeper.h"
 
 #include "kit/file_store.h"
-#include "kit/program_folder.h"
 #include "kit/prompts.h"
 #include "rules/game.h"
 #include "scoring/high_score_file.h"
 #include "window/file_commands.h"
 #include "window/high_score_window.h"
 
+#include <QDir>
 #include <QLockFile>
 
+#include <cerrno>
+#include <utility>
+
 namespace {
-constexpr int kLockWaitMs = 3000;
+const QString kWhat = QStringLiteral("The hall of fame");
+const QString kBusyQuestion = QStringLiteral("The hall of fame is being written by another game.\r\rTry again?");
+constexpr int kRetryMs = 100;
 }
 
 ScoreKeeper::ScoreKeeper(Game& game, HighScoreWindow& table, Prompts& prompts, std::function<void()> endProcess,
@@ -22,36 +27,73 @@ ScoreKeeper::ScoreKeeper(Game& game, HighScoreWindow& table, Prompts& prompts, s
     , m_prompts(prompts)
     , m_endProcess(std::move(endProcess))
 {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &ScoreKeeper::storeWaiting);
 }
 
 void ScoreKeeper::chkscore()
 {
-    HallOfFame& hall = m_table.hall();
     const std::string score = m_game.counter();
-    if (hall.placeWon(score) == 0) {
-        if (m_game.state().quitting == 1)
-            endProcess();
+    if (m_table.hall().placeWon(score) == 0) {
+        endIfQuitting();
         return;
     }
     const QString answer = m_prompts.askText(QString::fromLatin1(HallOfFame::kNamePrompt),
                                              QString::fromLatin1(HallOfFame::kNameTitle),
                                              QString::fromLatin1(HallOfFame::kDefaultAnswer));
-    // Another game on the same folder may have stored a score since this one read the table: it is
-    // read again under a lock right before it is written, and the entry goes where it wins now.
-    QLockFile lock(m_file.writePath() + QStringLiteral(".lock"));
-    lock.tryLock(kLockWaitMs);
+    m_waiting.push_back({HallOfFame::nameFromAnswer(answer.toStdString()), score});
+    if (m_retry.isActive())
+        return;
+    m_deadline.setRemainingTime(m_lockWait);
+    storeWaiting();
+}
+
+void ScoreKeeper::storeWaiting()
+{
+    // Another game on the same table may have stored a score since this one read it: the table is
+    // read again under the lock right before it is written, and each entry goes where it wins now.
+    QLockFile lock(m_file.lockPath());
+    errno = 0;
+    if (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError) {
+            // Not another game: the lock file cannot be made at all, as on a full disk.
+            const QString reason = errno != 0 ? FileStore::systemError(errno) : QStringLiteral("Unknown error");
+            FileCommands::reportUnsaved(m_prompts, m_file.writePath(), kWhat,
+                                        QStringLiteral("Its lock file %1 could not be made: %2")
+                                            .arg(QDir::toNativeSeparators(m_file.lockPath()), reason));
+        } else if (!m_deadline.hasExpired()) {
+            m_retry.start();
+            return;
+        } else if (m_prompts.askYesNo(kBusyQuestion, QStringLiteral("The Dorv"), true)) {
+            m_deadline.setRemainingTime(m_lockWait);
+            m_retry.start();
+            return;
+        }
+        // Not stored: the places stay in the table shown until the program ends.
+        enterWaiting();
+        endIfQuitting();
+        return;
+    }
     geths();
-    hall.enter(hall.placeWon(score), HallOfFame::nameFromAnswer(answer.toStdString()), score);
-    m_table.refresh();
+    enterWaiting();
     savescore();
+}
+
+void ScoreKeeper::enterWaiting()
+{
+    HallOfFame& hall = m_table.hall();
+    for (Entry& entry : std::exchange(m_waiting, {})) {
+        const int place = hall.placeWon(entry.score);
+        hall.enter(place, std::move(entry.name), std::move(entry.score));
+    }
+    m_table.refresh();
 }
 
 void ScoreKeeper::savescore()
 {
-    FileCommands::writeFile(m_prompts, m_file.writePath(), HighScoreFile::serialise(m_table.hall()),
-                            QStringLiteral("The hall of fame"));
-    if (m_game.state().quitting == 1)
-        endProcess();
+    FileCommands::writeFile(m_prompts, m_file.writePath(), HighScoreFile::serialise(m_table.hall()), kWhat);
+    endIfQuitting();
 }
 
 void ScoreKeeper::geths()
@@ -64,16 +106,25 @@ void ScoreKeeper::geths()
 
 void ScoreKeeper::quit()
 {
+    // Quitting twice while a place won waits for the lock would score the game twice.
+    if (m_game.state().quitting == 1)
+        return;
     m_game.beginQuitting();
     chkscore();
 }
 
-void ScoreKeeper::close()
+bool ScoreKeeper::close()
 {
-    if (m_ended)
-        return;
     quit();
-    endProcess();
+    if (m_waiting.empty())
+        endProcess();
+    return m_ended;
+}
+
+void ScoreKeeper::endIfQuitting()
+{
+    if (m_game.state().quitting == 1 && m_waiting.empty())
+        endProcess();
 }
 
 void ScoreKeeper::endProcess()

@@ -89,10 +89,10 @@ status=0; "$program" --no-such-option >"$work/out" 2>"$work/err" || status=$?
   fail "an unknown option: status $status, '$(cat "$work/err")'"
 
 # Starts the program, waits until it has opened the music (it does once its window is up), ends
-# it, and checks that it was still running, found its files in `folder` and played the tune
-# rendered when it was built.
+# it, and checks that it was still running, found its files in `folder`, reads the hall of fame
+# from there and would write it to `hall`, and played the tune rendered when it was built.
 runs_with_files_in() {
-  local executable=$1 folder=$2 log=$work/run.log
+  local executable=$1 folder=$2 hall=$3 log=$work/run.log
   QT_LOGGING_RULES="dorv.files.debug=true" "$executable" >"$log" 2>&1 &
   local pid=$!
   # Up to 30 s: a sanitised build on a busy machine starts slowly.
@@ -106,9 +106,11 @@ runs_with_files_in() {
   for media in sound.dat Music.dat music.pcm; do
     grep -qx "dorv.files: $media: $folder/$media" "$log" || { cat "$log"; fail "$executable did not find $folder/$media"; }
   done
-  grep -q "dorv.files: dvhs.sys: read from $folder/dvhs.sys" "$log" || { cat "$log"; fail "$executable keeps its hall of fame elsewhere"; }
+  grep -qx "dorv.files: dvhs.sys: read from $folder/dvhs.sys, written to $hall" "$log" ||
+    { cat "$log"; fail "$executable keeps its hall of fame elsewhere"; }
   ! grep -q "could not find" "$log" || { cat "$log"; fail "$executable missed a file"; }
 }
-runs_with_files_in "$program" "$root/share/the-dorv"
-runs_with_files_in "$build/bin/dorv" "$build/bin"
+# Installed, the hall of fame is the player's own, whoever runs the game (the super-user as well).
+runs_with_files_in "$program" "$root/share/the-dorv" "$XDG_DATA_HOME/The Dorv/The Dorv/dvhs.sys"
+runs_with_files_in "$build/bin/dorv" "$build/bin" "$build/bin/dvhs.sys"
 echo "The installed tree, its menu entry, metainfo, manual page and program are right."

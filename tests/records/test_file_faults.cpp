@@ -4,7 +4,11 @@
 
 #include "media/music_player.h"
 #include "window/high_score_window.h"
+#include "window/score_keeper.h"
 
+#include <QSaveFile>
+
+#include <cerrno>
 #include <clocale>
 
 namespace {
@@ -14,6 +18,16 @@ const QString kMusicFile = "Music.dat";
 std::string hallWith(const char* name, const char* score)
 {
     return std::string("hs1n") + name + "\r\nhs1" + score + "\r\n";
+}
+
+// Starts the game of tests/support/hall_of_fame_game.cpp and gives the first line it writes.
+QByteArray startedGame(QProcess& game, const QStringList& arguments)
+{
+    game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    game.start(DORV_HALL_OF_FAME_GAME, arguments);
+    while (!game.canReadLine() && game.waitForReadyRead(60000)) {
+    }
+    return game.readLine();
 }
 }
 
@@ -130,6 +144,97 @@ private slots:
         auto* shown = second.highScoreWindow()->findChild<QLabel*>("Label1");
         QCOMPARE(shown->text(), "<h1>Big</h1> &amp;");
         QCOMPARE(shown->textFormat(), Qt::PlainText);
+    }
+
+    // Two games in processes of their own win while a third holds the lock and is then killed: both
+    // wait without writing, take the lock over from the dead game, read the table again under it and
+    // keep each other's entry.
+    void twoGameProcessesWritingAtOnceKeepBothScores()
+    {
+        WindowRig rig;
+        QProcess holder, ada, bob;
+        QCOMPARE(startedGame(holder, {"--hold", rig.file("dvhs.sys.lock")}), "held\n");
+        QCOMPARE(startedGame(ada, {"Ada", "6"}), "busy\n");
+        QCOMPARE(startedGame(bob, {"Bob", "7"}), "busy\n");
+        QVERIFY(!QFile::exists(rig.file("dvhs.sys")));
+        holder.kill();
+        QVERIFY(holder.waitForFinished());
+        for (QProcess* game : {&ada, &bob})
+            game->write("yes\n");
+        for (QProcess* game : {&ada, &bob}) {
+            QVERIFY(game->waitForFinished(60000));
+            QCOMPARE(game->exitCode(), 0);
+        }
+        QVERIFY(rig.read("dvhs.sys").starts_with("hs1nBob\r\nhs17\r\nhs2nAda\r\nhs26\r\n"));
+    }
+
+    // While another game holds the lock, the window goes on: places won wait, a close ends the
+    // program only once they are stored, and nothing is written before the lock is free. A lock
+    // that stays taken is told; trying again keeps waiting, and giving up writes nothing.
+    void aBusyHallOfFameIsWaitedForWithoutFreezingTheWindow()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        QLockFile otherGame(rig.file("dvhs.sys.lock"));
+        QVERIFY(otherGame.lock());
+        rig.play(19, 6);
+        rig.prompts.texts << "Ada" << "Bob";
+        window.Image8_Click();
+        QCOMPARE(rig.find<QLabel>("Label5")->text(), "0");
+        rig.play(19, 7);
+        QVERIFY(!window.close());
+        window.quit();
+        QCOMPARE(rig.prompts.asked.value("text").size(), 2);
+        QCOMPARE(rig.ended, 0);
+        QVERIFY(!QFile::exists(rig.file("dvhs.sys")));
+        otherGame.unlock();
+        QTRY_COMPARE(rig.ended, 1);
+        const std::string stored = rig.read("dvhs.sys");
+        QVERIFY(stored.starts_with("hs1nBob\r\nhs17\r\nhs2nAda\r\nhs26\r\n"));
+        QCOMPARE(rig.prompts.asked.value("yesno"), QStringList());
+
+        rig.start().scores().setLockWait(std::chrono::milliseconds(0));
+        QVERIFY(otherGame.lock());
+        rig.play(19, 8);
+        rig.prompts.texts << "Joan";
+        rig.prompts.answers << true << false;
+        rig.window->quit();
+        QTRY_COMPARE(rig.ended, 2);
+        const QString busy = "The Dorv / The hall of fame is being written by another game.\r\rTry again? / Yes";
+        QCOMPARE(rig.prompts.asked.value("yesno"), QStringList({busy, busy}));
+        QCOMPARE(rig.read("dvhs.sys"), stored);
+        QCOMPARE(rig.window->highScoreWindow()->hall().name(1), "Joan");
+    }
+
+    // A write whose data cannot be put on the disk, or whose new file cannot take the old one's
+    // place, is told with its reason and leaves the old file byte for byte.
+    void aFailedSyncOrReplaceKeepsTheOldFile()
+    {
+        const auto failedSync = [](int) {
+            errno = EIO;
+            return -1;
+        };
+        // The rename is refused for real: the folder takes no change for that moment.
+        const auto refusedRename = [](QSaveFile& file) {
+            const ReadOnlyFolder readOnly(QFileInfo(file.fileName()).absolutePath());
+            return file.commit();
+        };
+        const FileStore::Steps real = FileStore::steps;
+        const std::pair<FileStore::Steps, QString> faults[] = {{{failedSync, real.replace}, "Input/output error"},
+                                                               {{real.sync, refusedRename}, "Permission denied"}};
+        for (const auto& [steps, reason] : faults) {
+            WindowRig rig;
+            const QString hall = rig.write("dvhs.sys", hallWith("Old", "99"));
+            MainWindow& window = rig.start();
+            rig.play(19, 6);
+            rig.prompts.texts << "Ada";
+            FileStore::steps = steps;
+            window.Image8_Click();
+            FileStore::steps = real;
+            const QString message = rig.prompts.last("message");
+            QVERIFY2(message.contains(hall) && message.contains(reason), qPrintable(reason + ": " + message));
+            QCOMPARE(rig.read("dvhs.sys"), hallWith("Old", "99"));
+        }
     }
 };
 
