@@ -349,8 +349,18 @@ private slots:
         press("U");
         QCOMPARE(board().cursor(), HoleNumber(24));
 
-        keys(Qt::CTRL | Qt::Key_R);
+        // Moves, View: the menu opens under its button with its first entry chosen, and Enter starts the replay.
+        QVERIFY(tabTo("Moves menu"));
+        press(" ");
+        QVERIFY(tabTo("View the moves"));
+        press(" ");
+        auto* menu = m_rig->find<QMenu>("view");
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->activeAction()->objectName(), "vboard");
+        QTest::keyClick(menu, Qt::Key_Return);
         QVERIFY(window().replay().timer()->isActive());
+        QCOMPARE(openPanels(), "");
+        QCOMPARE(accessibleName(focus()), "Moves menu");
         keys(Qt::CTRL | Qt::Key_Q);
         QCOMPARE(m_rig->ended, 1);
     }
