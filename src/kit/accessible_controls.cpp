@@ -5,12 +5,17 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QActionGroup>
 #include <QString>
 
 namespace {
 const char* const kConcealed = "dorvConcealed";
+const char* const kGroup = "dorvGroup";
 
-// A picture control: a button that can be pressed once it is named, otherwise a picture.
+// A picture control: a button that can be pressed once it is named, otherwise a picture. The
+// button of a switch is a check box, that of a choice among several a radio button; either tells
+// whether it is checked, and a button tells its action's key.
 class PictureAccessible : public QAccessibleWidget {
 public:
     explicit PictureAccessible(PictureControl* control)
@@ -18,7 +23,29 @@ public:
     {
     }
 
-    QAccessible::Role role() const override { return control()->isButton() ? QAccessible::Button : QAccessible::Graphic; }
+    QAccessible::Role role() const override
+    {
+        const QAction* action = control()->action();
+        if (action && action->isCheckable())
+            return action->actionGroup() && action->actionGroup()->isExclusive() ? QAccessible::RadioButton
+                                                                                 : QAccessible::CheckBox;
+        return control()->isButton() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (const QAction* action = control()->action(); action && action->isCheckable()) {
+            state.checkable = true;
+            state.checked = action->isChecked();
+        }
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Accelerator && control()->action())
+            return control()->action()->shortcut().toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(kind);
+    }
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
@@ -29,7 +56,7 @@ public:
     void doAction(const QString& action) override
     {
         if (action == pressAction() && control()->isButton())
-            control()->click();
+            control()->press();
         else
             QAccessibleWidget::doAction(action);
     }
@@ -68,7 +95,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new ConcealedAccessible(widget);
     if (className == QLatin1String("PictureControl"))
         return new PictureAccessible(static_cast<PictureControl*>(widget));
-    if (className == QLatin1String("Panel"))
+    if (className == QLatin1String("Panel") || widget->property(kGroup).isValid())
         return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
 }
@@ -90,5 +117,15 @@ void AccessibleControls::conceal(QWidget* widget, const QString& name)
     // An interface made before the mark (widgets make theirs as they change) gives way to the concealed one.
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
     if (made && !dynamic_cast<ConcealedAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void AccessibleControls::group(QWidget* widget, const QString& name)
+{
+    install();
+    widget->setProperty(kGroup, true);
+    widget->setAccessibleName(name);
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    if (made && made->role() != QAccessible::Grouping)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }

@@ -4,8 +4,9 @@ class QString;
 class QWidget;
 
 // How the window's own controls present themselves to assistive technology: a picture button or
-// a hole as a button that can be pressed, any other picture as a graphic, a panel as a group of
-// buttons, and a control kept off the screen as an invisible one.
+// a hole as a button that can be pressed (a switch's as a check box, a choice's as a radio button),
+// any other picture as a graphic, a panel or a strip of buttons as a group, and a control kept off
+// the screen as an invisible one.
 namespace AccessibleControls {
 // Installs the interfaces of picture controls, panels and concealed controls (once; every picture
 // control and panel calls it when it is made).
@@ -13,4 +14,6 @@ void install();
 // Tells assistive technology that `widget` is out of sight (invisible and off the screen) and names
 // it `name`; the widget itself keeps working.
 void conceal(QWidget* widget, const QString& name);
+// Tells assistive technology that `widget` is a group of controls named `name`.
+void group(QWidget* widget, const QString& name);
 }

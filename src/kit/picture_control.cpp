@@ -2,6 +2,9 @@
 
 #include "kit/accessible_controls.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -52,14 +55,44 @@ void PictureControl::setButtonName(const QString& name)
     setToolTip(name);
 }
 
-void PictureControl::click()
+void PictureControl::setAction(QAction* action, Trigger trigger)
 {
-    QPointer<PictureControl> alive(this);
-    emit mouseDown();
-    if (alive)
-        emit mouseUp();
-    if (alive)
+    m_action = action;
+    setButtonName(action->iconText());
+    setFocusPolicy(Qt::TabFocus);
+    if (trigger == Trigger::OnClick)
+        connect(this, &PictureControl::clicked, action, &QAction::trigger);
+    else
+        connect(this, &PictureControl::mouseUp, action, &QAction::trigger, Qt::QueuedConnection);
+    // Assistive technology hears a switch or a choice change.
+    connect(action, &QAction::toggled, this, [this] {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    });
+}
+
+void PictureControl::press()
+{
+    if (m_action)
+        m_action->trigger();
+    else
         emit clicked();
+}
+
+void PictureControl::paintFocusRing(QPainter& painter, const QRectF& ring)
+{
+    // A thick rounded ring, light blue on a dark edge, so that it shows on every picture and never
+    // looks like the thin gold frame of a pressed button or a picked-up ball.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(10, 20, 40), 5));
+    painter.drawRoundedRect(ring, 7, 7);
+    painter.setPen(QPen(QColor(80, 210, 255), 3));
+    painter.drawRoundedRect(ring, 7, 7);
+    painter.restore();
 }
 
 void PictureControl::paintEvent(QPaintEvent*)
@@ -77,6 +110,8 @@ void PictureControl::paintEvent(QPaintEvent*)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus())
+        paintFocusRing(painter, QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event)
@@ -106,3 +141,18 @@ void PictureControl::mouseMoveEvent(QMouseEvent* event)
     if (rect().contains(event->position().toPoint()))
         emit mouseMove();
 }
+
+void PictureControl::keyPressEvent(QKeyEvent* event)
+{
+    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!m_action || !pressKey || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
+    if (!event->isAutoRepeat())
+        m_action->trigger();
+}
+
+void PictureControl::focusInEvent(QFocusEvent*) { update(); }
+
+void PictureControl::focusOutEvent(QFocusEvent*) { update(); }

@@ -3,24 +3,22 @@
 #include "kit/accessible_controls.h"
 #include "kit/picture_control.h"
 #include "rules/theme_code_words.h"
+#include "window/command_table.h"
 #include "window/layout.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 constexpr int kShownChoices = 7;
 constexpr int kChoices = 12;
 constexpr int kBoards = 3;
-// What the pictures of the ball choices and of the board choices show.
-const char* const kBallSubjects[kShownChoices] = {"Eyeball on legs", "Blue ball", "Eight ball", "Christmas bauble",
-                                                  "Football", "Green blob with eyes", "The Earth"};
-const char* const kBoardSubjects[kBoards] = {"Octagonal lacquer board", "Square grey board",
-                                             "Round silver board"};
 
 QLabel* caption(QWidget* container, const char* name, const QString& text, const QString& style)
 {
@@ -33,11 +31,11 @@ QLabel* caption(QWidget* container, const char* name, const QString& text, const
 }
 }
 
-BallChooser::BallChooser(QWidget* form)
+BallChooser::BallChooser(QWidget* form, const CommandTable& commands)
     : QObject(form)
 {
-    buildBalls(form);
-    buildBoards(form);
+    buildBalls(form, commands);
+    buildBoards(form, commands);
 
     m_codeWord = new QLineEdit(form);
     Layout::place(m_codeWord, "Text1");
@@ -49,8 +47,10 @@ BallChooser::BallChooser(QWidget* form)
     // The button's own access key would click it only after a short delay, and letters typed
     // meanwhile would be lost: Alt+C acts at once, and every Alt+C starts a new code word.
     m_codeButton->setShortcut(QKeySequence());
-    auto* altC = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), form);
-    connect(altC, &QShortcut::activated, this, &BallChooser::Command1_Click);
+    connect(commands.action(QStringLiteral("codeWord")), &QAction::triggered, this, &BallChooser::Command1_Click);
+    // Only Alt+C gives the box the keyboard: Tab passes over both.
+    m_codeWord->setFocusPolicy(Qt::ClickFocus);
+    m_codeButton->setFocusPolicy(Qt::NoFocus);
     // Out of sight, the box and its button are out of hearing too.
     AccessibleControls::conceal(m_codeWord, QStringLiteral("Code word"));
     AccessibleControls::conceal(m_codeButton, QStringLiteral("Code word"));
@@ -58,11 +58,11 @@ BallChooser::BallChooser(QWidget* form)
 
 QString BallChooser::ballPictureName(int index) { return QStringLiteral("ball%1").arg(index); }
 
-void BallChooser::buildBalls(QWidget* form)
+void BallChooser::buildBalls(QWidget* form, const CommandTable& commands)
 {
     auto* chooser = new QWidget(form);
     Layout::place(chooser, "Picture1");
-    chooser->setAccessibleName(QStringLiteral("Balls"));
+    AccessibleControls::group(chooser, QStringLiteral("Balls"));
     caption(chooser, "Label2", QStringLiteral("Select a type of 'balll' or element to play with"),
             QStringLiteral("color: #fbe7a1; font-size: 8pt;"))
         ->adjustSize();
@@ -72,28 +72,39 @@ void BallChooser::buildBalls(QWidget* form)
         if (index >= kShownChoices)
             continue;
         choice->setCursor(Qt::PointingHandCursor);
-        choice->setButtonName(QString::fromLatin1(kBallSubjects[index]));
+        m_balls[static_cast<std::size_t>(index)] = commands.action(ballPictureName(index));
+        choice->setAction(m_balls[static_cast<std::size_t>(index)]);
         choice->frameWhilePressed();
-        connect(choice, &PictureControl::clicked, this, [this, index] { Image2_Click(index); });
+        connect(choice->action(), &QAction::triggered, this, [this, index] { Image2_Click(index); });
     }
     Layout::picture(chooser, "ein");
 }
 
-void BallChooser::buildBoards(QWidget* form)
+void BallChooser::buildBoards(QWidget* form, const CommandTable& commands)
 {
     auto* boards = new QWidget(form);
     Layout::place(boards, "Picture3");
-    boards->setAccessibleName(QStringLiteral("Boards"));
+    AccessibleControls::group(boards, QStringLiteral("Boards"));
     caption(boards, "Label4", QStringLiteral("Chose Board"),
             QStringLiteral("color: #fbe7a1; font-weight: bold; font-size: 7pt;"))
         ->setAlignment(Qt::AlignCenter);
     for (int index = 0; index < kBoards; ++index) {
         PictureControl* choice = Layout::picture(boards, "Image23", index);
         choice->setCursor(Qt::PointingHandCursor);
-        choice->setButtonName(QString::fromLatin1(kBoardSubjects[index]));
+        m_boards[static_cast<std::size_t>(index)] = commands.action(QStringLiteral("board%1").arg(index));
+        choice->setAction(m_boards[static_cast<std::size_t>(index)]);
         choice->frameWhilePressed();
-        connect(choice, &PictureControl::clicked, this, [this, index] { Image23_Click(index); });
+        connect(choice->action(), &QAction::triggered, this, [this, index] { Image23_Click(index); });
     }
+    // The board keys step through the boards, round from the last to the first.
+    const auto step = [this](int by) {
+        return [this, by] {
+            const auto shown = std::find_if(m_boards.begin(), m_boards.end(), [](QAction* board) { return board->isChecked(); });
+            Image23_Click((static_cast<int>(shown - m_boards.begin()) + by + kBoards) % kBoards);
+        };
+    };
+    connect(commands.action(QStringLiteral("nextBoard")), &QAction::triggered, this, step(1));
+    connect(commands.action(QStringLiteral("previousBoard")), &QAction::triggered, this, step(-1));
 }
 
 void BallChooser::Image2_Click(int index)
@@ -104,7 +115,19 @@ void BallChooser::Image2_Click(int index)
 
 void BallChooser::ein_Click() { emit ballChosen(QStringLiteral("ein")); }
 
-void BallChooser::Image23_Click(int index) { emit boardChosen(index); }
+void BallChooser::Image23_Click(int index)
+{
+    m_boards.at(static_cast<std::size_t>(index))->setChecked(true);
+    emit boardChosen(index);
+}
+
+void BallChooser::showBall(const QString& pictureName)
+{
+    for (int index = 0; index < kShownChoices; ++index)
+        m_balls[static_cast<std::size_t>(index)]->setChecked(ballPictureName(index) == pictureName);
+}
+
+bool BallChooser::typingCodeWord() const { return m_codeWord->hasFocus(); }
 
 void BallChooser::Command1_Click()
 {

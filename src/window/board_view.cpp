@@ -1,6 +1,7 @@
 #include "window/board_view.h"
 
 #include "board/board_geometry.h"
+#include "kit/accessible_controls.h"
 #include "kit/artwork.h"
 #include "kit/picture_control.h"
 #include "kit/twips.h"
@@ -15,9 +16,8 @@
 namespace {
 constexpr HoleNumber kCentre = 19;
 
-// The keyboard's cursor: a thick rounded ring inside the hole it stands on, light blue on a dark
-// edge so that it shows on every board and never looks like the thin gold frame of a picked-up
-// ball. Shown by the arrow keys; any mouse click in the window hides it.
+// The keyboard's cursor: the keyboard's ring inside the hole it stands on. Shown by the arrow keys
+// and by Tab; any mouse click in the window hides it.
 class BoardCursor : public QWidget {
 public:
     explicit BoardCursor(QWidget* board)
@@ -32,13 +32,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(Qt::NoBrush);
-        const QRectF ring = QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5);
-        painter.setPen(QPen(QColor(10, 20, 40), 5));
-        painter.drawRoundedRect(ring, 7, 7);
-        painter.setPen(QPen(QColor(80, 210, 255), 3));
-        painter.drawRoundedRect(ring, 7, 7);
+        PictureControl::paintFocusRing(painter, QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5));
     }
     void showEvent(QShowEvent*) override { qApp->installEventFilter(this); }
     void hideEvent(QHideEvent*) override { qApp->removeEventFilter(this); }
@@ -70,7 +64,8 @@ BoardView::BoardView(QWidget* form)
         connect(control, &PictureControl::mouseDown, this, [this, n] { m_cursorHole = n; });
     }
     m_cursor = new BoardCursor(this);
-    form->installEventFilter(this);
+    setFocusPolicy(Qt::StrongFocus);
+    AccessibleControls::group(this, QStringLiteral("Board"));
     Layout::picture(form, "Image3");
     m_ballReference = Layout::picture(form, "Image4");
     // The reference ball takes the size of the ball it shows.
@@ -122,37 +117,44 @@ void BoardView::lowerPictures() { m_boardPicture->lower(); }
 
 HoleNumber BoardView::cursor() const { return m_cursor->isHidden() ? 0 : m_cursorHole; }
 
-bool BoardView::eventFilter(QObject* watched, QEvent* event)
+void BoardView::keyPressEvent(QKeyEvent* event)
 {
-    if (watched == window() && event->type() == QEvent::KeyPress)
-        return cursorKey(*static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool BoardView::cursorKey(const QKeyEvent& key)
-{
-    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
     using Direction = BoardGeometry::Direction;
     const auto step = [this](Direction direction) {
         placeCursor(m_cursor->isHidden() ? m_cursorHole : BoardGeometry::neighbourInDirection(m_cursorHole, direction));
     };
-    switch (key.key()) {
-    case Qt::Key_Up: step(Direction::Up); return true;
-    case Qt::Key_Down: step(Direction::Down); return true;
-    case Qt::Key_Left: step(Direction::Left); return true;
-    case Qt::Key_Right: step(Direction::Right); return true;
-    case Qt::Key_Home: placeCursor(kCentre); return true;
+    switch (event->key()) {
+    case Qt::Key_Up: step(Direction::Up); break;
+    case Qt::Key_Down: step(Direction::Down); break;
+    case Qt::Key_Left: step(Direction::Left); break;
+    case Qt::Key_Right: step(Direction::Right); break;
+    case Qt::Key_Home: placeCursor(kCentre); break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (m_cursor->isHidden())
             placeCursor(m_cursorHole);
         else
-            hole(m_cursorHole)->click();
-        return true;
-    default: return false;
+            emit holeClicked(m_cursorHole);
+        break;
+    default: event->ignore();
     }
+}
+
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        placeCursor(m_cursorHole);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_cursor->hide();
 }
 
 void BoardView::placeCursor(HoleNumber at)

@@ -8,12 +8,11 @@
 
 class Game;
 class PictureControl;
-class QKeyEvent;
 
 // The board panel (Picture2): the board's picture and the 37 holes, each showing a ball or none
 // and the selection frame; with the two reference pictures of the window (Image3, Image4). The
-// holes of a new game are placed as copies of hole 1. The arrow keys move a cursor over the holes,
-// and Space or Enter clicks the hole under it as the mouse does.
+// holes of a new game are placed as copies of hole 1. The board takes the keyboard: the arrow keys
+// move a cursor over the holes, and Space or Enter plays the hole under it as a click does.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
@@ -40,12 +39,14 @@ signals:
     void holeClicked(HoleNumber hole);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The cursor's keys: the arrows show the cursor, then move it; Home puts it on the centre hole;
+    // Space and Enter play its hole.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab shows the cursor where it was; Tab away hides it.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The cursor's keys, pressed in the window: the arrows show the cursor, then move it; Home
-    // puts it on the centre hole; Space and Enter click its hole. False for any other key.
-    bool cursorKey(const QKeyEvent& key);
 
     PictureControl* m_boardPicture;
     std::array<PictureControl*, kHoleCount + 1> m_holes{};

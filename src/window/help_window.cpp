@@ -1,6 +1,7 @@
 #include "window/help_window.h"
 
 #include "kit/artwork.h"
+#include "window/command_table.h"
 
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -23,25 +24,7 @@ game ends &mdash; a new game, loading a moves file, or leaving &mdash; the five 
 DORV WINNERS, the hall of fame.</p>
 <h2>Commands and keys</h2>
 <table cellspacing="0" cellpadding="2" width="100%">
-<tr><td width="35%">Arrow keys</td><td>Move the ring over the holes</td></tr>
-<tr><td width="35%">Space, Enter</td><td>Play the hole under the ring</td></tr>
-<tr><td width="35%">Home</td><td>The ring to the centre hole</td></tr>
-<tr><td width="35%">H</td><td>Hint: mark the best next jump and say the best finish still possible</td></tr>
-<tr><td width="35%">Ctrl+N</td><td>New game</td></tr>
-<tr><td width="35%">Ctrl+O</td><td>Load game</td></tr>
-<tr><td width="35%">Ctrl+S</td><td>Save game</td></tr>
-<tr><td width="35%">Ctrl+Z</td><td>Undo last move (UNDO)</td></tr>
-<tr><td width="35%">Ctrl+Shift+O</td><td>Load moves</td></tr>
-<tr><td width="35%">Ctrl+Shift+S</td><td>Save moves</td></tr>
-<tr><td width="35%">Ctrl+R</td><td>Replay the moves on the board, one a second</td></tr>
-<tr><td width="35%">Ctrl+T</td><td>The moves as text, to read or print</td></tr>
-<tr><td width="35%">Ctrl+H</td><td>High Scores</td></tr>
-<tr><td width="35%">Ctrl+Q</td><td>Quit</td></tr>
-<tr><td width="35%">Escape</td><td>Close the open panel</td></tr>
-<tr><td width="35%">Alt+C</td><td>Type a code word for a hidden ball</td></tr>
-<tr><td width="35%">F1</td><td>This help</td></tr>
-<tr><td width="35%">Shift+F1</td><td>About The Dorv</td></tr>
-</table>
+%1</table>
 <p>GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
 moves. The strip at the top chooses the ball, the strip at the right the board.</p>
 )";
@@ -66,7 +49,7 @@ FROM, OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER DEALINGS IN 
 )";
 }
 
-HelpWindow::HelpWindow(QWidget* parent)
+HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Help"));
@@ -77,7 +60,12 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("text"));
-    text->setHtml(QString::fromUtf8(kHelp));
+    QString keys;
+    for (const CommandTable::Key& key : commands.keys())
+        keys += QStringLiteral("<tr><td width=\"35%\">%1</td><td>%2</td></tr>\n")
+                    .arg(key.keys.toHtmlEscaped(), key.does.toHtmlEscaped());
+    text->setHtml(QString::fromUtf8(kHelp).arg(keys));
+    text->setAccessibleName(QStringLiteral("How to play, the score and the keys"));
     auto* about = new QPushButton(QStringLiteral("&About"), this);
     about->setObjectName(QStringLiteral("about"));
     auto* close = new QPushButton(QStringLiteral("&Close"), this);

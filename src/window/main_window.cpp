@@ -10,6 +10,7 @@
 #include "records/moves_text.h"
 #include "window/ball_chooser.h"
 #include "window/board_view.h"
+#include "window/command_table.h"
 #include "window/file_commands.h"
 #include "window/help_window.h"
 #include "window/high_score_window.h"
@@ -21,6 +22,7 @@
 #include "window/score_keeper.h"
 #include "window/toolbar.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -28,7 +30,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QScreen>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -73,6 +74,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     m_form3 = new HighScoreWindow(this);
+    m_commands = new CommandTable(this);
     m_replay = new Replay(m_game, this);
     m_media = new MediaSwitches(m_game, this);
     m_scores = new ScoreKeeper(m_game, *m_form3, *m_services.prompts, [this] {
@@ -91,18 +93,19 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connect(m_board, &BoardView::holeClicked, this, &MainWindow::Image1_Click);
     Layout::place(new HistoryList(this, m_game.history().origins()), "List1");
     Layout::place(new HistoryList(this, m_game.history().destinations()), "List2");
-    m_chooser = new BallChooser(this);
+    m_chooser = new BallChooser(this, *m_commands);
     connect(m_chooser, &BallChooser::ballChosen, this, &MainWindow::switchBall);
     connect(m_chooser, &BallChooser::boardChosen, m_board, &BoardView::showBoard);
-    m_board->showBoard(0);
+    m_chooser->Image23_Click(0);
 
-    m_toolbar = new Toolbar(this);
+    m_toolbar = new Toolbar(this, *m_commands);
     connectToolbar();
+    connectCommands();
     addHint();
+    orderTabs();
 
-    // The window itself holds the keyboard focus, so typing reaches the code-word box only after Alt+C.
-    setFocusPolicy(Qt::StrongFocus);
-    setFocus();
+    // The board holds the keyboard, so typing reaches the code-word box only after Alt+C.
+    m_board->setFocus();
     Form_Load();
 }
 
@@ -120,24 +123,57 @@ void MainWindow::connectToolbar()
     connect(m_toolbar, &Toolbar::loadMoves, m_files, &FileCommands::loadmoves);
     connect(m_toolbar, &Toolbar::undo, this, &MainWindow::Image18_Click);
     connect(m_toolbar, &Toolbar::highScores, m_form3, &QDialog::exec);
-    connect(m_toolbar, &Toolbar::help, this, &MainWindow::showHelp);
-    connect(m_toolbar, &Toolbar::about, this, [this] { HelpWindow::about(this); });
-    // Escape also takes the keyboard back from the code-word box, for the board's cursor.
-    connect(m_toolbar, &Toolbar::escape, this, [this] { setFocus(Qt::ShortcutFocusReason); });
+}
+
+void MainWindow::connectCommands()
+{
+    connect(m_commands->action(QStringLiteral("help")), &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m_commands->action(QStringLiteral("about")), &QAction::triggered, this, [this] { HelpWindow::about(this); });
+    // Escape closes the panels, and takes the keyboard back from the code-word box for the board.
+    connect(m_commands->action(QStringLiteral("closePanels")), &QAction::triggered, this, [this] {
+        hidePanels();
+        if (m_chooser->typingCodeWord() || !focusWidget())
+            m_board->setFocus(Qt::ShortcutFocusReason);
+    });
+    connect(m_media, &MediaSwitches::switched, this, [this] {
+        m_commands->showSwitches(m_game.state().soundon == 1, m_game.state().musicon == 1);
+    });
 }
 
 void MainWindow::addHint()
 {
     // The hint, from the view menu or the H key (a letter typed into the code-word box stays there).
     m_hint = new HintKeeper(m_game, *m_board, this);
-    m_toolbar->viewMenu()->addSeparator();
-    QAction* vhint = m_toolbar->viewMenu()->addAction(QStringLiteral("&Hint: show the best next jump"));
-    vhint->setObjectName(QStringLiteral("vhint"));
-    connect(vhint, &QAction::triggered, this, [this] {
+    connect(m_commands->action(QStringLiteral("vhint")), &QAction::triggered, this, [this] {
         m_hint->ask();
         hidePanels();
     });
-    connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, m_hint, &HintKeeper::ask);
+}
+
+void MainWindow::orderTabs()
+{
+    // Tab goes round the window as it reads: GAME and the buttons of its panels, the balls from
+    // left to right, UNDO, the board, the boards, Moves and its panel's buttons, High Scores. The
+    // buttons of a closed panel are passed over.
+    const auto named = [this](const char* name) { return findChild<PictureControl*>(QString::fromLatin1(name)); };
+    QList<QWidget*> order;
+    for (const char* name : {"Image7", "Image8", "Image9", "Image10", "Image11", "Image12", "Image13", "Image14",
+                             "Image15", "Image16", "Image17"})
+        order << named(name);
+    QList<PictureControl*> balls;
+    for (PictureControl* choice : findChildren<PictureControl*>(QStringLiteral("Image2")))
+        if (choice->action())
+            balls << choice;
+    std::sort(balls.begin(), balls.end(), [](const PictureControl* a, const PictureControl* b) { return a->x() < b->x(); });
+    for (PictureControl* ball : balls)
+        order << ball;
+    order << named("Image18") << m_board;
+    for (PictureControl* board : findChildren<PictureControl*>(QStringLiteral("Image23")))
+        order << board;
+    for (const char* name : {"Image19", "Image22", "Image21", "Image20", "Image5"})
+        order << named(name);
+    for (qsizetype n = 1; n < order.size(); ++n)
+        QWidget::setTabOrder(order[n - 1], order[n]);
 }
 
 MainWindow::~MainWindow() { m_game.setObserver(nullptr); }
@@ -182,6 +218,7 @@ void MainWindow::Form_Load()
     m_game.setMusic(true);
     m_game.setSound(true);
     m_ballName = BallChooser::ballPictureName(1);
+    m_chooser->showBall(m_ballName);
     m_board->hole(1)->setPicture(Artwork::pixmap(m_ballName));
     loadballs();
     m_background->setGeometry(rect());
@@ -258,7 +295,7 @@ void MainWindow::showmoves()
 
 void MainWindow::showHelp()
 {
-    HelpWindow window(this);
+    HelpWindow window(*m_commands, this);
     window.exec();
 }
 
@@ -266,5 +303,6 @@ void MainWindow::switchBall(const QString& name)
 {
     hidePanels();
     m_ballName = name;
+    m_chooser->showBall(name);
     boardChanged();
 }

@@ -10,6 +10,7 @@
 
 class BallChooser;
 class BoardView;
+class CommandTable;
 class FileCommands;
 class HighScoreWindow;
 class HintKeeper;
@@ -27,8 +28,9 @@ class SoundInterface;
 class Toolbar;
 
 // `Form1`, the game's one main window: owns the game for the life of the process and composes
-// the parts that show it — the board, the choosers, the toolbar, the file commands, the score
-// keeper, the switches with the music and the replay — running start-up and new games between them.
+// the parts that show it — the commands, the board, the choosers, the toolbar, the file commands,
+// the score keeper, the switches with the music and the replay — running start-up and new games
+// between them. The board has the keyboard at start-up; Tab goes round the board and the buttons.
 class MainWindow : public QWidget, private GameObserver {
     Q_OBJECT
 public:
@@ -52,6 +54,7 @@ public:
     HighScoreWindow* highScoreWindow() const { return m_form3; }
     MusicPlayer* musicPlayer() const;
     BallChooser& chooser() const { return *m_chooser; }
+    CommandTable& commands() const { return *m_commands; }
     FileCommands& files() const { return *m_files; }
     ScoreKeeper& scores() const { return *m_scores; }
     MediaSwitches& media() const { return *m_media; }
@@ -80,7 +83,9 @@ private:
 
     void buildLabels();
     void connectToolbar();
+    void connectCommands();
     void addHint();
+    void orderTabs();
     void Form_Load();
     void switchBall(const QString& name);
 
@@ -92,6 +97,7 @@ private:
     QString m_ballName;
 
     HighScoreWindow* m_form3 = nullptr;
+    CommandTable* m_commands = nullptr;
     PictureControl* m_background = nullptr;
     QLabel* m_prompt = nullptr;
     QLabel* m_counter = nullptr;

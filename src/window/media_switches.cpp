@@ -37,6 +37,7 @@ void MediaSwitches::readSwitches()
 {
     m_game.setMusic(static_cast<std::int16_t>(OptionValue::read(readOption(QStringLiteral("Music")))));
     m_game.setSound(static_cast<std::int16_t>(OptionValue::read(readOption(QStringLiteral("Sound")))));
+    emit switched();
 }
 
 void MediaSwitches::startWhenShown()
@@ -71,6 +72,7 @@ void MediaSwitches::setSound(bool on)
 {
     m_game.setSound(on);
     writeOption(QStringLiteral("Sound"), on);
+    emit switched();
 }
 
 void MediaSwitches::setMusic(bool on)
@@ -85,6 +87,7 @@ void MediaSwitches::setMusic(bool on)
         m_mm->close();
     }
     writeOption(QStringLiteral("Music"), on);
+    emit switched();
 }
 
 void MediaSwitches::playmusic(const QString& fileName)

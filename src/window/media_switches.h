@@ -34,6 +34,10 @@ public:
     // The piece reached its end: played again while the music is on.
     void mm_Done();
 
+signals:
+    // The sound or the music was switched, or the stored switches were read.
+    void switched();
+
 private:
     void startPendingMusic();
     void startMusic();

@@ -2,10 +2,12 @@
 
 #include "kit/panel.h"
 #include "kit/picture_control.h"
+#include "window/command_table.h"
 #include "window/layout.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QEvent>
 #include <QMenu>
 
 #include <vector>
@@ -34,8 +36,18 @@ void highlightOnHover(const std::vector<PictureControl*>& items)
 }
 }
 
-Toolbar::Toolbar(QWidget* form)
+template <typename Run>
+void Toolbar::command(PictureControl* button, const char* id, Run run)
+{
+    QAction* action = m_commands.action(QString::fromLatin1(id));
+    button->setAction(action);
+    connect(action, &QAction::triggered, this, run);
+}
+
+Toolbar::Toolbar(QWidget* form, const CommandTable& commands)
     : QObject(form)
+    , m_commands(commands)
+    , m_view(commands.viewMenu())
 {
     auto* game = button(form, "Image7");
     auto* moves = button(form, "Image19");
@@ -46,81 +58,36 @@ Toolbar::Toolbar(QWidget* form)
     for (PictureControl* pressable : {game, moves, undoButton, highScoresButton})
         pressable->frameWhilePressed();
 
-    connect(game, &PictureControl::clicked, this, [this] {
+    command(game, "gameMenu", [this] {
         m_soundPanel->hide();
         m_musicPanel->hide();
         m_movesPanel->hide();
         m_gamePanel->setVisible(!m_gamePanel->isVisible());
     });
-    connect(moves, &PictureControl::mouseDown, this, [this] {
-        m_gamePanel->hide();
-        m_soundPanel->hide();
-        m_musicPanel->hide();
+    connect(moves, &PictureControl::mouseDown, this, &Toolbar::hideGamePanels);
+    command(moves, "movesMenu", [this] {
+        hideGamePanels();
+        m_movesPanel->setVisible(!m_movesPanel->isVisible());
     });
-    connect(moves, &PictureControl::clicked, this, [this] { m_movesPanel->setVisible(!m_movesPanel->isVisible()); });
-    connect(undoButton, &PictureControl::clicked, this, &Toolbar::undo);
+    command(undoButton, "undo", [this] { emit undo(); });
     connect(highScoresButton, &PictureControl::mouseDown, this, &Toolbar::hidePanels);
     // The hall of fame opens on button-up, after the frame is gone, wherever the button is released.
-    connect(highScoresButton, &PictureControl::mouseUp, this, &Toolbar::highScores, Qt::QueuedConnection);
-    nameButtonsAndAddKeys(form);
-}
+    highScoresButton->setAction(commands.action(QStringLiteral("highScores")), PictureControl::Trigger::OnRelease);
+    connect(commands.action(QStringLiteral("highScores")), &QAction::triggered, this, [this] {
+        hidePanels();
+        emit highScores();
+    });
 
-void Toolbar::nameButtonsAndAddKeys(QWidget* form)
-{
-    const auto addKey = [this, form](const QString& name, const QKeySequence& keys) {
-        auto* action = new QAction(name, form);
-        action->setObjectName(name);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        form->addAction(action);
-        return action;
-    };
-    struct Command {
-        const char* control;
-        const char* name;
-        QKeySequence keys;
-    };
-    const Command commands[] = {
-        {"Image7", "Game menu", {}},
-        {"Image19", "Moves menu", {}},
-        {"Image18", "Undo last move", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"Image5", "High scores", QKeySequence(Qt::CTRL | Qt::Key_H)},
-        {"Image8", "New game", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"Image9", "Load game", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"Image10", "Save game", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"Image11", "Sound", {}},
-        {"Image14", "Music", {}},
-        {"Image17", "Quit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"Image12", "Sound on", {}},
-        {"Image13", "Sound off", {}},
-        {"Image15", "Music on", {}},
-        {"Image16", "Music off", {}},
-        {"Image22", "View the moves", {}},
-        {"Image21", "Save moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-        {"Image20", "Load moves", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
-    };
-    for (const Command& command : commands) {
-        auto* control = form->findChild<PictureControl*>(QString::fromLatin1(command.control));
-        control->setButtonName(QString::fromLatin1(command.name));
-        if (!command.keys.isEmpty())
-            connect(addKey(control->accessibleName(), command.keys), &QAction::triggered, control, &PictureControl::click);
-    }
     m_gamePanel->setAccessibleName(QStringLiteral("Game"));
     m_soundPanel->setAccessibleName(QStringLiteral("Sound"));
     m_musicPanel->setAccessibleName(QStringLiteral("Music"));
     m_movesPanel->setAccessibleName(QStringLiteral("Moves"));
-
-    // The two ways of viewing the moves are the items of the `view` menu.
-    connect(addKey(QStringLiteral("Replay the moves"), QKeySequence(Qt::CTRL | Qt::Key_R)), &QAction::triggered,
-            m_view->findChild<QAction*>(QStringLiteral("vboard")), &QAction::trigger);
-    connect(addKey(QStringLiteral("The moves as text"), QKeySequence(Qt::CTRL | Qt::Key_T)), &QAction::triggered,
-            m_view->findChild<QAction*>(QStringLiteral("vtext")), &QAction::trigger);
-    connect(addKey(QStringLiteral("Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this, &Toolbar::help);
-    connect(addKey(QStringLiteral("About"), QKeySequence(Qt::SHIFT | Qt::Key_F1)), &QAction::triggered, this, &Toolbar::about);
-    connect(addKey(QStringLiteral("Close panels"), QKeySequence(Qt::Key_Escape)), &QAction::triggered, this, [this] {
-        hidePanels();
-        emit escape();
-    });
+    m_openers = {{m_gamePanel, game},
+                 {m_soundPanel, m_gamePanel->findChild<PictureControl*>(QStringLiteral("Image11"))},
+                 {m_musicPanel, m_gamePanel->findChild<PictureControl*>(QStringLiteral("Image14"))},
+                 {m_movesPanel, moves}};
+    for (Panel* closing : {m_gamePanel, m_soundPanel, m_musicPanel, m_movesPanel})
+        closing->installEventFilter(this);
 }
 
 void Toolbar::buildGamePanel(QWidget* form)
@@ -139,15 +106,7 @@ void Toolbar::buildGamePanel(QWidget* form)
     }
     auto* quitItem = button(m_gamePanel, "Image17");
     highlightOnHover({newItem, loadItem, saveItem, sound, music, quitItem});
-
-    m_soundPanel = panel(form, "men1");
-    auto* soundOn = button(m_soundPanel, "Image12");
-    auto* soundOff = button(m_soundPanel, "Image13");
-    m_musicPanel = panel(form, "men2");
-    auto* musicOn = button(m_musicPanel, "Image15");
-    auto* musicOff = button(m_musicPanel, "Image16");
-    for (PictureControl* pressable : {soundOn, soundOff, musicOn, musicOff})
-        pressable->frameWhilePressed();
+    buildSwitchPanels(form);
 
     const auto showOnly = [this](Panel* shown) {
         m_soundPanel->setVisible(shown == m_soundPanel);
@@ -158,32 +117,55 @@ void Toolbar::buildGamePanel(QWidget* form)
     for (PictureControl* item : {sound, music}) {
         Panel* sub = item == sound ? m_soundPanel : m_musicPanel;
         connect(item, &PictureControl::mouseMove, this, [showOnly, sub] { showOnly(sub); });
-        connect(item, &PictureControl::clicked, this, [showOnly, sub] { showOnly(sub); });
+        command(item, item == sound ? "soundMenu" : "musicMenu", [showOnly, sub] { showOnly(sub); });
     }
-    connect(newItem, &PictureControl::clicked, this, [this] {
+    command(newItem, "newGame", [this] {
         emit newGame();
         m_gamePanel->hide();
     });
-    connect(loadItem, &PictureControl::clicked, this, [this] {
+    command(loadItem, "loadGame", [this] {
         m_gamePanel->hide();
         emit loadGame();
     });
-    connect(saveItem, &PictureControl::clicked, this, [this] {
+    command(saveItem, "saveGame", [this] {
         m_gamePanel->hide();
         emit saveGame();
     });
-    connect(quitItem, &PictureControl::clicked, this, &Toolbar::quit);
+    command(quitItem, "quit", [this] { emit quit(); });
+}
+
+void Toolbar::buildSwitchPanels(QWidget* form)
+{
+    m_soundPanel = panel(form, "men1");
+    auto* soundOn = button(m_soundPanel, "Image12");
+    auto* soundOff = button(m_soundPanel, "Image13");
+    m_musicPanel = panel(form, "men2");
+    auto* musicOn = button(m_musicPanel, "Image15");
+    auto* musicOff = button(m_musicPanel, "Image16");
+    for (PictureControl* pressable : {soundOn, soundOff, musicOn, musicOff})
+        pressable->frameWhilePressed();
+
     // A switch closes its panel and GAME's, then takes effect.
-    for (auto [item, sub, on] : {std::tuple{soundOn, m_soundPanel, true}, std::tuple{soundOff, m_soundPanel, false},
-                                 std::tuple{musicOn, m_musicPanel, true}, std::tuple{musicOff, m_musicPanel, false}})
-        connect(item, &PictureControl::clicked, this, [this, sub, on] {
+    const auto switchTo = [this](Panel* sub, bool on) {
+        return [this, sub, on] {
             sub->hide();
             m_gamePanel->hide();
             if (sub == m_soundPanel)
                 emit soundSwitched(on);
             else
                 emit musicSwitched(on);
-        });
+        };
+    };
+    command(soundOn, "soundOn", switchTo(m_soundPanel, true));
+    command(soundOff, "soundOff", switchTo(m_soundPanel, false));
+    command(musicOn, "musicOn", switchTo(m_musicPanel, true));
+    command(musicOff, "musicOff", switchTo(m_musicPanel, false));
+    // The key of the sound or the music switches it the other way, as its On or Off button does.
+    for (const QString& which : {QStringLiteral("sound"), QStringLiteral("music")}) {
+        QAction* on = m_commands.action(which + QLatin1String("On"));
+        QAction* off = m_commands.action(which + QLatin1String("Off"));
+        connect(m_commands.action(which), &QAction::triggered, this, [on, off] { (on->isChecked() ? off : on)->trigger(); });
+    }
 }
 
 void Toolbar::buildMovesPanel(QWidget* form)
@@ -194,29 +176,38 @@ void Toolbar::buildMovesPanel(QWidget* form)
     auto* loadItem = button(m_movesPanel, "Image20");
     highlightOnHover({loadItem, saveItem, view});
 
-    m_view = new QMenu(QStringLiteral("view"), form);
-    m_view->setObjectName(QStringLiteral("view"));
-    QAction* vboard = m_view->addAction(QStringLiteral("&View moves been played on the board"));
-    vboard->setObjectName(QStringLiteral("vboard"));
-    QAction* vtext = m_view->addAction(QStringLiteral("&View the moves played in text mode"));
-    vtext->setObjectName(QStringLiteral("vtext"));
-    connect(vboard, &QAction::triggered, this, [this] {
+    connect(m_commands.action(QStringLiteral("vboard")), &QAction::triggered, this, [this] {
         emit viewOnBoard();
         m_movesPanel->hide();
     });
-    connect(vtext, &QAction::triggered, this, [this] {
+    connect(m_commands.action(QStringLiteral("vtext")), &QAction::triggered, this, [this] {
         emit viewAsText();
         m_movesPanel->hide();
     });
-    connect(view, &PictureControl::clicked, this, [this] { m_view->popup(QCursor::pos()); });
-    connect(saveItem, &PictureControl::clicked, this, [this] {
+    // The menu pops up at the pointer; from the keyboard, under its button with its first entry chosen.
+    command(view, "viewMoves", [this, view] {
+        if (!view->hasFocus()) {
+            m_view->popup(QCursor::pos());
+            return;
+        }
+        m_view->popup(view->mapToGlobal(QPoint(0, view->height())));
+        m_view->setActiveAction(m_view->actions().value(0));
+    });
+    command(saveItem, "saveMoves", [this] {
         m_movesPanel->hide();
         emit saveMoves();
     });
-    connect(loadItem, &PictureControl::clicked, this, [this] {
+    command(loadItem, "loadMoves", [this] {
         m_movesPanel->hide();
         emit loadMoves();
     });
+}
+
+void Toolbar::hideGamePanels()
+{
+    m_gamePanel->hide();
+    m_soundPanel->hide();
+    m_musicPanel->hide();
 }
 
 void Toolbar::hidePanels()
@@ -225,4 +216,21 @@ void Toolbar::hidePanels()
     m_gamePanel->hide();
     m_musicPanel->hide();
     m_movesPanel->hide();
+}
+
+bool Toolbar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Hide || event->spontaneous())
+        return false;
+    auto* closing = static_cast<QWidget*>(watched);
+    QWidget* focus = closing->window()->focusWidget();
+    if (!focus || !closing->isAncestorOf(focus))
+        return false;
+    // Up to the first opener still in sight: a sub-panel's opener may be closing with its panel.
+    PictureControl* opener = m_openers.value(closing);
+    while (opener && !opener->isVisible())
+        opener = m_openers.value(opener->parentWidget());
+    if (opener)
+        opener->setFocus(Qt::OtherFocusReason);
+    return false;
 }

@@ -1,24 +1,27 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
+class CommandTable;
 class Panel;
 class PictureControl;
+class QAction;
 class QMenu;
 class QWidget;
 
 // The picture-button toolbar: GAME, Moves, UNDO and High Scores, the GAME panel with its Sound and
-// Music panels, the Moves panel and the `view` pop-up menu. Runs the panels' opening, hovering
-// and pressed frames, and tells the window which command was chosen. Its commands have keys too
-// (Ctrl+N, Ctrl+Z, ...): a key presses the command's picture button, so both run the same way.
+// Music panels, the Moves panel and the `view` pop-up menu. Each button shows its command's action
+// and triggers it; the toolbar runs the panels' opening, hovering and pressed frames, and tells
+// the window which command was chosen, from the buttons and from the keys alike. A panel that
+// closes with the keyboard on one of its buttons gives it to the button that opened the panel.
 class Toolbar : public QObject {
     Q_OBJECT
 public:
-    explicit Toolbar(QWidget* form);
+    Toolbar(QWidget* form, const CommandTable& commands);
 
     // Hides the four pop-up panels, in the order men1, men, men2, men3.
     void hidePanels();
-    QMenu* viewMenu() const { return m_view; }
 
 signals:
     void newGame();
@@ -33,19 +36,26 @@ signals:
     void loadMoves();
     void undo();
     void highScores();
-    // F1, Shift+F1, and Escape (after the panels have closed).
-    void help();
-    void about();
-    void escape();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildGamePanel(QWidget* form);
+    void buildSwitchPanels(QWidget* form);
     void buildMovesPanel(QWidget* form);
-    void nameButtonsAndAddKeys(QWidget* form);
+    // Shows command `id` on `button`; `run` does it.
+    template <typename Run>
+    void command(PictureControl* button, const char* id, Run run);
+    // Hides the GAME panel and its two beside it.
+    void hideGamePanels();
 
+    const CommandTable& m_commands;
     Panel* m_gamePanel = nullptr;
     Panel* m_soundPanel = nullptr;
     Panel* m_musicPanel = nullptr;
     Panel* m_movesPanel = nullptr;
     QMenu* m_view = nullptr;
+    // The button that opened each panel.
+    QHash<QObject*, PictureControl*> m_openers;
 };

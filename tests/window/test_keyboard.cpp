@@ -1,11 +1,13 @@
 #include "support/window_rig.h"
 
 #include "support/core_test_helpers.h"
+#include "media/music_player.h"
 #include "window/board_view.h"
 #include "window/high_score_window.h"
 #include "window/moves_window.h"
 
 #include <QAccessible>
+#include <QTextTable>
 
 namespace {
 // The game of the replay tests: 19 taken off, then 17 to 19, 30 to 17, 26 to 24 and 32 to 30.
@@ -14,9 +16,42 @@ const int kClicks[] = {19, 17, 19, 30, 17, 26, 24, 32, 30};
 // space and E (Enter) a click; the first arrow only shows the cursor.
 const char* const kKeys = "R LL RR DDLL UU DRR LLEDRR LL ";
 
-// The name and the role that assistive technology reads for a widget.
+// The name, the role and the state that assistive technology reads for a widget.
 QString accessibleName(QObject* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
 QAccessible::Role accessibleRole(QObject* widget) { return QAccessible::queryAccessibleInterface(widget)->role(); }
+bool accessibleChecked(QObject* widget) { return QAccessible::queryAccessibleInterface(widget)->state().checked; }
+
+// The keys the manual page lists, in its KEYS section: the tag of each paragraph.
+QStringList manualPageKeys()
+{
+    QFile page(DORV_MAN_PAGE);
+    if (!page.open(QIODevice::ReadOnly))
+        return {"<no manual page>"};
+    const QStringList lines = QString::fromUtf8(page.readAll()).split('\n');
+    QStringList keys;
+    bool inKeys = false;
+    for (qsizetype n = 0; n + 1 < lines.size(); ++n) {
+        if (lines[n].startsWith(".SH"))
+            inKeys = lines[n] == ".SH KEYS";
+        else if (inKeys && lines[n] == ".TP")
+            keys << lines[n + 1].mid(3).remove('"');
+    }
+    return keys;
+}
+
+// The first column of the help's table of keys.
+QStringList helpKeys(QTextDocument* help)
+{
+    QStringList keys;
+    for (QTextFrame* frame : help->rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            for (int row = 0; row < table->rows(); ++row) {
+                QTextCursor cell = table->cellAt(row, 0).firstCursorPosition();
+                cell.setPosition(table->cellAt(row, 0).lastPosition(), QTextCursor::KeepAnchor);
+                keys << cell.selectedText();
+            }
+    return keys;
+}
 
 // What a game left behind: its board, history and counter, and the files it saved.
 struct Outcome {
@@ -34,14 +69,15 @@ class TestKeyboard : public QObject {
 
     MainWindow& window() const { return *m_rig->window; }
     BoardView& board() const { return *m_rig->find<BoardView>("Picture2"); }
-    // Starts a window, shown and active, with the keyboard focus on it as at start-up.
+    // Starts a window (again), shown and active, with the keyboard on the board as at start-up.
     void startShown()
     {
-        m_rig = std::make_unique<WindowRig>();
+        if (!m_rig)
+            m_rig = std::make_unique<WindowRig>();
         m_rig->start().show();
         QApplication::setActiveWindow(&window());
         QVERIFY(QTest::qWaitForWindowActive(&window()));
-        QCOMPARE(QApplication::focusWidget(), &window());
+        QCOMPARE(QApplication::focusWidget(), &board());
     }
     // Where the keys go: the widget with the keyboard focus. The offscreen platform leaves no window
     // active after a box closed; the window is made active again, as a desktop does.
@@ -67,6 +103,17 @@ class TestKeyboard : public QObject {
     }
     void keys(QKeyCombination combination) const { QTest::keySequence(focus(), QKeySequence(combination)); }
     QString openPanels() const { return m_rig->openPanels(); }
+    // Presses Tab until the keyboard is on the control named `name`; false when Tab goes round
+    // without reaching it.
+    bool tabTo(const QString& name) const
+    {
+        for (int tabs = 0; tabs < 40; ++tabs) {
+            if (accessibleName(focus()) == name)
+                return true;
+            QTest::keyClick(focus(), Qt::Key_Tab);
+        }
+        return false;
+    }
 
 private slots:
     void cleanup() { m_rig.reset(); }
@@ -84,6 +131,7 @@ private slots:
         QTest::mouseClick(m_rig->find("Image18"), Qt::LeftButton);
         const QByteArray mouseUndone = coretest::summary(m_rig->game());
         QCOMPARE(mouse.game, "empty 18 25 26 31 32, start 19, from 17 30 26 32, to 19 17 24 30, counter 4");
+        m_rig.reset();
 
         // With the keys. The cursor shows at the first arrow, on the centre; a hole picked up keeps
         // its frame under the cursor.
@@ -129,33 +177,129 @@ private slots:
         QCOMPARE(m_rig->prompts.last("open"), "Load Moves / The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.* / dvm");
     }
 
-    void theCommandKeysOpenTheirWindowsAndLeaveTheLettersToTheCodeWords()
+    void aWholeGameByTheKeyboardAlone()
     {
+        m_rig = std::make_unique<WindowRig>();
+        QVERIFY(QFile::copy(kBuiltProgramFolder + "/Music.dat", m_rig->file("Music.dat")));
         startShown();
-        // Escape closes the open panel.
-        QTest::mouseClick(m_rig->find("Image19"), Qt::LeftButton);
-        QCOMPARE(openPanels(), "men3");
-        keys(Qt::Key_Escape);
-        QCOMPARE(openPanels(), "");
-        press("R LL RR ");
+        MusicPlayer* music = window().musicPlayer();
+        QTRY_VERIFY(music->isPlaying());
 
-        QStringList opened;
-        const auto look = [&opened](QWidget* box) {
-            opened << box->windowTitle();
-            box->close();
+        // Tab goes round the buttons and the board as the window reads, with the ring on the board,
+        // never into the code-word box; whatever has the keyboard is in sight and has a name and a role.
+        QStringList round;
+        do {
+            QTest::keyClick(focus(), Qt::Key_Tab);
+            QWidget* at = focus();
+            QVERIFY(at->isVisible() && window().rect().contains(at->mapTo(&window(), at->rect().center())));
+            QVERIFY(QList({QAccessible::Button, QAccessible::RadioButton, QAccessible::Grouping}).contains(accessibleRole(at)));
+            round << accessibleName(at);
+        } while (focus() != &board() && round.size() < 40);
+        QCOMPARE(round, QStringList({"Octagonal lacquer board", "Square grey board", "Round silver board", "Moves menu",
+                                     "High scores", "Game menu", "Eyeball on legs", "Blue ball", "Eight ball", "Football",
+                                     "Green blob with eyes", "Christmas bauble", "The Earth", "Undo last move", "Board"}));
+        QCOMPARE(board().cursor(), HoleNumber(19));
+        QTest::keyClick(focus(), Qt::Key_Backtab);
+        QCOMPARE(accessibleName(focus()), "Undo last move");
+        QCOMPARE(board().cursor(), HoleNumber(0));
+
+        // M switches the music off; the On and Off buttons tell which is in force.
+        const auto switches = [this] {
+            QStringList on;
+            for (const char* button : {"Image12", "Image13", "Image15", "Image16"})
+                if (accessibleChecked(m_rig->find(button)))
+                    on << accessibleName(m_rig->find(button));
+            return on.join(", ");
         };
-        // The hall of fame opens once the key is done, as it does on the mouse button's release.
-        whenModal(look, 200);
-        keys(Qt::CTRL | Qt::Key_H);
-        QTRY_COMPARE(opened, QStringList{window().highScoreWindow()->windowTitle()});
-        whenModal(look);
-        keys(Qt::CTRL | Qt::Key_T);
-        QCOMPARE(opened.last(), "Moves");
+        QCOMPARE(switches(), "Sound on, Music on");
+        QTest::keyClick(focus(), 'm');
+        QVERIFY(!music->isPlaying());
+        QCOMPARE(switches(), "Sound on, Music off");
+        // The sound off through the panels: GAME, Sound, Off; the keyboard goes back to GAME.
+        QVERIFY(tabTo("Game menu"));
+        press(" ");
+        QCOMPARE(openPanels(), "men");
+        QVERIFY(tabTo("Sound"));
+        press(" ");
+        QCOMPARE(openPanels(), "men men1");
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(accessibleName(focus()), "Sound on");
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(accessibleRole(focus()), QAccessible::RadioButton);
+        press("E");
+        QCOMPARE(openPanels(), "");
+        QCOMPARE(accessibleName(focus()), "Game menu");
+        QCOMPARE(switches(), "Sound off, Music off");
 
-        // F1: the help, and from it the About box; Shift+F1 goes there at once.
+        // The digits choose the balls as they stand from left to right; B and Shift+B step through the boards.
+        const auto checked = [this](const char* choices) {
+            for (PictureControl* choice : window().findChildren<PictureControl*>(choices))
+                if (accessibleChecked(choice))
+                    return choice;
+            return static_cast<PictureControl*>(nullptr);
+        };
+        int left = -1;
+        for (const char digit : QByteArray("1234567")) {
+            QTest::keyClick(focus(), digit);
+            PictureControl* chosen = checked("Image2");
+            QVERIFY(chosen && window().ballName() == QString("ball%1").arg(chosen->index()) && chosen->x() > left);
+            left = chosen->x();
+        }
+        QTest::keyClick(focus(), '3');
+        QCOMPARE(window().ballName(), "ball2");
+        const qint64 firstBoard = m_rig->find<PictureControl>("Image6")->picture().cacheKey();
+        QTest::keyClick(focus(), 'b');
+        QCOMPARE(checked("Image23")->index(), 1);
+        QVERIFY(m_rig->find<PictureControl>("Image6")->picture().cacheKey() != firstBoard);
+        keys(Qt::SHIFT | Qt::Key_B);
+        keys(Qt::SHIFT | Qt::Key_B);
+        QCOMPARE(checked("Image23")->index(), 2);
+
+        // The game on the board: two jumps in silence, S and M switch the sound and the music on again.
+        QVERIFY(tabTo("Board"));
+        press(" LL RR ");
+        QCOMPARE(m_rig->sound.played, 0);
+        QTest::keyClick(focus(), 's');
+        QTest::keyClick(focus(), 'm');
+        QCOMPARE(switches(), "Sound on, Music on");
+        QVERIFY(music->isPlaying());
+        press(kKeys + 8);
+        QCOMPARE(m_rig->sound.played, 3);
+        QCOMPARE(m_rig->emptyHoles(), "18 25 26 31 32");
+
+        // Saved, ended by a new game and entered in the hall of fame, loaded again: the position, then the moves.
+        m_rig->prompts.files << m_rig->file("game.dvg") << m_rig->file("game.dvm") << m_rig->file("game.dvg")
+                             << m_rig->file("game.dvm");
+        m_rig->prompts.texts << "Ada";
+        m_rig->prompts.answers << true;
+        keys(Qt::CTRL | Qt::Key_S);
+        keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        keys(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(m_rig->emptyHoles(), "");
+        keys(Qt::CTRL | Qt::Key_O);
+        QCOMPARE(m_rig->emptyHoles(), "18 25 26 31 32");
+        keys(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+        QCOMPARE(m_rig->game().history().count(), std::size_t(4));
+        QStringList hall;
+        whenModal([&hall](QWidget* box) {
+            hall << box->windowTitle();
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                hall << label->text();
+            box->close();
+        });
+        keys(Qt::CTRL | Qt::Key_H);
+        QTRY_VERIFY(!hall.isEmpty());
+        QCOMPARE(hall.first(), window().highScoreWindow()->windowTitle());
+        QVERIFY(hall.contains("Ada"));
+
+        // F1: the help, named for assistive technology, lists every key of the commands and the
+        // board, as the manual page does; from it the About box. Shift+F1 goes there at once.
         QString help, about;
+        QStringList listed;
         whenModal([&](QWidget* box) {
-            help = box->windowTitle() + "\n" + box->findChild<QTextBrowser*>("text")->toPlainText();
+            auto* text = box->findChild<QTextBrowser*>("text");
+            help = box->windowTitle() + "\n" + accessibleName(text) + "\n" + text->toPlainText();
+            listed = helpKeys(text->document());
             whenModal([&](QWidget* aboutBox) {
                 about = static_cast<QMessageBox*>(aboutBox)->text();
                 aboutBox->close();
@@ -164,12 +308,23 @@ private slots:
             box->close();
         });
         keys(Qt::Key_F1);
-        QVERIFY2(help.startsWith("The Dorv Help\n"), qPrintable(help));
+        QVERIFY2(help.startsWith("The Dorv Help\nHow to play, the score and the keys\n"), qPrintable(help));
         for (const char* told : {"Every jump scores a point", "a tenth of the score, plus one", "five best",
-                                 "Ctrl+Shift+S", "Shift+F1", "Arrow keys"})
+                                 "Close the open panel", "Sound on or off", "Ball: The Earth"})
             QVERIFY2(help.contains(told), told);
         for (const char* told : {"The Dorv 1.0", "MIT licence", "The artwork, the tune and the move sound were made for the game by The Dorv developers"})
             QVERIFY2(about.contains(told), told);
+        QCOMPARE(manualPageKeys(), listed);
+        QStringList commandKeys;
+        for (const QAction* action : window().actions())
+            if (!action->shortcut().isEmpty()) {
+                QVERIFY2(std::any_of(listed.begin(), listed.end(), [action](const QString& key) {
+                             return QKeySequence::fromString(key, QKeySequence::PortableText) == action->shortcut();
+                         }), qPrintable(action->shortcut().toString()));
+                commandKeys << action->shortcut().toString();
+            }
+        QCOMPARE(commandKeys.size() + 4, listed.size()); // and the board's four
+        QCOMPARE(commandKeys.removeDuplicates(), 0);
         about.clear();
         whenModal([&](QWidget* aboutBox) {
             about = aboutBox->windowTitle();
@@ -178,23 +333,34 @@ private slots:
         keys(Qt::SHIFT | Qt::Key_F1);
         QCOMPARE(about, "About The Dorv");
 
-        // Alt+C and a code word still choose a hidden ball; Ctrl+Z undoes a move while the box has
-        // the keyboard, and Escape gives the keyboard back to the board.
+        // Alt+C and a code word still choose a hidden ball (no ball of the strip is checked then);
+        // Ctrl+Z undoes a move while the box has the keyboard, and Escape gives the keyboard back to
+        // the board, its ring where it was.
         keys(Qt::ALT | Qt::Key_C);
         QTRY_VERIFY(m_rig->find("Text1")->hasFocus());
         QTest::keyClicks(focus(), "ox");
         QCOMPARE(window().ballName(), "ball7");
-        QCOMPARE(m_rig->game().history().count(), std::size_t(1));
+        QCOMPARE(checked("Image2"), nullptr);
+        QCOMPARE(switches(), "Sound on, Music on");
         keys(Qt::CTRL | Qt::Key_Z);
-        QCOMPARE(m_rig->game().history().count(), std::size_t(0));
+        QCOMPARE(m_rig->game().history().count(), std::size_t(3));
         keys(Qt::Key_Escape);
-        QCOMPARE(QApplication::focusWidget(), &window());
-        press("D");
-        QCOMPARE(board().cursor(), HoleNumber(26));
+        QCOMPARE(QApplication::focusWidget(), &board());
+        press("U");
+        QCOMPARE(board().cursor(), HoleNumber(24));
 
-        press("HLL RR ");
-        keys(Qt::CTRL | Qt::Key_R);
+        // Moves, View: the menu opens under its button with its first entry chosen, and Enter starts the replay.
+        QVERIFY(tabTo("Moves menu"));
+        press(" ");
+        QVERIFY(tabTo("View the moves"));
+        press(" ");
+        auto* menu = m_rig->find<QMenu>("view");
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->activeAction()->objectName(), "vboard");
+        QTest::keyClick(menu, Qt::Key_Return);
         QVERIFY(window().replay().timer()->isActive());
+        QCOMPARE(openPanels(), "");
+        QCOMPARE(accessibleName(focus()), "Moves menu");
         keys(Qt::CTRL | Qt::Key_Q);
         QCOMPARE(m_rig->ended, 1);
     }
@@ -212,14 +378,17 @@ private slots:
             auto* control = m_rig->find<PictureControl>(button.section(' ', 0, 0));
             QCOMPARE(accessibleName(control), button.section(' ', 1));
             QCOMPARE(control->toolTip(), button.section(' ', 1));
-            QCOMPARE(accessibleRole(control), QAccessible::Button);
+            const bool onOrOff = QStringList({"Image12", "Image13", "Image15", "Image16"}).contains(control->objectName());
+            QCOMPARE(accessibleRole(control), onOrOff ? QAccessible::RadioButton : QAccessible::Button);
         }
+        // A button tells its key.
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_rig->find("Image21"))->text(QAccessible::Accelerator), "Ctrl+Shift+S");
         QStringList balls, boards;
         for (PictureControl* choice : window().findChildren<PictureControl*>("Image2"))
-            if (choice->index() < 7 && accessibleRole(choice) == QAccessible::Button)
+            if (choice->index() < 7 && accessibleRole(choice) == QAccessible::RadioButton)
                 balls << accessibleName(choice);
         for (PictureControl* choice : window().findChildren<PictureControl*>("Image23"))
-            if (accessibleRole(choice) == QAccessible::Button)
+            if (accessibleRole(choice) == QAccessible::RadioButton)
                 boards << accessibleName(choice);
         QCOMPARE(balls, QStringList({"Eyeball on legs", "Blue ball", "Eight ball", "Christmas bauble", "Football",
                                      "Green blob with eyes", "The Earth"}));

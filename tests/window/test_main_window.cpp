@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(rig.find("bck")->geometry(), window.rect());
         auto* box = rig.find<QLineEdit>("Text1");
         QVERIFY(!window.rect().intersects(box->geometry()));
-        // Until Alt+C the box has no focus: typing a code word does nothing.
+        // Until Alt+C the box has no focus: typing a code word chooses no ball.
         QTest::keyClicks(QApplication::focusWidget(), "walrus");
         QCOMPARE(window.ballName(), "ball1");
         box->setText("stale");
