@@ -116,8 +116,10 @@ void HintKeeper::show(const Hint& hint)
     }
     m_text = describe(hint);
     // The keyboard's ring goes to the ball to take off or to move, so Space plays it.
-    if (hint.removal || hint.jump)
+    if (hint.removal || hint.jump) {
+        m_board.setFocus(Qt::OtherFocusReason);
         m_board.placeCursor(hint.removal ? *hint.removal : hint.jump->origin);
+    }
     m_overlay->mark(marks, m_text);
     m_hide->start(kShownMs);
     emit shown();
