@@ -1,6 +1,9 @@
+#include "kit/program_folder.h"
 #include "media/audio_output.h"
 #include "media/music_player.h"
 #include <QtTest> // with QtCore
+
+#include <sys/stat.h>
 
 // Only a safety net: the synthesiser reports the end two seconds after the last event at the
 // soonest, later while a note still sounds.
@@ -25,6 +28,18 @@ static bool writeFile(const QString& path, const QByteArray& bytes)
 // before it lets go of the piece, and stopping or closing takes the piece off the device at once,
 // so once the player is no longer playing, any notice about it is already waiting.
 static void deliverNotices() { QCoreApplication::processEvents(); }
+
+// The most memory the process has held at once so far, in kB.
+static qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
 
 class TestMusicPlayer : public QObject {
     Q_OBJECT
@@ -157,7 +172,75 @@ private slots:
         QVERIFY(player.isPlaying());
     }
 
+    // A soundfont is read as every file of the game. A FIFO is none (opening it would wait for a
+    // writer for ever); nor is a file whose header claims more samples than it holds, nor one
+    // larger than the cap, here a sparse file of a gigabyte of samples that the synthesiser would
+    // read whole. Each is refused before the synthesiser reads a byte of it, the music stays
+    // silent and the game goes on; a good soundfont named beside it still plays.
+    void soundFontIsReadAsEveryFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("withGoodFont");
+        QTest::newRow("FIFO") << QStringLiteral("FIFO") << false;
+        QTest::newRow("samples past the end") << QStringLiteral("past the end") << false;
+        QTest::newRow("a sparse gigabyte of samples") << QStringLiteral("sparse") << false;
+        QTest::newRow("FIFO, then the game's soundfont") << QStringLiteral("FIFO") << true;
+    }
+
+    void soundFontIsReadAsEveryFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, withGoodFont);
+        const QString goodFont = ProgramFolder::file(QStringLiteral("music.sf2"));
+        const QString font = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        if (fault == QStringLiteral("FIFO"))
+            QCOMPARE(::mkfifo(QFile::encodeName(font).constData(), 0600), 0);
+        else
+            QVERIFY(writeWithMoreSamples(goodFont, font, qint64(1) << 30, fault == QStringLiteral("sparse")));
+
+        const QByteArray soundFonts = qgetenv("SDL_SOUNDFONTS");
+        qputenv("SDL_SOUNDFONTS", QFile::encodeName(withGoodFont ? font + QLatin1Char(':') + goodFont : font));
+        const qint64 peakBefore = peakResidentKb();
+        MusicPlayer player;
+        QSignalSpy spy(&player, &MusicPlayer::done);
+        player.setFileName(m_piece);
+        const bool opened = player.open();
+        qputenv("SDL_SOUNDFONTS", soundFonts);
+        const qint64 grownKb = peakResidentKb() - peakBefore;
+        QVERIFY2(grownKb < 64 * 1024, qPrintable(QStringLiteral("%1 kB more").arg(grownKb)));
+        QCOMPARE(opened, withGoodFont);
+        player.play();
+        QCOMPARE(player.isPlaying(), withGoodFont);
+        deliverNotices();
+        QCOMPARE(spy.count(), 0);
+    }
+
 private:
+    // Writes the soundfont `from` to `to` with `extra` bytes more in its sample chunk, as its
+    // header claims: bytes the file does not hold, or, when `sparse`, a hole of zeros the file
+    // system does not store.
+    static bool writeWithMoreSamples(const QString& from, const QString& to, qint64 extra, bool sparse)
+    {
+        QFile source(from);
+        if (!source.open(QIODevice::ReadOnly))
+            return false;
+        QByteArray bytes = source.readAll();
+        // RIFF size "sfbk" ... LIST size "sdta" "smpl" size, then the samples.
+        const qsizetype sdta = bytes.indexOf("sdtasmpl");
+        if (sdta < 8 || bytes.size() < sdta + 12)
+            return false;
+        const auto grow = [&bytes, extra](qsizetype at) {
+            qToLittleEndian(quint32(qFromLittleEndian<quint32>(bytes.constData() + at) + extra), bytes.data() + at);
+        };
+        grow(4);
+        grow(sdta - 4);
+        grow(sdta + 8);
+        const qsizetype samplesEnd = sdta + 12 + qFromLittleEndian<quint32>(bytes.constData() + sdta + 8) - extra;
+        QFile file(to);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes.left(samplesEnd)) == samplesEnd
+            && (!sparse || file.seek(samplesEnd + extra)) && file.write(bytes.mid(samplesEnd)) == bytes.size() - samplesEnd;
+    }
+
     bool startPiece(MusicPlayer& player) { return startPiece(player, m_piece); }
     bool startPiece(MusicPlayer& player, const QString& piece)
     {
