@@ -176,7 +176,7 @@ void Toolbar::buildGamePanel(QWidget* form)
     // A switch closes its panel and GAME's, then takes effect.
     for (auto [item, sub, on] : {std::tuple{soundOn, m_soundPanel, true}, std::tuple{soundOff, m_soundPanel, false},
                                  std::tuple{musicOn, m_musicPanel, true}, std::tuple{musicOff, m_musicPanel, false}})
-        connect(item, &PictureControl::clicked, this, [this, sub, on] {
+        connect(item, &PictureControl::clicked, this, [this, sub = sub, on = on] {
             sub->hide();
             m_gamePanel->hide();
             if (sub == m_soundPanel)
