@@ -14,8 +14,9 @@
 #define DORV_FLUID_FUNCTIONS(X)                                                                                  \
     X(delete_fluid_player) X(delete_fluid_settings) X(delete_fluid_synth) X(fluid_player_add_mem)               \
     X(fluid_player_get_status) X(fluid_player_play) X(fluid_player_set_loop) X(fluid_player_stop)               \
-    X(fluid_settings_setnum) X(fluid_synth_set_gain) X(fluid_synth_sfload) X(fluid_synth_write_s16)             \
-    X(new_fluid_player) X(new_fluid_settings) X(new_fluid_synth)
+    X(fluid_settings_setnum) X(fluid_sfloader_set_callbacks) X(fluid_synth_add_sfloader) X(fluid_synth_set_gain) \
+    X(fluid_synth_sfload) X(fluid_synth_write_s16) X(new_fluid_defsfloader) X(new_fluid_player)                 \
+    X(new_fluid_settings) X(new_fluid_synth)
 
 // One MIDI piece on a synthesiser of its own, with the soundfonts chosen for it.
 class SynthMusic final : public AudioSource {
@@ -27,6 +28,9 @@ public:
 
     // The synthesiser for the MIDI file `piece` with `soundFonts` (paths separated by ':' or ';'),
     // or none, with a warning, when FluidSynth is missing or takes neither the piece nor a font.
+    // A soundfont is read as every file of the game (a regular file, no more than the cap) and
+    // refused, with a warning, unless its samples lie inside it; the synthesiser is handed the
+    // bytes that were checked and never opens the file itself.
     static std::unique_ptr<SynthMusic> make(const std::string& piece, std::string_view soundFonts);
     ~SynthMusic() override;
     SynthMusic(const SynthMusic&) = delete;

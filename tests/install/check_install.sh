@@ -11,7 +11,10 @@ work=$(mktemp -d)
 manifest=$build/install_manifest.txt
 # A real install's list of files (used to uninstall) must survive this staged one.
 [ -e "$manifest" ] && cp -p "$manifest" "$work/manifest.kept"
+running=
 cleanup() {
+  # A program still running when the test stops is ended with it.
+  [ -z "$running" ] || kill "$running" 2>/dev/null || true
   if [ -e "$work/manifest.kept" ]; then cp -p "$work/manifest.kept" "$manifest"; else rm -f "$manifest"; fi
   rm -rf "$work"
 }
@@ -88,21 +91,35 @@ status=0; "$program" --no-such-option >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "no-such-option" "$work/err" && [ ! -s "$work/out" ] ||
   fail "an unknown option: status $status, '$(cat "$work/err")'"
 
-# Starts the program, waits until it has opened the music (it does once its window is up), ends
-# it, and checks that it was still running, found its files in `folder`, reads the hall of fame
-# from there and would write it to `hall`, and played the tune rendered when it was built.
+# Starts the program, reads what it logs until it has opened the music (it does once its window is
+# up), ends it, reads on to the end of its output, and checks that it was still running, found its
+# files in `folder`, reads the hall of fame from there and would write it to `hall`, and played the
+# tune rendered when it was built. Every wait is for a line of the
+# program or for the end of its output, none for a time: a sanitised build on a busy machine starts
+# slowly, and the test's own time limit is the only ceiling.
 runs_with_files_in() {
-  local executable=$1 folder=$2 hall=$3 log=$work/run.log
-  QT_LOGGING_RULES="dorv.files.debug=true" "$executable" >"$log" 2>&1 &
-  local pid=$!
-  # Up to 30 s: a sanitised build on a busy machine starts slowly.
-  for _ in $(seq 300); do
-    grep -q "music.pcm" "$log" && break
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+  local executable=$1 folder=$2 hall=$3 log=$work/run.log line opened=no
+  # The program takes the place of the shell that prints its pid first; the shell around it says
+  # how it ended after its last line. No `wait`: the end of the output is the end of the program.
+  exec 3< <(status=0
+            QT_LOGGING_RULES="dorv.files.debug=true" sh -c 'echo "$$"; exec "$0"' "$executable" 2>&1 || status=$?
+            echo "ended with status $status")
+  read -r running <&3 || fail "$executable did not start"
+  : >"$log"
+  while IFS= read -r line <&3; do
+    printf '%s\n' "$line" >>"$log"
+    case $line in
+      *music.pcm*) opened=yes; break ;;
+      "ended with status "*) break ;;
+    esac
   done
-  kill "$pid" 2>/dev/null || { cat "$log"; fail "$executable ended by itself"; }
-  wait "$pid" || true
+  [ "$opened" = yes ] || { cat "$log"; fail "$executable ended before it opened the music"; }
+  kill "$running" 2>/dev/null || true
+  cat <&3 >>"$log"
+  exec 3<&-
+  running=
+  # Ended by the kill (SIGTERM), not by itself or by a crash.
+  [ "$(tail -n 1 "$log")" = "ended with status 143" ] || { cat "$log"; fail "$executable did not run until it was ended"; }
   for media in sound.dat Music.dat music.pcm; do
     grep -qx "dorv.files: $media: $folder/$media" "$log" || { cat "$log"; fail "$executable did not find $folder/$media"; }
   done

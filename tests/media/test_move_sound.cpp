@@ -49,9 +49,10 @@ private slots:
             const qint64 elapsed = timer.elapsed();
             qputenv("SDL_AUDIODRIVER", driver); // only the first open sees the unusable driver
             QCOMPARE(fallbacks, play * fallbacksPerPlay);
+            // The dummy driver takes the frames no faster than they play, so a call that returns
+            // at the clip's end has lasted nearly its length, however busy the machine is.
             if (fallbacksPerPlay == 0)
-                QVERIFY2(elapsed >= kClipMs * 8 / 10 && elapsed <= kClipMs * 3,
-                         qPrintable(QString::number(elapsed)));
+                QVERIFY2(elapsed >= kClipMs * 8 / 10, qPrintable(QString::number(elapsed)));
         }
     }
 
