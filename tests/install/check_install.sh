@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installed game. Installs the build into a staging folder (DESTDIR) with the prefix /usr, as
 # the Debian package does; checks the tree; validates the menu entry, the metainfo and the manual
-# page; answers --version, --help and a wrong option from the installed program; and starts it,
-# from where it was installed and from the build folder, to see where it finds its files.
+# page; makes the Debian package and has lintian look at it; answers --version, --help and a wrong
+# option from the installed program; and starts it, from where it was installed and from the build
+# folder, to see where it finds its files.
 # Usage: check_install.sh BUILD_FOLDER APP_ID
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -32,14 +33,20 @@ program=$root/games/dorv
 [ -x "$program" ] || fail "no program at games/dorv"
 for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/the-dorv/music.pcm \
             share/applications/$id.desktop \
-            share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/LICENSE \
+            share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/copyright share/doc/the-dorv/changelog.gz \
             share/icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$root/$file" ] || fail "missing $file"
 done
 for media in sound.dat music.pcm; do
   cmp -s "$root/share/the-dorv/$media" "$build/bin/$media" || fail "the installed $media differs from the build's"
 done
-grep -q "Copyright (c) 2026 The Dorv developers" "$root/share/doc/the-dorv/LICENSE" || fail "LICENSE without its copyright line"
+copyright=$root/share/doc/the-dorv/copyright
+[ "$(head -n 1 "$copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+  fail "the copyright file is not machine-readable"
+grep -qx "Copyright: 2026 The Dorv developers" "$copyright" || fail "the copyright file lost the developers' copyright"
+grep -qx " SOFTWARE." "$copyright" || fail "the copyright file lost the end of the licence"
+gzip -dc "$root/share/doc/the-dorv/changelog.gz" | head -n 1 | grep -q "^the-dorv (1.0) " ||
+  fail "the changelog does not start with this version"
 for size in 16 22 24 32 48 64 128 256; do
   icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
   [ -s "$icon" ] || fail "missing the ${size} px icon"
@@ -74,6 +81,17 @@ if command -v man >/dev/null; then
   grep -q "DORV_PROGRAM_DIR" "$work/man.txt" || fail "the manual page lost its ENVIRONMENT section"
 else
   skip "man is not installed; the manual page is not checked"
+fi
+
+# The Debian package as `cpack -G DEB` makes it: lintian finds no error in it.
+if command -v lintian >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+  (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package") >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack could not make the package"; }
+  lintian --fail-on error --tag-display-limit 0 "$work"/package/*.deb >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; fail "lintian finds errors in the package"; }
+  cat "$work/lintian.log"
+else
+  skip "lintian or dpkg-dev is not installed (apt-get install lintian dpkg-dev); the package is not checked"
 fi
 
 # The program, in a home of its own, without a display or a sound card.
