@@ -30,7 +30,8 @@ constexpr float kGain = 1.2f;
 // The soundfont being loaded: while fluid_synth_sfload runs, the synthesiser's loader opens it by
 // this name and reads these bytes. The name lies below /dev/null, where no file can be, so none of
 // FluidSynth's other loaders finds a file by it; it differs for every soundfont loaded, since
-// FluidSynth shares the samples of soundfonts of the same name.
+// FluidSynth shares the samples of soundfonts of the same name. Synthesisers are made on one thread
+// (the UI thread, or the tool that renders the tune), and fluid_synth_sfload reads on the caller's.
 struct HandedFont {
     std::string name;
     std::string_view bytes;
