@@ -146,14 +146,8 @@ void Toolbar::buildSwitchPanels(QWidget* form)
         pressable->frameWhilePressed();
 
     // A switch closes its panel and GAME's, then takes effect.
-<<<<<<< HEAD
     const auto switchTo = [this](Panel* sub, bool on) {
         return [this, sub, on] {
-=======
-    for (auto [item, sub, on] : {std::tuple{soundOn, m_soundPanel, true}, std::tuple{soundOff, m_soundPanel, false},
-                                 std::tuple{musicOn, m_musicPanel, true}, std::tuple{musicOff, m_musicPanel, false}})
-        connect(item, &PictureControl::clicked, this, [this, sub = sub, on = on] {
->>>>>>> media
             sub->hide();
             m_gamePanel->hide();
             if (sub == m_soundPanel)
