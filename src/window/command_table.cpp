@@ -57,6 +57,10 @@ const Row kRows[] = {
     {"previousBoard", "Previous board", Qt::SHIFT | Qt::Key_B},
     {"closePanels", "Close panels", Qt::Key_Escape, "Close the open panel"},
     {"codeWord", "Code word", Qt::ALT | Qt::Key_C, "Type a code word for a hidden ball"},
+    // The window's zoom: everything in it larger or smaller, or back to its own size.
+    {"zoomIn", "Zoom in", Qt::CTRL | Qt::Key_Plus, "A larger window"},
+    {"zoomOut", "Zoom out", Qt::CTRL | Qt::Key_Minus, "A smaller window"},
+    {"zoomReset", "Actual size", Qt::CTRL | Qt::Key_0, "The window at its own size"},
     {"help", "Help", Qt::Key_F1, "This help"},
     {"about", "About", Qt::SHIFT | Qt::Key_F1, "About The Dorv"},
     // The buttons that open the panels, the panels' switches and View, and the boards.
@@ -102,6 +106,8 @@ CommandTable::CommandTable(QWidget* form)
         form->addAction(action);
         m_actions << action;
     }
+    // Ctrl+plus is also Ctrl+= on the keyboards where plus takes Shift.
+    action(QStringLiteral("zoomIn"))->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     // The menu's entries are its own.
     m_view->setObjectName(QStringLiteral("view"));
     for (const char* id : {"vboard", "vtext", "", "vhint"}) {

@@ -1,6 +1,7 @@
 #include "window/help_window.h"
 
 #include "kit/artwork.h"
+#include "kit/twips.h"
 #include "window/command_table.h"
 
 #include <QHBoxLayout>
@@ -56,7 +57,7 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
     setWindowTitle(QStringLiteral("The Dorv Help"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
-    resize(460, 520);
+    resize(QSize(460, 520) * Twips::zoom());
 
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("text"));

@@ -2,6 +2,7 @@
 
 #include "kit/artwork.h"
 #include "kit/prompts.h"
+#include "kit/twips.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -22,12 +23,12 @@ MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompt
     setWindowTitle(QStringLiteral("Moves"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
-    resize(360, 420);
+    resize(QSize(360, 420) * Twips::zoom());
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
+    fixed.setPointSizeF(9 * Twips::zoom());
     m_text->setFont(fixed);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
