@@ -255,7 +255,15 @@ void MainWindow::setZoom(double zoom)
         if (auto* overlay = findChild<HintOverlay*>(QStringLiteral("hint")))
             overlay->rezoom(zoom / was);
     }
+    // A shown window grows from its corner, but never off its screen while it fits there.
+    const QSize frame = frameGeometry().size() - size();
     resize(Layout::rect(Layout::of("Form1")).size());
+    if (isVisible() && screen()) {
+        const QRect room = screen()->availableGeometry();
+        const QSize outer = size() + frame;
+        move(std::clamp(x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())),
+             std::clamp(y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+    }
 }
 
 void MainWindow::scaleFonts()
