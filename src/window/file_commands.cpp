@@ -52,8 +52,8 @@ QString FileCommands::chooseSaveFile(const QString& title, const QString& filter
             return {};
         if (!FileStore::exists(name))
             return name;
-        const QString question = QStringLiteral("The file %1 already exists.\r\r").arg(name) + QStringLiteral("Replace file?");
-        if (m_prompts.askYesNo(question, QStringLiteral("Save file"), false))
+        const QString question = tr("The file %1 already exists.\r\r").arg(name) + tr("Replace file?");
+        if (m_prompts.askYesNo(question, tr("Save file"), false))
             return name;
     }
 }
@@ -109,7 +109,7 @@ void FileCommands::loadmoves()
     if (!bytes)
         return;
     if (!m_prompts.askYesNo(
-            QStringLiteral("Loading a MOVES file shall clear the current game. Are you sure you want to continue?"), kTitle, true))
+            tr("Loading a MOVES file shall clear the current game. Are you sure you want to continue?"), kTitle, true))
         return;
     m_newGame();
     MoveHistory history;

@@ -54,7 +54,7 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Help"));
-    setWindowTitle(QStringLiteral("The Dorv Help"));
+    setWindowTitle(tr("The Dorv Help"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
     resize(QSize(460, 520) * Twips::zoom());
@@ -87,5 +87,5 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
 
 void HelpWindow::about(QWidget* parent)
 {
-    QMessageBox::about(parent, QStringLiteral("About The Dorv"), QString::fromUtf8(kAbout));
+    QMessageBox::about(parent, tr("About The Dorv"), QString::fromUtf8(kAbout));
 }

@@ -13,7 +13,7 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("HIGH SCORES"));
+    setWindowTitle(tr("HIGH SCORES"));
     setModal(true);
     // Gold on black, painted rather than styled: a style sheet costs start-up time.
     QPalette colours = palette();

@@ -337,7 +337,7 @@ void MainWindow::buildLabels()
     // points down to 9 at which the start prompt fits. The text's width grows with the size, so
     // the size is reckoned from its width at 18 points and then checked at that size and the one
     // above, rather than measured at every size in turn (each one loads the face anew).
-    const QString prompt = QString::fromLatin1(Game::kStartPrompt);
+    const QString prompt = QCoreApplication::translate("Game", Game::kStartPrompt);
     const auto fits = [&](int points) {
         promptFont.setPointSize(points);
         return QFontMetrics(promptFont).horizontalAdvance(prompt) <= m_prompt->width();
@@ -417,7 +417,8 @@ void MainWindow::boardChanged()
     if (m_hint)
         m_hint->cancel();
     m_board->showGame(m_game, m_ballName);
-    m_prompt->setText(QString::fromStdString(m_game.prompt()));
+    // The game's prompt in the player's language.
+    m_prompt->setText(QCoreApplication::translate("Game", m_game.prompt().c_str()));
     m_counter->setText(QString::fromStdString(m_game.counter()));
     m_startHole->setText(QString::fromStdString(m_game.history().startHole()));
 }

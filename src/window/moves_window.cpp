@@ -20,7 +20,7 @@ MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompt
     , m_printing(printing)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Moves"));
+    setWindowTitle(tr("Moves"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
     resize(QSize(360, 420) * Twips::zoom());

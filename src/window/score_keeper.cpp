@@ -7,6 +7,7 @@
 #include "window/file_commands.h"
 #include "window/high_score_window.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 
@@ -39,8 +40,9 @@ void ScoreKeeper::chkscore()
         endIfQuitting();
         return;
     }
-    const QString answer = m_prompts.askText(QString::fromLatin1(HallOfFame::kNamePrompt),
-                                             QString::fromLatin1(HallOfFame::kNameTitle),
+    // The box in the player's language; the name it offers is kept as it is, for it may be stored.
+    const QString answer = m_prompts.askText(QCoreApplication::translate("HallOfFame", HallOfFame::kNamePrompt),
+                                             QCoreApplication::translate("HallOfFame", HallOfFame::kNameTitle),
                                              QString::fromLatin1(HallOfFame::kDefaultAnswer));
     m_waiting.push_back({HallOfFame::nameFromAnswer(answer.toStdString()), score});
     if (m_retry.isActive())

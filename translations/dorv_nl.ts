@@ -1,0 +1,341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pijltjestoetsen</translation>
+    </message>
+    <message>
+        <source>Move the ring over the holes</source>
+        <translation>De ring over de gaten bewegen</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Spatie, Enter</translation>
+    </message>
+    <message>
+        <source>Play the hole under the ring</source>
+        <translation>Het gat onder de ring spelen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>The ring to the centre hole</source>
+        <translation>De ring naar het middelste gat</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move through the board and the commands</source>
+        <translation>Door het bord en de opdrachten gaan</translation>
+    </message>
+    <message>
+        <source>&amp;Hint: show the best next jump</source>
+        <translation>&amp;Hint: de beste volgende sprong tonen</translation>
+    </message>
+    <message>
+        <source>Hint: mark the best next jump and say the best finish still possible</source>
+        <translation>Hint: de beste volgende sprong markeren en het best mogelijke einde noemen</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <translation>Spel laden</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Laatste zet ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Undo last move (UNDO)</source>
+        <translation>Laatste zet ongedaan maken (UNDO)</translation>
+    </message>
+    <message>
+        <source>Load moves</source>
+        <translation>Zetten laden</translation>
+    </message>
+    <message>
+        <source>Save moves</source>
+        <translation>Zetten opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;View moves been played on the board</source>
+        <translation>Gespeelde zetten op het bord &amp;bekijken</translation>
+    </message>
+    <message>
+        <source>Replay the moves on the board, one a second</source>
+        <translation>De zetten op het bord naspelen, één per seconde</translation>
+    </message>
+    <message>
+        <source>&amp;View the moves played in text mode</source>
+        <translation>Gespeelde zetten als &amp;tekst bekijken</translation>
+    </message>
+    <message>
+        <source>The moves as text, to read or print</source>
+        <translation>De zetten als tekst, om te lezen of af te drukken</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Sound on or off</source>
+        <translation>Geluid aan of uit</translation>
+    </message>
+    <message>
+        <source>Music on or off</source>
+        <translation>Muziek aan of uit</translation>
+    </message>
+    <message>
+        <source>Eyeball on legs</source>
+        <translation>Oogbal op pootjes</translation>
+    </message>
+    <message>
+        <source>Ball: Eyeball on legs</source>
+        <translation>Bal: oogbal op pootjes</translation>
+    </message>
+    <message>
+        <source>Blue ball</source>
+        <translation>Blauwe bal</translation>
+    </message>
+    <message>
+        <source>Ball: Blue ball</source>
+        <translation>Bal: blauwe bal</translation>
+    </message>
+    <message>
+        <source>Eight ball</source>
+        <translation>Achtbal</translation>
+    </message>
+    <message>
+        <source>Ball: Eight ball</source>
+        <translation>Bal: achtbal</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Voetbal</translation>
+    </message>
+    <message>
+        <source>Ball: Football</source>
+        <translation>Bal: voetbal</translation>
+    </message>
+    <message>
+        <source>Green blob with eyes</source>
+        <translation>Groene klodder met ogen</translation>
+    </message>
+    <message>
+        <source>Ball: Green blob with eyes</source>
+        <translation>Bal: groene klodder met ogen</translation>
+    </message>
+    <message>
+        <source>Christmas bauble</source>
+        <translation>Kerstbal</translation>
+    </message>
+    <message>
+        <source>Ball: Christmas bauble</source>
+        <translation>Bal: kerstbal</translation>
+    </message>
+    <message>
+        <source>The Earth</source>
+        <translation>De aarde</translation>
+    </message>
+    <message>
+        <source>Ball: The Earth</source>
+        <translation>Bal: de aarde</translation>
+    </message>
+    <message>
+        <source>Next board</source>
+        <translation>Volgend bord</translation>
+    </message>
+    <message>
+        <source>Previous board</source>
+        <translation>Vorig bord</translation>
+    </message>
+    <message>
+        <source>Close panels</source>
+        <translation>Panelen sluiten</translation>
+    </message>
+    <message>
+        <source>Close the open panel</source>
+        <translation>Het open paneel sluiten</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Codewoord</translation>
+    </message>
+    <message>
+        <source>Type a code word for a hidden ball</source>
+        <translation>Een codewoord voor een verborgen bal typen</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>A larger window</source>
+        <translation>Een groter venster</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>A smaller window</source>
+        <translation>Een kleiner venster</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Ware grootte</translation>
+    </message>
+    <message>
+        <source>The window at its own size</source>
+        <translation>Het venster op zijn eigen grootte</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>This help</source>
+        <translation>Deze help</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>About The Dorv</source>
+        <translation>Over The Dorv</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Spelmenu</translation>
+    </message>
+    <message>
+        <source>Moves menu</source>
+        <translation>Zettenmenu</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Geluid aan</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Music on</source>
+        <translation>Muziek aan</translation>
+    </message>
+    <message>
+        <source>Music off</source>
+        <translation>Muziek uit</translation>
+    </message>
+    <message>
+        <source>View the moves</source>
+        <translation>Zetten bekijken</translation>
+    </message>
+    <message>
+        <source>Octagonal lacquer board</source>
+        <translation>Achthoekig gelakt bord</translation>
+    </message>
+    <message>
+        <source>Square grey board</source>
+        <translation>Vierkant grijs bord</translation>
+    </message>
+    <message>
+        <source>Round silver board</source>
+        <translation>Rond zilveren bord</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Remove a &apos;ball&apos; to start</source>
+        <translation>Haal een ‘bal’ weg om te beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>HallOfFame</name>
+    <message>
+        <source>Congratulations, you made it to the &apos;THE DORV WINNERS&apos; hall. Please enter your name</source>
+        <translation>Gefeliciteerd, je hebt de eregalerij ‘THE DORV WINNERS’ gehaald. Vul je naam in</translation>
+    </message>
+    <message>
+        <source>The WINNERS!</source>
+        <translation>De WINNAARS!</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoreWindow</name>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>TOPSCORES</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The Dorv Help</source>
+        <translation>The Dorv – Help</translation>
+    </message>
+    <message>
+        <source>About The Dorv</source>
+        <translation>Over The Dorv</translation>
+    </message>
+</context>
+<context>
+    <name>MovesWindow</name>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>The file %1 already exists.&#xd;&#xd;</source>
+        <translation>Het bestand %1 bestaat al.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>Replace file?</source>
+        <translation>Bestand vervangen?</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+    <message>
+        <source>Loading a MOVES file shall clear the current game. Are you sure you want to continue?</source>
+        <translation>Een zettenbestand laden wist het huidige spel. Weet je zeker dat je wilt doorgaan?</translation>
+    </message>
+</context>
+</TS>
