@@ -311,12 +311,81 @@
         <source>About The Dorv</source>
         <translation>Über The Dorv</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;How to play&lt;/h2&gt;
+&lt;p&gt;Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
+ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
+ball it jumps over leaves the board. Pick a framed ball again to put it down. Leave as few balls
+as you can.&lt;/p&gt;
+&lt;p&gt;Play with the mouse, or with the keyboard: the arrow keys move a ring over the holes, and Space
+or Enter plays the hole under it as a click does.&lt;/p&gt;
+&lt;h2&gt;The score&lt;/h2&gt;
+&lt;p&gt;Every jump scores a point. An undo (UNDO, Ctrl+Z) costs a tenth of the score, plus one. When a
+game ends &amp;mdash; a new game, loading a moves file, or leaving &amp;mdash; the five best scores enter THE
+DORV WINNERS, the hall of fame.&lt;/p&gt;
+&lt;h2&gt;Commands and keys&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
+moves. The strip at the top chooses the ball, the strip at the right the board.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;So wird gespielt&lt;/h2&gt;
+&lt;p&gt;Siebenunddreißig Löcher in Kreuzform, in jedem eine Kugel. Nimm zu Beginn eine Kugel weg. Dann nimm eine Kugel auf (sie bekommt einen Rahmen) und setze sie in ein leeres Loch zwei Plätze weiter, in einer Reihe oder einer Spalte: Die übersprungene Kugel verlässt das Brett. Klicke eine gerahmte Kugel noch einmal an, um sie wieder abzulegen. Lass so wenige Kugeln übrig wie möglich.&lt;/p&gt;
+&lt;p&gt;Gespielt wird mit der Maus oder mit der Tastatur: Die Pfeiltasten bewegen einen Ring über die Löcher, und Leertaste oder Eingabe spielen das Loch darunter wie ein Klick.&lt;/p&gt;
+&lt;h2&gt;Die Punkte&lt;/h2&gt;
+&lt;p&gt;Jeder Sprung bringt einen Punkt. Eine Rücknahme (UNDO, Strg+Z) kostet ein Zehntel der Punkte und einen mehr. Wenn ein Spiel endet &amp;mdash; durch ein neues Spiel, das Laden einer Zügedatei oder das Beenden &amp;mdash;, kommen die fünf besten Ergebnisse in THE DORV WINNERS, die Ruhmeshalle.&lt;/p&gt;
+&lt;h2&gt;Befehle und Tasten&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME öffnet Neu, Laden, Speichern, Klang, Musik und Beenden; Moves öffnet Ansehen, Speichern und Laden für Zuglisten. Die Leiste oben wählt die Kugel, die Leiste rechts das Brett.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Peg solitaire for the Linux desktop.&lt;/p&gt;
+&lt;p&gt;The artwork, the tune and the move sound were made for the game by The Dorv developers.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; The Dorv developers. Released under the MIT licence:&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Solitär für den Linux-Desktop.&lt;/p&gt;
+&lt;p&gt;Die Bilder, die Melodie und der Zugklang wurden von den Entwicklern von The Dorv für das Spiel gemacht.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; Die Entwickler von The Dorv. Veröffentlicht unter der MIT-Lizenz:&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>How to play, the score and the keys</source>
+        <translation>So wird gespielt, die Punkte und die Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>MovesWindow</name>
     <message>
         <source>Moves</source>
         <translation>Züge</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Printer Setup</source>
+        <translation>Drucker&amp;einrichtung</translation>
     </message>
 </context>
 <context>
@@ -336,6 +405,99 @@
     <message>
         <source>Loading a MOVES file shall clear the current game. Are you sure you want to continue?</source>
         <translation>Das Laden einer Zügedatei löscht das laufende Spiel. Möchtest du wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Spiel laden</translation>
+    </message>
+    <message>
+        <source>Save Moves</source>
+        <translation>Züge speichern</translation>
+    </message>
+    <message>
+        <source>Load Moves</source>
+        <translation>Züge laden</translation>
+    </message>
+    <message>
+        <source>The %1 file is corrupted. You can not load this file.&#xd;&#xd;</source>
+        <translation>Die Datei (%1) ist beschädigt. Sie kann nicht geladen werden.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>If the problem persists, please contact The Dorv support line and tell them which file it was.</source>
+        <translation>Wenn das Problem bleibt, wende dich bitte an den Support von The Dorv und nenne die Datei.</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Fehler beim Lesen der Datei</translation>
+    </message>
+    <message>
+        <source>File not found. Please check filename or browse to saved directory and select file.</source>
+        <translation>Datei nicht gefunden. Bitte prüfe den Dateinamen oder wechsle in den Speicherordner und wähle die Datei.</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>game moves</source>
+        <translation>Zugliste</translation>
+    </message>
+</context>
+<context>
+    <name>BallChooser</name>
+    <message>
+        <source>Select a type of &apos;balll&apos; or element to play with</source>
+        <translation>Wähle eine ‚Kugel‘ oder ein Element zum Spielen</translation>
+    </message>
+    <message>
+        <source>Chose Board</source>
+        <translation>Brett wählen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Hole %1, %2%3</source>
+        <translation>Loch %1, %2%3</translation>
+    </message>
+    <message>
+        <source>ball</source>
+        <translation>Kugel</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, ausgewählt</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
     </message>
 </context>
 </TS>

@@ -311,12 +311,81 @@
         <source>About The Dorv</source>
         <translation>Acerca de The Dorv</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;How to play&lt;/h2&gt;
+&lt;p&gt;Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
+ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
+ball it jumps over leaves the board. Pick a framed ball again to put it down. Leave as few balls
+as you can.&lt;/p&gt;
+&lt;p&gt;Play with the mouse, or with the keyboard: the arrow keys move a ring over the holes, and Space
+or Enter plays the hole under it as a click does.&lt;/p&gt;
+&lt;h2&gt;The score&lt;/h2&gt;
+&lt;p&gt;Every jump scores a point. An undo (UNDO, Ctrl+Z) costs a tenth of the score, plus one. When a
+game ends &amp;mdash; a new game, loading a moves file, or leaving &amp;mdash; the five best scores enter THE
+DORV WINNERS, the hall of fame.&lt;/p&gt;
+&lt;h2&gt;Commands and keys&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
+moves. The strip at the top chooses the ball, the strip at the right the board.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Cómo se juega&lt;/h2&gt;
+&lt;p&gt;Treinta y siete agujeros en cruz, una bola en cada uno. Quita una bola para empezar. Luego coge una bola (se enmarca) y ponla en un agujero vacío a dos posiciones, en una fila o una columna: la bola saltada sale del tablero. Pulsa otra vez una bola enmarcada para dejarla. Deja las menos bolas que puedas.&lt;/p&gt;
+&lt;p&gt;Juega con el ratón o con el teclado: las teclas de flecha mueven un anillo por los agujeros, y Espacio o Intro juegan el agujero de debajo como un clic.&lt;/p&gt;
+&lt;h2&gt;La puntuación&lt;/h2&gt;
+&lt;p&gt;Cada salto suma un punto. Deshacer (UNDO, Ctrl+Z) cuesta una décima parte de la puntuación, más uno. Cuando acaba una partida &amp;mdash; una partida nueva, cargar un archivo de movimientos o salir &amp;mdash;, las cinco mejores puntuaciones entran en THE DORV WINNERS, el salón de la fama.&lt;/p&gt;
+&lt;h2&gt;Órdenes y teclas&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME abre Nueva, Cargar, Guardar, Sonido, Música y Salir; Moves abre Ver, Guardar y Cargar para las listas de movimientos. La tira de arriba elige la bola y la de la derecha el tablero.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Peg solitaire for the Linux desktop.&lt;/p&gt;
+&lt;p&gt;The artwork, the tune and the move sound were made for the game by The Dorv developers.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; The Dorv developers. Released under the MIT licence:&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Senku para el escritorio Linux.&lt;/p&gt;
+&lt;p&gt;Las imágenes, la melodía y el sonido de los movimientos los hicieron para el juego los desarrolladores de The Dorv.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; Los desarrolladores de The Dorv. Publicado bajo la licencia MIT:&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>How to play, the score and the keys</source>
+        <translation>Cómo se juega, la puntuación y las teclas</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>MovesWindow</name>
     <message>
         <source>Moves</source>
         <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Hecho</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Printer Setup</source>
+        <translation>&amp;Configurar impresora</translation>
     </message>
 </context>
 <context>
@@ -336,6 +405,99 @@
     <message>
         <source>Loading a MOVES file shall clear the current game. Are you sure you want to continue?</source>
         <translation>Cargar un archivo de movimientos borra la partida actual. ¿Seguro que quieres continuar?</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Cargar partida</translation>
+    </message>
+    <message>
+        <source>Save Moves</source>
+        <translation>Guardar movimientos</translation>
+    </message>
+    <message>
+        <source>Load Moves</source>
+        <translation>Cargar movimientos</translation>
+    </message>
+    <message>
+        <source>The %1 file is corrupted. You can not load this file.&#xd;&#xd;</source>
+        <translation>El archivo (%1) está dañado. No se puede cargar.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>If the problem persists, please contact The Dorv support line and tell them which file it was.</source>
+        <translation>Si el problema continúa, ponte en contacto con el soporte de The Dorv e indica qué archivo era.</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Error al leer el archivo</translation>
+    </message>
+    <message>
+        <source>File not found. Please check filename or browse to saved directory and select file.</source>
+        <translation>Archivo no encontrado. Comprueba el nombre o ve a la carpeta donde se guardó y elige el archivo.</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>partida</translation>
+    </message>
+    <message>
+        <source>game moves</source>
+        <translation>lista de movimientos</translation>
+    </message>
+</context>
+<context>
+    <name>BallChooser</name>
+    <message>
+        <source>Select a type of &apos;balll&apos; or element to play with</source>
+        <translation>Elige una «bola» o un elemento para jugar</translation>
+    </message>
+    <message>
+        <source>Chose Board</source>
+        <translation>Elegir tablero</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Hole %1, %2%3</source>
+        <translation>Agujero %1, %2%3</translation>
+    </message>
+    <message>
+        <source>ball</source>
+        <translation>bola</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, seleccionada</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Movimientos</translation>
     </message>
 </context>
 </TS>

@@ -311,12 +311,81 @@
         <source>About The Dorv</source>
         <translation>À propos de The Dorv</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;How to play&lt;/h2&gt;
+&lt;p&gt;Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
+ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
+ball it jumps over leaves the board. Pick a framed ball again to put it down. Leave as few balls
+as you can.&lt;/p&gt;
+&lt;p&gt;Play with the mouse, or with the keyboard: the arrow keys move a ring over the holes, and Space
+or Enter plays the hole under it as a click does.&lt;/p&gt;
+&lt;h2&gt;The score&lt;/h2&gt;
+&lt;p&gt;Every jump scores a point. An undo (UNDO, Ctrl+Z) costs a tenth of the score, plus one. When a
+game ends &amp;mdash; a new game, loading a moves file, or leaving &amp;mdash; the five best scores enter THE
+DORV WINNERS, the hall of fame.&lt;/p&gt;
+&lt;h2&gt;Commands and keys&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
+moves. The strip at the top chooses the ball, the strip at the right the board.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Comment jouer&lt;/h2&gt;
+&lt;p&gt;Trente-sept trous en croix, une bille dans chacun. Retirez une bille pour commencer. Prenez ensuite une bille (elle s’encadre) et posez-la dans un trou vide à deux places de là, sur une ligne ou une colonne : la bille sautée quitte le plateau. Cliquez de nouveau sur une bille encadrée pour la reposer. Laissez le moins de billes possible.&lt;/p&gt;
+&lt;p&gt;Jouez à la souris ou au clavier : les touches fléchées déplacent un anneau sur les trous, et Espace ou Entrée joue le trou qui est dessous, comme un clic.&lt;/p&gt;
+&lt;h2&gt;Le score&lt;/h2&gt;
+&lt;p&gt;Chaque saut rapporte un point. Une annulation (UNDO, Ctrl+Z) coûte un dixième du score, plus un. À la fin d’une partie &amp;mdash; nouvelle partie, chargement d’un fichier de coups ou départ &amp;mdash;, les cinq meilleurs scores entrent dans THE DORV WINNERS, le panthéon.&lt;/p&gt;
+&lt;h2&gt;Commandes et touches&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME ouvre Nouvelle, Charger, Enregistrer, Son, Musique et Quitter ; Moves ouvre Voir, Enregistrer et Charger pour les listes de coups. La bande du haut choisit la bille, celle de droite le plateau.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Peg solitaire for the Linux desktop.&lt;/p&gt;
+&lt;p&gt;The artwork, the tune and the move sound were made for the game by The Dorv developers.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; The Dorv developers. Released under the MIT licence:&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Le solitaire pour le bureau Linux.&lt;/p&gt;
+&lt;p&gt;Les images, la mélodie et le son des coups ont été faits pour le jeu par les développeurs de The Dorv.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; Les développeurs de The Dorv. Publié sous la licence MIT :&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>How to play, the score and the keys</source>
+        <translation>Comment jouer, le score et les touches</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>MovesWindow</name>
     <message>
         <source>Moves</source>
         <translation>Coups</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Terminé</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Printer Setup</source>
+        <translation>&amp;Configuration de l’imprimante</translation>
     </message>
 </context>
 <context>
@@ -336,6 +405,99 @@
     <message>
         <source>Loading a MOVES file shall clear the current game. Are you sure you want to continue?</source>
         <translation>Charger un fichier de coups efface la partie en cours. Voulez-vous vraiment continuer ?</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Charger une partie</translation>
+    </message>
+    <message>
+        <source>Save Moves</source>
+        <translation>Enregistrer les coups</translation>
+    </message>
+    <message>
+        <source>Load Moves</source>
+        <translation>Charger les coups</translation>
+    </message>
+    <message>
+        <source>The %1 file is corrupted. You can not load this file.&#xd;&#xd;</source>
+        <translation>Le fichier (%1) est endommagé. Il ne peut pas être chargé.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>If the problem persists, please contact The Dorv support line and tell them which file it was.</source>
+        <translation>Si le problème persiste, contactez l’assistance de The Dorv en indiquant de quel fichier il s’agit.</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Erreur de lecture du fichier</translation>
+    </message>
+    <message>
+        <source>File not found. Please check filename or browse to saved directory and select file.</source>
+        <translation>Fichier introuvable. Vérifiez le nom du fichier ou allez dans le dossier d’enregistrement et choisissez le fichier.</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>partie</translation>
+    </message>
+    <message>
+        <source>game moves</source>
+        <translation>liste de coups</translation>
+    </message>
+</context>
+<context>
+    <name>BallChooser</name>
+    <message>
+        <source>Select a type of &apos;balll&apos; or element to play with</source>
+        <translation>Choisissez une « bille » ou un élément pour jouer</translation>
+    </message>
+    <message>
+        <source>Chose Board</source>
+        <translation>Choisir le plateau</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Hole %1, %2%3</source>
+        <translation>Trou %1, %2%3</translation>
+    </message>
+    <message>
+        <source>ball</source>
+        <translation>bille</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, sélectionnée</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
     </message>
 </context>
 </TS>

@@ -311,12 +311,81 @@
         <source>About The Dorv</source>
         <translation>Informazioni su The Dorv</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;How to play&lt;/h2&gt;
+&lt;p&gt;Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
+ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
+ball it jumps over leaves the board. Pick a framed ball again to put it down. Leave as few balls
+as you can.&lt;/p&gt;
+&lt;p&gt;Play with the mouse, or with the keyboard: the arrow keys move a ring over the holes, and Space
+or Enter plays the hole under it as a click does.&lt;/p&gt;
+&lt;h2&gt;The score&lt;/h2&gt;
+&lt;p&gt;Every jump scores a point. An undo (UNDO, Ctrl+Z) costs a tenth of the score, plus one. When a
+game ends &amp;mdash; a new game, loading a moves file, or leaving &amp;mdash; the five best scores enter THE
+DORV WINNERS, the hall of fame.&lt;/p&gt;
+&lt;h2&gt;Commands and keys&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
+moves. The strip at the top chooses the ball, the strip at the right the board.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Come si gioca&lt;/h2&gt;
+&lt;p&gt;Trentasette fori a croce, una pallina in ognuno. Togli una pallina per iniziare. Poi prendi una pallina (viene incorniciata) e mettila in un foro vuoto a due posti di distanza, lungo una riga o una colonna: la pallina scavalcata lascia la tavola. Clicca di nuovo una pallina incorniciata per posarla. Lascia meno palline che puoi.&lt;/p&gt;
+&lt;p&gt;Si gioca con il mouse o con la tastiera: i tasti freccia spostano un anello sui fori, e Spazio o Invio giocano il foro sottostante come un clic.&lt;/p&gt;
+&lt;h2&gt;Il punteggio&lt;/h2&gt;
+&lt;p&gt;Ogni salto vale un punto. Un annullamento (UNDO, Ctrl+Z) costa un decimo del punteggio, più uno. Quando una partita finisce &amp;mdash; una nuova partita, il caricamento di un file di mosse o l’uscita &amp;mdash;, i cinque punteggi migliori entrano in THE DORV WINNERS, la sala della gloria.&lt;/p&gt;
+&lt;h2&gt;Comandi e tasti&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME apre Nuova, Carica, Salva, Suono, Musica ed Esci; Moves apre Vedi, Salva e Carica per le liste di mosse. La striscia in alto sceglie la pallina, quella a destra la tavola.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Peg solitaire for the Linux desktop.&lt;/p&gt;
+&lt;p&gt;The artwork, the tune and the move sound were made for the game by The Dorv developers.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; The Dorv developers. Released under the MIT licence:&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Il solitario per il desktop Linux.&lt;/p&gt;
+&lt;p&gt;Le immagini, la melodia e il suono delle mosse sono stati creati per il gioco dagli sviluppatori di The Dorv.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; Gli sviluppatori di The Dorv. Rilasciato con licenza MIT:&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>How to play, the score and the keys</source>
+        <translation>Come si gioca, il punteggio e i tasti</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>MovesWindow</name>
     <message>
         <source>Moves</source>
         <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fatto</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>&amp;Printer Setup</source>
+        <translation>Imposta&amp;zioni stampante</translation>
     </message>
 </context>
 <context>
@@ -336,6 +405,99 @@
     <message>
         <source>Loading a MOVES file shall clear the current game. Are you sure you want to continue?</source>
         <translation>Caricare un file di mosse cancella la partita in corso. Vuoi davvero continuare?</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Salva partita</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Carica partita</translation>
+    </message>
+    <message>
+        <source>Save Moves</source>
+        <translation>Salva mosse</translation>
+    </message>
+    <message>
+        <source>Load Moves</source>
+        <translation>Carica mosse</translation>
+    </message>
+    <message>
+        <source>The %1 file is corrupted. You can not load this file.&#xd;&#xd;</source>
+        <translation>Il file (%1) è danneggiato. Non può essere caricato.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>If the problem persists, please contact The Dorv support line and tell them which file it was.</source>
+        <translation>Se il problema persiste, contatta l’assistenza di The Dorv e indica di quale file si tratta.</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Errore di lettura del file</translation>
+    </message>
+    <message>
+        <source>File not found. Please check filename or browse to saved directory and select file.</source>
+        <translation>File non trovato. Controlla il nome del file o vai nella cartella di salvataggio e scegli il file.</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>partita</translation>
+    </message>
+    <message>
+        <source>game moves</source>
+        <translation>lista di mosse</translation>
+    </message>
+</context>
+<context>
+    <name>BallChooser</name>
+    <message>
+        <source>Select a type of &apos;balll&apos; or element to play with</source>
+        <translation>Scegli una «pallina» o un elemento per giocare</translation>
+    </message>
+    <message>
+        <source>Chose Board</source>
+        <translation>Scegli la tavola</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Hole %1, %2%3</source>
+        <translation>Foro %1, %2%3</translation>
+    </message>
+    <message>
+        <source>ball</source>
+        <translation>pallina</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, selezionata</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tavola</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
     </message>
 </context>
 </TS>

@@ -311,12 +311,81 @@
         <source>About The Dorv</source>
         <translation>Over The Dorv</translation>
     </message>
+    <message>
+        <source>
+&lt;h2&gt;How to play&lt;/h2&gt;
+&lt;p&gt;Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
+ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
+ball it jumps over leaves the board. Pick a framed ball again to put it down. Leave as few balls
+as you can.&lt;/p&gt;
+&lt;p&gt;Play with the mouse, or with the keyboard: the arrow keys move a ring over the holes, and Space
+or Enter plays the hole under it as a click does.&lt;/p&gt;
+&lt;h2&gt;The score&lt;/h2&gt;
+&lt;p&gt;Every jump scores a point. An undo (UNDO, Ctrl+Z) costs a tenth of the score, plus one. When a
+game ends &amp;mdash; a new game, loading a moves file, or leaving &amp;mdash; the five best scores enter THE
+DORV WINNERS, the hall of fame.&lt;/p&gt;
+&lt;h2&gt;Commands and keys&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
+moves. The strip at the top chooses the ball, the strip at the right the board.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Zo speel je&lt;/h2&gt;
+&lt;p&gt;Zevenendertig gaten in een kruis, in elk een bal. Haal één bal weg om te beginnen. Pak dan een bal op (hij krijgt een kader) en zet hem in een leeg gat twee plaatsen verder, in een rij of een kolom: de bal waar hij overheen springt verlaat het bord. Klik een omkaderde bal nog eens aan om hem neer te zetten. Laat zo weinig mogelijk ballen over.&lt;/p&gt;
+&lt;p&gt;Speel met de muis of met het toetsenbord: de pijltjestoetsen bewegen een ring over de gaten, en Spatie of Enter speelt het gat eronder, zoals een klik.&lt;/p&gt;
+&lt;h2&gt;De score&lt;/h2&gt;
+&lt;p&gt;Elke sprong levert een punt op. Ongedaan maken (UNDO, Ctrl+Z) kost een tiende van de score, plus één. Als een spel eindigt &amp;mdash; een nieuw spel, een zettenbestand laden of stoppen &amp;mdash;, komen de vijf beste scores in THE DORV WINNERS, de eregalerij.&lt;/p&gt;
+&lt;h2&gt;Opdrachten en toetsen&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opent Nieuw, Laden, Opslaan, Geluid, Muziek en Afsluiten; Moves opent Bekijken, Opslaan en Laden voor zettenlijsten. De strook bovenaan kiest de bal, de strook rechts het bord.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Peg solitaire for the Linux desktop.&lt;/p&gt;
+&lt;p&gt;The artwork, the tune and the move sound were made for the game by The Dorv developers.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; The Dorv developers. Released under the MIT licence:&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Solitaire voor de Linux-desktop.&lt;/p&gt;
+&lt;p&gt;De afbeeldingen, de melodie en het zetgeluid zijn voor het spel gemaakt door de ontwikkelaars van The Dorv.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; De ontwikkelaars van The Dorv. Uitgebracht onder de MIT-licentie:&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>How to play, the score and the keys</source>
+        <translation>Zo speel je, de score en de toetsen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>MovesWindow</name>
     <message>
         <source>Moves</source>
         <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Klaar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Printer Setup</source>
+        <translation>&amp;Printerinstellingen</translation>
     </message>
 </context>
 <context>
@@ -336,6 +405,99 @@
     <message>
         <source>Loading a MOVES file shall clear the current game. Are you sure you want to continue?</source>
         <translation>Een zettenbestand laden wist het huidige spel. Weet je zeker dat je wilt doorgaan?</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Spel laden</translation>
+    </message>
+    <message>
+        <source>Save Moves</source>
+        <translation>Zetten opslaan</translation>
+    </message>
+    <message>
+        <source>Load Moves</source>
+        <translation>Zetten laden</translation>
+    </message>
+    <message>
+        <source>The %1 file is corrupted. You can not load this file.&#xd;&#xd;</source>
+        <translation>Het bestand (%1) is beschadigd. Het kan niet worden geladen.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>If the problem persists, please contact The Dorv support line and tell them which file it was.</source>
+        <translation>Als het probleem blijft, neem dan contact op met de ondersteuning van The Dorv en zeg om welk bestand het ging.</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Fout bij het lezen van het bestand</translation>
+    </message>
+    <message>
+        <source>File not found. Please check filename or browse to saved directory and select file.</source>
+        <translation>Bestand niet gevonden. Controleer de bestandsnaam of ga naar de opslagmap en kies het bestand.</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>spel</translation>
+    </message>
+    <message>
+        <source>game moves</source>
+        <translation>zettenlijst</translation>
+    </message>
+</context>
+<context>
+    <name>BallChooser</name>
+    <message>
+        <source>Select a type of &apos;balll&apos; or element to play with</source>
+        <translation>Kies een ‘bal’ of element om mee te spelen</translation>
+    </message>
+    <message>
+        <source>Chose Board</source>
+        <translation>Kies een bord</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Hole %1, %2%3</source>
+        <translation>Gat %1, %2%3</translation>
+    </message>
+    <message>
+        <source>ball</source>
+        <translation>bal</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, geselecteerd</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
     </message>
 </context>
 </TS>

@@ -65,7 +65,7 @@ BoardView::BoardView(QWidget* form)
     m_cursor = new BoardCursor(this);
     arrangeHoles();
     setFocusPolicy(Qt::StrongFocus);
-    AccessibleControls::group(this, QStringLiteral("Board"));
+    AccessibleControls::group(this, tr("Board"));
     Layout::picture(form, "Image3");
     m_ballReference = Layout::picture(form, "Image4");
     // The reference ball takes the size of the ball it shows.
@@ -79,10 +79,10 @@ void BoardView::showGame(const Game& game, const QString& ballName)
         PictureControl* control = hole(n);
         control->setArtwork(game.board().hasBall(n) ? ballName : QString());
         control->setBorderStyle(game.isFramed(n) ? 1 : 0);
-        control->setButtonName(QStringLiteral("Hole %1, %2%3")
+        control->setButtonName(tr("Hole %1, %2%3")
                                    .arg(n)
-                                   .arg(game.board().hasBall(n) ? QStringLiteral("ball") : QStringLiteral("empty"),
-                                        game.isFramed(n) ? QStringLiteral(", selected") : QString()));
+                                   .arg(game.board().hasBall(n) ? tr("ball") : tr("empty"),
+                                        game.isFramed(n) ? tr(", selected") : QString()));
     }
 }
 

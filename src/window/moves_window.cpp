@@ -36,11 +36,11 @@ MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompt
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_text->setPlainText(shown);
 
-    auto* done = new QPushButton(QStringLiteral("&Done"), this);
+    auto* done = new QPushButton(tr("&Done"), this);
     done->setObjectName(QStringLiteral("Command1"));
-    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    auto* print = new QPushButton(tr("&Print"), this);
     print->setObjectName(QStringLiteral("Command2"));
-    auto* setup = new QPushButton(QStringLiteral("&Printer Setup"), this);
+    auto* setup = new QPushButton(tr("&Printer Setup"), this);
     setup->setObjectName(QStringLiteral("Command3"));
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     connect(print, &QPushButton::clicked, this, &MovesWindow::Command2_Click);

@@ -1,6 +1,7 @@
 #include "support/window_rig.h"
 
 #include "window/command_table.h"
+#include "window/help_window.h"
 #include "window/high_score_window.h"
 #include "window/translations.h"
 
@@ -66,9 +67,24 @@ private slots:
                                                "M\u00f6chtest du wirklich fortfahren? / Yes"}));
         QCOMPARE(rig.window->commands().action("newGame")->text(), "Neues Spiel");
         QCOMPARE(rig.window->commands().keys().value(0).does, "Den Ring \u00fcber die L\u00f6cher bewegen");
+        HelpWindow help(rig.window->commands());
+        QVERIFY(help.findChild<QTextBrowser*>("text")->toPlainText().startsWith("So wird gespielt"));
+        QCOMPARE(rig.hole(19)->accessibleName(), "Loch 19, Kugel");
         // The counter and the hole numbers stay as they are.
         rig.play(19, 1);
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "1");
+    }
+
+    void everyLanguageShowsItsWholeStartPrompt()
+    {
+        for (const char* name : {"de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL"}) {
+            Translations::install(QLocale(QString::fromLatin1(name)));
+            WindowRig rig;
+            rig.start();
+            const QLabel* prompt = rig.find<QLabel>("Label1");
+            QVERIFY2(prompt->text() != "Remove a 'ball' to start", name);
+            QVERIFY2(QFontMetrics(prompt->font()).horizontalAdvance(prompt->text()) <= prompt->width(), name);
+        }
     }
 };
 
