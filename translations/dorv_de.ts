@@ -280,7 +280,7 @@
     <name>Game</name>
     <message>
         <source>Remove a &apos;ball&apos; to start</source>
-        <translation>Nimm eine ‚Kugel‘ weg, um zu beginnen</translation>
+        <translation>Zum Start eine ‚Kugel‘ wegnehmen</translation>
     </message>
 </context>
 <context>

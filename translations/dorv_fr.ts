@@ -280,7 +280,7 @@
     <name>Game</name>
     <message>
         <source>Remove a &apos;ball&apos; to start</source>
-        <translation>Retirez une « bille » pour commencer</translation>
+        <translation>Retirez une « bille » pour jouer</translation>
     </message>
 </context>
 <context>

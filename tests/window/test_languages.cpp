@@ -61,7 +61,7 @@ private slots:
     {
         Translations::install(QLocale("de_DE"));
         WindowRig rig;
-        QCOMPARE(shownTexts(rig), QStringList({"Nimm eine \u201aKugel\u2018 weg, um zu beginnen", "The Dorv 1.0", "BESTENLISTE",
+        QCOMPARE(shownTexts(rig), QStringList({"Zum Start eine \u201aKugel\u2018 wegnehmen", "The Dorv 1.0", "BESTENLISTE",
                                                "KT PLAYER",
                                                "The Dorv / Das Laden einer Z\u00fcgedatei l\u00f6scht das laufende Spiel. "
                                                "M\u00f6chtest du wirklich fortfahren? / Yes"}));
@@ -77,14 +77,18 @@ private slots:
 
     void everyLanguageShowsItsWholeStartPrompt()
     {
+        QStringList cut;
         for (const char* name : {"de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL"}) {
             Translations::install(QLocale(QString::fromLatin1(name)));
             WindowRig rig;
             rig.start();
             const QLabel* prompt = rig.find<QLabel>("Label1");
             QVERIFY2(prompt->text() != "Remove a 'ball' to start", name);
-            QVERIFY2(QFontMetrics(prompt->font()).horizontalAdvance(prompt->text()) <= prompt->width(), name);
+            const int wide = QFontMetrics(prompt->font()).horizontalAdvance(prompt->text());
+            if (wide > prompt->width())
+                cut << QString("%1 %2 > %3").arg(name).arg(wide).arg(prompt->width());
         }
+        QCOMPARE(cut.join(", "), QString());
     }
 };
 
