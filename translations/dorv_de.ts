@@ -387,6 +387,22 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>&amp;Printer Setup</source>
         <translation>Drucker&amp;einrichtung</translation>
     </message>
+    <message>
+        <source>No printer is available, so the moves cannot be printed.&#xd;&#xd;Set up a printer on this computer and try again.</source>
+        <translation>Kein Drucker verfügbar, die Züge können nicht gedruckt werden.&#xd;&#xd;Richte auf diesem Computer einen Drucker ein und versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>the printer did not start the document.</source>
+        <translation>der Drucker hat das Dokument nicht begonnen.</translation>
+    </message>
+    <message>
+        <source>the printer did not take the whole document.</source>
+        <translation>der Drucker hat nicht das ganze Dokument angenommen.</translation>
+    </message>
+    <message>
+        <source>The moves could not be printed: </source>
+        <translation>Die Züge konnten nicht gedruckt werden: </translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -446,6 +462,24 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>game moves</source>
         <translation>Zugliste</translation>
     </message>
+    <message>
+        <source>%1 could not be saved to the file
+%2
+
+%3</source>
+        <translation>%1 konnte nicht in die Datei gespeichert werden
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>Das Spiel</translation>
+    </message>
+    <message>
+        <source>The moves</source>
+        <translation>Die Züge</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -456,6 +490,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Chose Board</source>
         <translation>Brett wählen</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Codewort</translation>
     </message>
 </context>
 <context>
@@ -498,6 +536,25 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Moves</source>
         <translation>Züge</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>The hall of fame</source>
+        <translation>Die Ruhmeshalle</translation>
+    </message>
+    <message>
+        <source>The hall of fame is being written by another game.&#xd;&#xd;Try again?</source>
+        <translation>Die Ruhmeshalle wird gerade von einem anderen Spiel geschrieben.&#xd;&#xd;Noch einmal versuchen?</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Its lock file %1 could not be made: %2</source>
+        <translation>Ihre Sperrdatei %1 konnte nicht angelegt werden: %2</translation>
     </message>
 </context>
 </TS>

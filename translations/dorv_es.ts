@@ -387,6 +387,22 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>&amp;Printer Setup</source>
         <translation>&amp;Configurar impresora</translation>
     </message>
+    <message>
+        <source>No printer is available, so the moves cannot be printed.&#xd;&#xd;Set up a printer on this computer and try again.</source>
+        <translation>No hay ninguna impresora, así que no se pueden imprimir los movimientos.&#xd;&#xd;Configura una impresora en este ordenador y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>the printer did not start the document.</source>
+        <translation>la impresora no empezó el documento.</translation>
+    </message>
+    <message>
+        <source>the printer did not take the whole document.</source>
+        <translation>la impresora no aceptó todo el documento.</translation>
+    </message>
+    <message>
+        <source>The moves could not be printed: </source>
+        <translation>No se pudieron imprimir los movimientos: </translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -446,6 +462,24 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>game moves</source>
         <translation>lista de movimientos</translation>
     </message>
+    <message>
+        <source>%1 could not be saved to the file
+%2
+
+%3</source>
+        <translation>No se pudo guardar %1 en el archivo
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>La partida</translation>
+    </message>
+    <message>
+        <source>The moves</source>
+        <translation>Los movimientos</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -456,6 +490,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Chose Board</source>
         <translation>Elegir tablero</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Palabra clave</translation>
     </message>
 </context>
 <context>
@@ -498,6 +536,25 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Moves</source>
         <translation>Movimientos</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>The hall of fame</source>
+        <translation>El salón de la fama</translation>
+    </message>
+    <message>
+        <source>The hall of fame is being written by another game.&#xd;&#xd;Try again?</source>
+        <translation>Otra partida está escribiendo el salón de la fama.&#xd;&#xd;¿Volver a intentarlo?</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Its lock file %1 could not be made: %2</source>
+        <translation>No se pudo crear su archivo de bloqueo %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -387,6 +387,22 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>&amp;Printer Setup</source>
         <translation>&amp;Configuration de l’imprimante</translation>
     </message>
+    <message>
+        <source>No printer is available, so the moves cannot be printed.&#xd;&#xd;Set up a printer on this computer and try again.</source>
+        <translation>Aucune imprimante n’est disponible, les coups ne peuvent pas être imprimés.&#xd;&#xd;Installez une imprimante sur cet ordinateur et réessayez.</translation>
+    </message>
+    <message>
+        <source>the printer did not start the document.</source>
+        <translation>l’imprimante n’a pas commencé le document.</translation>
+    </message>
+    <message>
+        <source>the printer did not take the whole document.</source>
+        <translation>l’imprimante n’a pas pris tout le document.</translation>
+    </message>
+    <message>
+        <source>The moves could not be printed: </source>
+        <translation>Les coups n’ont pas pu être imprimés : </translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -446,6 +462,24 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>game moves</source>
         <translation>liste de coups</translation>
     </message>
+    <message>
+        <source>%1 could not be saved to the file
+%2
+
+%3</source>
+        <translation>%1 n’a pas pu être enregistré(e) dans le fichier
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>La partie</translation>
+    </message>
+    <message>
+        <source>The moves</source>
+        <translation>Les coups</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -456,6 +490,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Chose Board</source>
         <translation>Choisir le plateau</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Mot de passe</translation>
     </message>
 </context>
 <context>
@@ -498,6 +536,25 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Moves</source>
         <translation>Coups</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>The hall of fame</source>
+        <translation>Le panthéon</translation>
+    </message>
+    <message>
+        <source>The hall of fame is being written by another game.&#xd;&#xd;Try again?</source>
+        <translation>Le panthéon est en cours d’écriture par une autre partie.&#xd;&#xd;Réessayer ?</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Its lock file %1 could not be made: %2</source>
+        <translation>Son fichier de verrou %1 n’a pas pu être créé : %2</translation>
     </message>
 </context>
 </TS>

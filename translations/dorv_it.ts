@@ -387,6 +387,22 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>&amp;Printer Setup</source>
         <translation>Imposta&amp;zioni stampante</translation>
     </message>
+    <message>
+        <source>No printer is available, so the moves cannot be printed.&#xd;&#xd;Set up a printer on this computer and try again.</source>
+        <translation>Nessuna stampante disponibile, le mosse non possono essere stampate.&#xd;&#xd;Configura una stampante su questo computer e riprova.</translation>
+    </message>
+    <message>
+        <source>the printer did not start the document.</source>
+        <translation>la stampante non ha avviato il documento.</translation>
+    </message>
+    <message>
+        <source>the printer did not take the whole document.</source>
+        <translation>la stampante non ha accettato tutto il documento.</translation>
+    </message>
+    <message>
+        <source>The moves could not be printed: </source>
+        <translation>Non è stato possibile stampare le mosse: </translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -446,6 +462,24 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>game moves</source>
         <translation>lista di mosse</translation>
     </message>
+    <message>
+        <source>%1 could not be saved to the file
+%2
+
+%3</source>
+        <translation>Non è stato possibile salvare %1 nel file
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>La partita</translation>
+    </message>
+    <message>
+        <source>The moves</source>
+        <translation>Le mosse</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -456,6 +490,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Chose Board</source>
         <translation>Scegli la tavola</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Parola chiave</translation>
     </message>
 </context>
 <context>
@@ -498,6 +536,25 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Moves</source>
         <translation>Mosse</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>The hall of fame</source>
+        <translation>La sala della gloria</translation>
+    </message>
+    <message>
+        <source>The hall of fame is being written by another game.&#xd;&#xd;Try again?</source>
+        <translation>Un’altra partita sta scrivendo la sala della gloria.&#xd;&#xd;Riprovare?</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Its lock file %1 could not be made: %2</source>
+        <translation>Non è stato possibile creare il suo file di blocco %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -387,6 +387,22 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>&amp;Printer Setup</source>
         <translation>&amp;Printerinstellingen</translation>
     </message>
+    <message>
+        <source>No printer is available, so the moves cannot be printed.&#xd;&#xd;Set up a printer on this computer and try again.</source>
+        <translation>Er is geen printer beschikbaar, dus de zetten kunnen niet worden afgedrukt.&#xd;&#xd;Stel een printer in op deze computer en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>the printer did not start the document.</source>
+        <translation>de printer is niet aan het document begonnen.</translation>
+    </message>
+    <message>
+        <source>the printer did not take the whole document.</source>
+        <translation>de printer heeft niet het hele document aangenomen.</translation>
+    </message>
+    <message>
+        <source>The moves could not be printed: </source>
+        <translation>De zetten konden niet worden afgedrukt: </translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -446,6 +462,24 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>game moves</source>
         <translation>zettenlijst</translation>
     </message>
+    <message>
+        <source>%1 could not be saved to the file
+%2
+
+%3</source>
+        <translation>%1 kon niet worden opgeslagen in het bestand
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>Het spel</translation>
+    </message>
+    <message>
+        <source>The moves</source>
+        <translation>De zetten</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -456,6 +490,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Chose Board</source>
         <translation>Kies een bord</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Codewoord</translation>
     </message>
 </context>
 <context>
@@ -498,6 +536,25 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Moves</source>
         <translation>Zetten</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>The hall of fame</source>
+        <translation>De eregalerij</translation>
+    </message>
+    <message>
+        <source>The hall of fame is being written by another game.&#xd;&#xd;Try again?</source>
+        <translation>Een ander spel schrijft de eregalerij.&#xd;&#xd;Opnieuw proberen?</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+    <message>
+        <source>Its lock file %1 could not be made: %2</source>
+        <translation>Het vergrendelbestand %1 kon niet worden gemaakt: %2</translation>
     </message>
 </context>
 </TS>

@@ -52,8 +52,8 @@ BallChooser::BallChooser(QWidget* form, const CommandTable& commands)
     m_codeWord->setFocusPolicy(Qt::ClickFocus);
     m_codeButton->setFocusPolicy(Qt::NoFocus);
     // Out of sight, the box and its button are out of hearing too.
-    AccessibleControls::conceal(m_codeWord, QStringLiteral("Code word"));
-    AccessibleControls::conceal(m_codeButton, QStringLiteral("Code word"));
+    AccessibleControls::conceal(m_codeWord, tr("Code word"));
+    AccessibleControls::conceal(m_codeButton, tr("Code word"));
 }
 
 QString BallChooser::ballPictureName(int index) { return QStringLiteral("ball%1").arg(index); }

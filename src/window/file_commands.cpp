@@ -40,7 +40,7 @@ bool FileCommands::writeFile(Prompts& prompts, const QString& path, const std::s
 
 void FileCommands::reportUnsaved(Prompts& prompts, const QString& path, const QString& what, const QString& reason)
 {
-    prompts.message(QStringLiteral("%1 could not be saved to the file\n%2\n\n%3").arg(what, QDir::toNativeSeparators(path), reason),
+    prompts.message(tr("%1 could not be saved to the file\n%2\n\n%3").arg(what, QDir::toNativeSeparators(path), reason),
                     kTitle, Prompts::Icon::Critical);
 }
 
@@ -80,7 +80,7 @@ void FileCommands::savegame()
 {
     const QString name = chooseSaveFile(tr("Save Game"), kGameFilter, QStringLiteral("dvg"));
     if (!name.isEmpty())
-        writeFile(m_prompts, name, SavedGameFile::serialise(m_game.board(), m_game.state().firstball), QStringLiteral("The game"));
+        writeFile(m_prompts, name, SavedGameFile::serialise(m_game.board(), m_game.state().firstball), tr("The game"));
 }
 
 void FileCommands::loadgame()
@@ -100,7 +100,7 @@ void FileCommands::savemoves()
 {
     const QString name = chooseSaveFile(tr("Save Moves"), kMovesFilterSave, QStringLiteral("dvm"));
     if (!name.isEmpty())
-        writeFile(m_prompts, name, MovesFile::serialise(m_game.history()), QStringLiteral("The moves"));
+        writeFile(m_prompts, name, MovesFile::serialise(m_game.history()), tr("The moves"));
 }
 
 void FileCommands::loadmoves()

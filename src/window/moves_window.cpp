@@ -63,8 +63,8 @@ bool MovesWindow::havePrinter()
 {
     if (m_printer)
         return true;
-    m_prompts->message(QStringLiteral("No printer is available, so the moves cannot be printed.\r\r"
-                                      "Set up a printer on this computer and try again."),
+    m_prompts->message(tr("No printer is available, so the moves cannot be printed.\r\r"
+                          "Set up a printer on this computer and try again."),
                        QStringLiteral("The Dorv"), Prompts::Icon::Information);
     return false;
 }
@@ -80,7 +80,7 @@ void MovesWindow::print()
 {
     QPainter painter;
     if (!painter.begin(m_printer)) {
-        printFailed(QStringLiteral("the printer did not start the document."));
+        printFailed(tr("the printer did not start the document."));
         return;
     }
     painter.setFont(QFont(m_text->font().family(), 10));
@@ -99,12 +99,12 @@ void MovesWindow::print()
     }
     const bool ended = painter.end();
     if (!ended || m_printer->printerState() == QPrinter::Error)
-        printFailed(QStringLiteral("the printer did not take the whole document."));
+        printFailed(tr("the printer did not take the whole document."));
 }
 
 void MovesWindow::printFailed(const QString& reason)
 {
-    m_prompts->message(QStringLiteral("The moves could not be printed: ") + reason, QStringLiteral("The Dorv"),
+    m_prompts->message(tr("The moves could not be printed: ") + reason, QStringLiteral("The Dorv"),
                        Prompts::Icon::Critical);
 }
 

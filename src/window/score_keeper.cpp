@@ -15,8 +15,8 @@
 #include <utility>
 
 namespace {
-const QString kWhat = QStringLiteral("The hall of fame");
-const QString kBusyQuestion = QStringLiteral("The hall of fame is being written by another game.\r\rTry again?");
+const char* const kWhat = QT_TRANSLATE_NOOP("ScoreKeeper", "The hall of fame");
+const char* const kBusyQuestion = QT_TRANSLATE_NOOP("ScoreKeeper", "The hall of fame is being written by another game.\r\rTry again?");
 constexpr int kRetryMs = 100;
 }
 
@@ -60,14 +60,14 @@ void ScoreKeeper::storeWaiting()
     if (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError) {
             // Not another game: the lock file cannot be made at all, as on a full disk.
-            const QString reason = errno != 0 ? FileStore::systemError(errno) : QStringLiteral("Unknown error");
-            FileCommands::reportUnsaved(m_prompts, m_file.writePath(), kWhat,
-                                        QStringLiteral("Its lock file %1 could not be made: %2")
+            const QString reason = errno != 0 ? FileStore::systemError(errno) : tr("Unknown error");
+            FileCommands::reportUnsaved(m_prompts, m_file.writePath(), tr(kWhat),
+                                        tr("Its lock file %1 could not be made: %2")
                                             .arg(QDir::toNativeSeparators(m_file.lockPath()), reason));
         } else if (!m_deadline.hasExpired()) {
             m_retry.start();
             return;
-        } else if (m_prompts.askYesNo(kBusyQuestion, QStringLiteral("The Dorv"), true)) {
+        } else if (m_prompts.askYesNo(tr(kBusyQuestion), QStringLiteral("The Dorv"), true)) {
             m_deadline.setRemainingTime(m_lockWait);
             m_retry.start();
             return;
@@ -94,7 +94,7 @@ void ScoreKeeper::enterWaiting()
 
 void ScoreKeeper::savescore()
 {
-    FileCommands::writeFile(m_prompts, m_file.writePath(), HighScoreFile::serialise(m_table.hall()), kWhat);
+    FileCommands::writeFile(m_prompts, m_file.writePath(), HighScoreFile::serialise(m_table.hall()), tr(kWhat));
     endIfQuitting();
 }
 
