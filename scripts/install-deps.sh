@@ -8,7 +8,7 @@ set -euo pipefail
 # the tune with FluidSynth.
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-dev libsdl2-2.0-0
           libfluidsynth-dev libfluidsynth3 python3 timgm6mb-soundfont fonts-dejavu-core
-          qt6-translations-l10n "$@")
+          qt6-translations-l10n qt6-l10n-tools "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

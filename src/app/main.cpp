@@ -2,11 +2,10 @@
 #include "app/first_frame.h"
 #include "media/audio_output.h"
 #include "window/main_window.h"
+#include "window/translations.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -17,12 +16,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("The Dorv"));
     // The name of the installed menu entry, so the desktop matches the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.thedorv.TheDorv"));
-    // Qt's own texts (the buttons of the boxes, the file and print dialogs) in the player's
-    // language; the game's texts are its own and stay as they are.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The game's texts and Qt's own (the buttons of the boxes, the file and print dialogs) in the
+    // player's language.
+    Translations::install(QLocale());
     int result = 0;
     {
         MainWindow window;

@@ -1,10 +1,15 @@
 #include "kit/artwork.h"
 
+#include "kit/twips.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
+#include <QPainter>
 #include <QResource>
+#include <QSvgRenderer>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -36,6 +41,21 @@ QImage plainPixels(const QString& file)
     // made for them; otherwise from a copy.
     return reinterpret_cast<std::uintptr_t>(data + kHeader) % alignof(quint32) == 0 ? image : image.copy();
 }
+
+// The picture drawn from its SVG source at `pixels`; null when the program has no such source.
+QPixmap fromSource(const QString& name, QSize pixels)
+{
+    QSvgRenderer renderer(QStringLiteral(":/art/svg/%1.svg").arg(name));
+    if (!renderer.isValid())
+        return {};
+    QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    painter.end();
+    return QPixmap::fromImage(picture);
+}
 }
 
 QSize Artwork::naturalSize(const QString& name)
@@ -55,8 +75,13 @@ QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
     const QSize natural = naturalSize(name);
     if (size.isEmpty())
         size = natural;
-    if (ratio <= 0)
+    const QSize shown = size;
+    double zoom = 1;
+    if (ratio <= 0) {
         ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+        zoom = Twips::zoom();
+        size = QSize(int(std::lround(size.width() * zoom)), int(std::lround(size.height() * zoom)));
+    }
     static QHash<QString, QPixmap> cache;
     const QString key = QStringLiteral("%1/%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
     const auto found = cache.constFind(key);
@@ -64,18 +89,26 @@ QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
         return *found;
 
     // The pictures are drawn at one and two times their size when the game is built, and those the
-    // window shows at another size at that size too; any other size or pixel ratio is scaled
-    // smoothly from the nearest larger one.
+    // window shows at another size at that size too. At another zoom they are drawn from their
+    // source at the size shown, unless one of those fits; any other pixel ratio is scaled smoothly
+    // from the nearest larger one.
     const QSize pixels = size * ratio;
     const auto load = [](const QString& file, bool twice) {
         const QImage image = plainPixels(pictureFile(file, twice, QStringLiteral("px")));
         return image.isNull() ? QPixmap(pictureFile(file, twice)) : QPixmap::fromImage(image);
     };
+    const qreal scale = zoom * ratio;
+    const bool built = scale == 1 || scale == 2 || zoom == 1;
     QPixmap picture;
-    if (size != natural && (ratio == 1 || ratio == 2))
-        picture = load(QStringLiteral("%1@%2x%3").arg(name).arg(size.width()).arg(size.height()), ratio > 1);
-    if (picture.isNull())
-        picture = load(name, ratio > 1);
+    if (built) {
+        const bool twice = scale > 1;
+        if (shown != natural && (scale == 1 || scale == 2))
+            picture = load(QStringLiteral("%1@%2x%3").arg(name).arg(shown.width()).arg(shown.height()), twice);
+        if (picture.isNull())
+            picture = load(name, twice);
+    } else {
+        picture = fromSource(name, pixels);
+    }
     if (!picture.isNull() && picture.size() != pixels)
         picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(ratio);

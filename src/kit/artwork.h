@@ -5,10 +5,12 @@
 #include <QString>
 
 // The game's pictures at the size they are shown and at the screen's pixel ratio, so they stay
-// crisp on high-DPI screens. The SVG artwork is drawn into pictures at one and two times its size
-// when the game is built; each picture is loaded once and shared.
+// crisp on high-DPI screens and at any zoom of the windows. The SVG artwork is drawn into pictures
+// at one and two times its size when the game is built, and from its source at other zooms; each
+// picture is loaded once and shared.
 struct Artwork {
-    // The picture `name` (":/art/<name>.px" or ".png") at `size` logical pixels; its own size when empty.
+    // The picture `name` (":/art/<name>.px" or ".png") at `size` logical pixels at 100 %; its own size
+    // when empty. Without a pixel ratio, at the screen's and at the windows' zoom (see Twips).
     static QPixmap pixmap(const QString& name, QSize size = {}, qreal ratio = 0);
     // The picture's own size in logical pixels.
     static QSize naturalSize(const QString& name);

@@ -1,6 +1,7 @@
 #include "kit/picture_control.h"
 
 #include "kit/accessible_controls.h"
+#include "kit/artwork.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -20,10 +21,24 @@ PictureControl::PictureControl(QWidget* parent, const QString& objectName, int i
 
 void PictureControl::setPicture(const QPixmap& picture)
 {
+    m_artwork.clear();
     m_picture = picture;
     if (!m_stretch && !picture.isNull())
         resize(picture.deviceIndependentSize().toSize());
     update();
+}
+
+void PictureControl::setArtwork(const QString& name, QSize size)
+{
+    setPicture(name.isEmpty() ? QPixmap() : Artwork::pixmap(name, size));
+    m_artwork = name;
+    m_artworkSize = size;
+}
+
+void PictureControl::rezoom()
+{
+    if (!m_artwork.isEmpty())
+        setArtwork(m_artwork, m_artworkSize);
 }
 
 void PictureControl::setStretch(bool stretch)

@@ -27,6 +27,10 @@ public:
     // keeps its size and still takes clicks over its whole area.
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return m_picture; }
+    // Shows the artwork `name` at `size` (pixels at 100 %; its own size when empty) at the windows'
+    // zoom, and draws it again at the zoom of the moment on rezoom(). An empty name shows none.
+    void setArtwork(const QString& name, QSize size = {});
+    void rezoom();
     bool hasPicture() const { return !m_picture.isNull(); }
 
     void setStretch(bool stretch);
@@ -65,6 +69,8 @@ protected:
 private:
     int m_index;
     QPixmap m_picture;
+    QString m_artwork;
+    QSize m_artworkSize;
     bool m_stretch = false;
     int m_borderStyle = 0;
     bool m_pressed = false;

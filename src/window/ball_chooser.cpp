@@ -52,8 +52,8 @@ BallChooser::BallChooser(QWidget* form, const CommandTable& commands)
     m_codeWord->setFocusPolicy(Qt::ClickFocus);
     m_codeButton->setFocusPolicy(Qt::NoFocus);
     // Out of sight, the box and its button are out of hearing too.
-    AccessibleControls::conceal(m_codeWord, QStringLiteral("Code word"));
-    AccessibleControls::conceal(m_codeButton, QStringLiteral("Code word"));
+    AccessibleControls::conceal(m_codeWord, tr("Code word"));
+    AccessibleControls::conceal(m_codeButton, tr("Code word"));
 }
 
 QString BallChooser::ballPictureName(int index) { return QStringLiteral("ball%1").arg(index); }
@@ -63,7 +63,7 @@ void BallChooser::buildBalls(QWidget* form, const CommandTable& commands)
     auto* chooser = new QWidget(form);
     Layout::place(chooser, "Picture1");
     AccessibleControls::group(chooser, QStringLiteral("Balls"));
-    caption(chooser, "Label2", QStringLiteral("Select a type of 'balll' or element to play with"),
+    caption(chooser, "Label2", tr("Select a type of 'balll' or element to play with"),
             QStringLiteral("color: #fbe7a1; font-size: 8pt;"))
         ->adjustSize();
     for (int index = 0; index < kChoices; ++index) {
@@ -85,7 +85,7 @@ void BallChooser::buildBoards(QWidget* form, const CommandTable& commands)
     auto* boards = new QWidget(form);
     Layout::place(boards, "Picture3");
     AccessibleControls::group(boards, QStringLiteral("Boards"));
-    caption(boards, "Label4", QStringLiteral("Chose Board"),
+    caption(boards, "Label4", tr("Chose Board"),
             QStringLiteral("color: #fbe7a1; font-weight: bold; font-size: 7pt;"))
         ->setAlignment(Qt::AlignCenter);
     for (int index = 0; index < kBoards; ++index) {

@@ -56,7 +56,6 @@ BoardView::BoardView(QWidget* form)
         // any size is drawn into the hole's own size, so every hole stays on the board.
         auto* control = new PictureControl(this, QStringLiteral("Image1"), n);
         control->setStretch(true);
-        control->setGeometry(Layout::rect(Layout::of("Image1", 1)));
         control->setVisible(n == 1);
         m_holes[static_cast<std::size_t>(n)] = control;
         connect(control, &PictureControl::clicked, this, [this, n] { emit holeClicked(n); });
@@ -64,8 +63,9 @@ BoardView::BoardView(QWidget* form)
         connect(control, &PictureControl::mouseDown, this, [this, n] { m_cursorHole = n; });
     }
     m_cursor = new BoardCursor(this);
+    arrangeHoles();
     setFocusPolicy(Qt::StrongFocus);
-    AccessibleControls::group(this, QStringLiteral("Board"));
+    AccessibleControls::group(this, tr("Board"));
     Layout::picture(form, "Image3");
     m_ballReference = Layout::picture(form, "Image4");
     // The reference ball takes the size of the ball it shows.
@@ -74,16 +74,15 @@ BoardView::BoardView(QWidget* form)
 
 void BoardView::showGame(const Game& game, const QString& ballName)
 {
-    const QPixmap ball = Artwork::pixmap(ballName);
-    m_ballReference->setPicture(ball);
+    m_ballReference->setArtwork(ballName);
     for (HoleNumber n = 1; n <= kHoleCount; ++n) {
         PictureControl* control = hole(n);
-        control->setPicture(game.board().hasBall(n) ? ball : QPixmap());
+        control->setArtwork(game.board().hasBall(n) ? ballName : QString());
         control->setBorderStyle(game.isFramed(n) ? 1 : 0);
-        control->setButtonName(QStringLiteral("Hole %1, %2%3")
+        control->setButtonName(tr("Hole %1, %2%3")
                                    .arg(n)
-                                   .arg(game.board().hasBall(n) ? QStringLiteral("ball") : QStringLiteral("empty"),
-                                        game.isFramed(n) ? QStringLiteral(", selected") : QString()));
+                                   .arg(game.board().hasBall(n) ? tr("ball") : tr("empty"),
+                                        game.isFramed(n) ? tr(", selected") : QString()));
     }
 }
 
@@ -91,26 +90,33 @@ void BoardView::stripToHoleOne(const QString& ballName)
 {
     for (HoleNumber n = 2; n <= kHoleCount; ++n)
         hole(n)->hide();
-    hole(1)->setPicture(Artwork::pixmap(ballName));
+    hole(1)->setArtwork(ballName);
     hole(1)->setBorderStyle(0);
 }
 
 void BoardView::placeHoles()
 {
-    const QPoint origin = hole(1)->pos();
-    const QSize size = hole(1)->size();
-    for (HoleNumber n = 2; n <= kHoleCount; ++n) {
-        const auto position = BoardGeometry::holePosition(n, Twips::fromPx(origin.x()), Twips::fromPx(origin.y()),
-                                                          Twips::fromPx(size.width()), Twips::fromPx(size.height()));
-        hole(n)->setGeometry(QRect(Twips::point(position.left, position.top), size));
+    arrangeHoles();
+    for (HoleNumber n = 2; n <= kHoleCount; ++n)
         hole(n)->show();
-    }
     lowerPictures();
+}
+
+void BoardView::arrangeHoles()
+{
+    // From hole 1 as the layout has it, in twips, so that the holes keep their places at every zoom.
+    const Layout::Control& first = Layout::of("Image1", 1);
+    for (HoleNumber n = 1; n <= kHoleCount; ++n) {
+        const auto position = BoardGeometry::holePosition(n, first.left, first.top, first.width, first.height);
+        hole(n)->setGeometry(Twips::rect(position.left, position.top, first.width, first.height));
+    }
+    m_cursor->setGeometry(hole(m_cursorHole)->geometry());
 }
 
 void BoardView::showBoard(int index)
 {
-    m_boardPicture->setPicture(Artwork::pixmap(QStringLiteral("board%1").arg(index), m_boardPicture->size()));
+    const Layout::Control& board = Layout::of("Image6");
+    m_boardPicture->setArtwork(QStringLiteral("board%1").arg(index), QSize(Twips::px(board.width), Twips::px(board.height)));
 }
 
 void BoardView::lowerPictures() { m_boardPicture->lower(); }

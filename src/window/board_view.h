@@ -25,6 +25,8 @@ public:
     void stripToHoleOne(const QString& ballName);
     // Holes 2..37 placed from hole 1's position and size, and shown.
     void placeHoles();
+    // Every hole, and the keyboard's cursor on its hole, placed at the windows' zoom.
+    void arrangeHoles();
     // The board picture `index` of the board chooser.
     void showBoard(int index);
     // Keeps the pictures behind the holes after holes were shown.

@@ -10,10 +10,10 @@
 
 namespace {
 const QString kTitle = QStringLiteral("The Dorv");
-const QString kSupportLine =
-    QStringLiteral("If the problem persists, please contact The Dorv support line and tell them which file it was.");
-const QString kFileNotFound =
-    QStringLiteral("File not found. Please check filename or browse to saved directory and select file.");
+const char* const kSupportLine =
+    QT_TRANSLATE_NOOP("FileCommands", "If the problem persists, please contact The Dorv support line and tell them which file it was.");
+const char* const kFileNotFound =
+    QT_TRANSLATE_NOOP("FileCommands", "File not found. Please check filename or browse to saved directory and select file.");
 const QString kMovesFilterSave = QStringLiteral("The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*");
 const QString kMovesFilterLoad = QStringLiteral("The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*");
 const QString kGameFilter = QStringLiteral("The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*");
@@ -40,7 +40,7 @@ bool FileCommands::writeFile(Prompts& prompts, const QString& path, const std::s
 
 void FileCommands::reportUnsaved(Prompts& prompts, const QString& path, const QString& what, const QString& reason)
 {
-    prompts.message(QStringLiteral("%1 could not be saved to the file\n%2\n\n%3").arg(what, QDir::toNativeSeparators(path), reason),
+    prompts.message(tr("%1 could not be saved to the file\n%2\n\n%3").arg(what, QDir::toNativeSeparators(path), reason),
                     kTitle, Prompts::Icon::Critical);
 }
 
@@ -52,8 +52,8 @@ QString FileCommands::chooseSaveFile(const QString& title, const QString& filter
             return {};
         if (!FileStore::exists(name))
             return name;
-        const QString question = QStringLiteral("The file %1 already exists.\r\r").arg(name) + QStringLiteral("Replace file?");
-        if (m_prompts.askYesNo(question, QStringLiteral("Save file"), false))
+        const QString question = tr("The file %1 already exists.\r\r").arg(name) + tr("Replace file?");
+        if (m_prompts.askYesNo(question, tr("Save file"), false))
             return name;
     }
 }
@@ -66,55 +66,55 @@ std::optional<std::string> FileCommands::chooseFileToLoad(const QString& title, 
             return std::nullopt;
         if (auto bytes = FileStore::read(name))
             return bytes;
-        m_prompts.message(kFileNotFound, kTitle, Prompts::Icon::None);
+        m_prompts.message(tr(kFileNotFound), kTitle, Prompts::Icon::None);
     }
 }
 
 void FileCommands::reportCorrupted(const QString& what)
 {
-    m_prompts.message(QStringLiteral("The %1 file is corrupted. You can not load this file.\r\r").arg(what) + kSupportLine,
-                      QStringLiteral("Error reading file"), Prompts::Icon::Critical);
+    m_prompts.message(tr("The %1 file is corrupted. You can not load this file.\r\r").arg(what) + tr(kSupportLine),
+                      tr("Error reading file"), Prompts::Icon::Critical);
 }
 
 void FileCommands::savegame()
 {
-    const QString name = chooseSaveFile(QStringLiteral("Save Game"), kGameFilter, QStringLiteral("dvg"));
+    const QString name = chooseSaveFile(tr("Save Game"), kGameFilter, QStringLiteral("dvg"));
     if (!name.isEmpty())
-        writeFile(m_prompts, name, SavedGameFile::serialise(m_game.board(), m_game.state().firstball), QStringLiteral("The game"));
+        writeFile(m_prompts, name, SavedGameFile::serialise(m_game.board(), m_game.state().firstball), tr("The game"));
 }
 
 void FileCommands::loadgame()
 {
-    const auto bytes = chooseFileToLoad(QStringLiteral("Load Game"), kGameFilter, QStringLiteral("dvg"));
+    const auto bytes = chooseFileToLoad(tr("Load Game"), kGameFilter, QStringLiteral("dvg"));
     if (!bytes)
         return;
     const SavedGameFile::Reading reading = SavedGameFile::read(*bytes);
     m_game.loadPosition(reading.entries);
     if (reading.corrupted) {
-        reportCorrupted(QStringLiteral("game"));
+        reportCorrupted(tr("game"));
         m_startOver();
     }
 }
 
 void FileCommands::savemoves()
 {
-    const QString name = chooseSaveFile(QStringLiteral("Save Moves"), kMovesFilterSave, QStringLiteral("dvm"));
+    const QString name = chooseSaveFile(tr("Save Moves"), kMovesFilterSave, QStringLiteral("dvm"));
     if (!name.isEmpty())
-        writeFile(m_prompts, name, MovesFile::serialise(m_game.history()), QStringLiteral("The moves"));
+        writeFile(m_prompts, name, MovesFile::serialise(m_game.history()), tr("The moves"));
 }
 
 void FileCommands::loadmoves()
 {
-    const auto bytes = chooseFileToLoad(QStringLiteral("Load Moves"), kMovesFilterLoad, QStringLiteral("dvm"));
+    const auto bytes = chooseFileToLoad(tr("Load Moves"), kMovesFilterLoad, QStringLiteral("dvm"));
     if (!bytes)
         return;
     if (!m_prompts.askYesNo(
-            QStringLiteral("Loading a MOVES file shall clear the current game. Are you sure you want to continue?"), kTitle, true))
+            tr("Loading a MOVES file shall clear the current game. Are you sure you want to continue?"), kTitle, true))
         return;
     m_newGame();
     MoveHistory history;
     const bool complete = MovesFile::read(*bytes, history);
     m_game.loadHistory(std::move(history));
     if (!complete)
-        reportCorrupted(QStringLiteral("game moves"));
+        reportCorrupted(tr("game moves"));
 }

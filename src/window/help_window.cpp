@@ -1,6 +1,7 @@
 #include "window/help_window.h"
 
 #include "kit/artwork.h"
+#include "kit/twips.h"
 #include "window/command_table.h"
 
 #include <QHBoxLayout>
@@ -10,7 +11,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const char* const kHelp = R"(
+const char* const kHelp = QT_TRANSLATE_NOOP("HelpWindow", R"(
 <h2>How to play</h2>
 <p>Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
 ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
@@ -27,14 +28,17 @@ DORV WINNERS, the hall of fame.</p>
 %1</table>
 <p>GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
 moves. The strip at the top chooses the ball, the strip at the right the board.</p>
-)";
+)");
 
-const char* const kAbout = R"(
+const char* const kAbout = QT_TRANSLATE_NOOP("HelpWindow", R"(
 <h3>The Dorv 1.0</h3>
 <p>Peg solitaire for the Linux desktop.</p>
 <p>The artwork, the tune and the move sound were made for the game by The Dorv developers.</p>
 <p>Copyright &copy; The Dorv developers. Released under the MIT licence:</p>
-<p><small>Permission is hereby granted, free of charge, to any person obtaining a copy of this
+)");
+
+// The licence is quoted as it is written, in English.
+const char* const kLicence = R"(<p><small>Permission is hereby granted, free of charge, to any person obtaining a copy of this
 software and associated documentation files (the &ldquo;Software&rdquo;), to deal in the Software
 without restriction, including without limitation the rights to use, copy, modify, merge, publish,
 distribute, sublicense, and/or sell copies of the Software, and to permit persons to whom the
@@ -53,10 +57,10 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Help"));
-    setWindowTitle(QStringLiteral("The Dorv Help"));
+    setWindowTitle(tr("The Dorv Help"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
-    resize(460, 520);
+    resize(QSize(460, 520) * Twips::zoom());
 
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("text"));
@@ -64,11 +68,11 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
     for (const CommandTable::Key& key : commands.keys())
         keys += QStringLiteral("<tr><td width=\"35%\">%1</td><td>%2</td></tr>\n")
                     .arg(key.keys.toHtmlEscaped(), key.does.toHtmlEscaped());
-    text->setHtml(QString::fromUtf8(kHelp).arg(keys));
-    text->setAccessibleName(QStringLiteral("How to play, the score and the keys"));
-    auto* about = new QPushButton(QStringLiteral("&About"), this);
+    text->setHtml(tr(kHelp).arg(keys));
+    text->setAccessibleName(tr("How to play, the score and the keys"));
+    auto* about = new QPushButton(tr("&About"), this);
     about->setObjectName(QStringLiteral("about"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("close"));
     close->setDefault(true);
     connect(about, &QPushButton::clicked, this, [this] { HelpWindow::about(this); });
@@ -86,5 +90,5 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
 
 void HelpWindow::about(QWidget* parent)
 {
-    QMessageBox::about(parent, QStringLiteral("About The Dorv"), QString::fromUtf8(kAbout));
+    QMessageBox::about(parent, tr("About The Dorv"), tr(kAbout) + QString::fromUtf8(kLicence));
 }

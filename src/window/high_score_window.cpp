@@ -13,8 +13,7 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("HIGH SCORES"));
-    setFixedSize(Twips::size(5280, 4410));
+    setWindowTitle(tr("HIGH SCORES"));
     setModal(true);
     // Gold on black, painted rather than styled: a style sheet costs start-up time.
     QPalette colours = palette();
@@ -26,29 +25,38 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
 
     auto* banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("Image1"));
-    banner->setGeometry(Twips::rect(960, 120, 3240, 2160));
-    banner->setPixmap(Artwork::pixmap(QStringLiteral("banner")));
+    m_banner = banner;
 
     for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
-        const int top = 2160 + (place - 1) * 360;
         // Names and scores come from the file or the player: shown exactly as typed, never as markup.
         QLabel* name = new QLabel(this);
         name->setTextFormat(Qt::PlainText);
         name->setObjectName(QStringLiteral("Label%1").arg(place));
-        name->setGeometry(Twips::rect(240, top, place == 5 ? 2415 : 2535, 255));
         QLabel* score = new QLabel(this);
         score->setTextFormat(Qt::PlainText);
         score->setObjectName(QStringLiteral("Label%1").arg(place + 5));
-        score->move(Twips::point(4575, top));
         m_names[place - 1] = name;
         m_scores[place - 1] = score;
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(Twips::rect(2040, 3840, 1335, 495));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::hide);
+    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::hide);
+    rezoom();
+}
+
+void HighScoreWindow::rezoom()
+{
+    setFixedSize(Twips::size(5280, 4410));
+    m_banner->setGeometry(Twips::rect(960, 120, 3240, 2160));
+    m_banner->setPixmap(Artwork::pixmap(QStringLiteral("banner")));
+    for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
+        const int top = 2160 + (place - 1) * 360;
+        m_names[place - 1]->setGeometry(Twips::rect(240, top, place == 5 ? 2415 : 2535, 255));
+        m_scores[place - 1]->move(Twips::point(4575, top));
+    }
+    m_ok->setGeometry(Twips::rect(2040, 3840, 1335, 495));
     refresh();
 }
 

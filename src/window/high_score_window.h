@@ -7,6 +7,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 
 // The "HIGH SCORES" window: holds the hall of fame for the whole run and shows it in its ten
 // labels. Created hidden at start-up; OK and the close box only hide it, never destroy it.
@@ -19,12 +20,16 @@ public:
     const HallOfFame& hall() const { return m_hall; }
     // Shows the table's texts in the labels; call after the table changed.
     void refresh();
+    // Lays the window out again at the windows' zoom.
+    void rezoom();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     HallOfFame m_hall;
+    QLabel* m_banner = nullptr;
+    QPushButton* m_ok = nullptr;
     std::array<QLabel*, HallOfFame::kPlaces> m_names{};
     std::array<QLabel*, HallOfFame::kPlaces> m_scores{};
 };

@@ -46,6 +46,15 @@ void HintOverlay::mark(const std::vector<QRect>& holes, const QString& text)
     QAccessible::updateAccessibility(&alert);
 }
 
+void HintOverlay::rezoom(double factor)
+{
+    for (QRect& hole : m_holes)
+        hole = QRectF(hole.x() * factor, hole.y() * factor, hole.width() * factor, hole.height() * factor).toRect();
+    setGeometry(parentWidget()->rect());
+    if (isVisible())
+        placeTip();
+}
+
 void HintOverlay::hideEvent(QHideEvent*) { m_tip->hide(); }
 
 // Below the marks when the tip fits there inside the window, else above them; across, centred on

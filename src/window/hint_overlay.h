@@ -20,6 +20,8 @@ public:
     // the tip and announces it, and shows itself.
     void mark(const std::vector<QRect>& holes, const QString& text);
     const std::vector<QRect>& marked() const { return m_holes; }
+    // The marks and the tip follow the board to another zoom, `factor` times the last.
+    void rezoom(double factor);
     // The tip, a child of the window.
     QLabel* tip() const { return m_tip; }
 

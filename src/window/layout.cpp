@@ -1,6 +1,5 @@
 #include "window/layout.h"
 
-#include "kit/artwork.h"
 #include "kit/picture_control.h"
 #include "kit/twips.h"
 
@@ -114,7 +113,28 @@ PictureControl* Layout::picture(QWidget* container, const char* name, int index)
     else
         picture->move(Twips::point(control.left, control.top));
     if (control.picture)
-        picture->setPicture(Artwork::pixmap(QString::fromLatin1(control.picture), sized ? picture->size() : QSize()));
+        picture->setArtwork(QString::fromLatin1(control.picture),
+                            sized ? QSize(Twips::px(control.width), Twips::px(control.height)) : QSize());
     picture->setVisible(control.visible);
     return picture;
+}
+
+void Layout::rezoom(QWidget* form)
+{
+    for (const Control& control : kControls) {
+        if (!*control.container)
+            continue;
+        for (QWidget* widget : form->findChildren<QWidget*>(QString::fromLatin1(control.name))) {
+            const auto* picture = qobject_cast<PictureControl*>(widget);
+            if (widget->window() != form || (picture ? picture->index() : -1) != control.index)
+                continue;
+            if (control.width > 0 && control.height > 0)
+                widget->setGeometry(rect(control));
+            else
+                widget->move(Twips::point(control.left, control.top));
+        }
+    }
+    for (PictureControl* picture : form->findChildren<PictureControl*>())
+        if (picture->window() == form)
+            picture->rezoom();
 }

@@ -25,7 +25,7 @@ public:
     static std::span<const Control> controls();
     // The entry of a control; the table holds every control the window builds.
     static const Control& of(const char* name, int index = -1);
-    // Its rectangle in pixels.
+    // Its rectangle in pixels at the windows' zoom.
     static QRect rect(const Control& control);
 
     // Places `widget` as the table says: object name, geometry and visibility.
@@ -33,4 +33,7 @@ public:
     // A picture control on `container` as the table says. A control with a size of its own draws its
     // picture into that size; one without takes the size of its picture.
     static PictureControl* picture(QWidget* container, const char* name, int index = -1);
+    // Places every control of `form` the table holds again at the windows' zoom, and draws every
+    // picture control's artwork again at that zoom.
+    static void rezoom(QWidget* form);
 };

@@ -15,6 +15,7 @@
 #include "window/help_window.h"
 #include "window/high_score_window.h"
 #include "window/hint_keeper.h"
+#include "window/hint_overlay.h"
 #include "window/layout.h"
 #include "window/media_switches.h"
 #include "window/moves_window.h"
@@ -23,6 +24,7 @@
 #include "window/toolbar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -30,6 +32,8 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QScreen>
+#include <QSettings>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -44,6 +48,26 @@ QLabel* makeLabel(QWidget* form, const char* name, const QString& text = {})
     Layout::place(label, name);
     return label;
 }
+
+// The zooms Ctrl+plus and Ctrl+minus step through.
+constexpr double kZooms[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+constexpr double kSmallestZoom = kZooms[0];
+
+// The window's size at 100 %.
+QSize ownSize()
+{
+    const Layout::Control& form = Layout::of("Form1");
+    return {Twips::px(form.width), Twips::px(form.height)};
+}
+
+// Where the window's size, zoom and place are kept for the player.
+struct PlaceSettings : QSettings {
+    PlaceSettings()
+        : QSettings(QStringLiteral("The Dorv"), QStringLiteral("The Dorv"))
+    {
+        beginGroup(QStringLiteral("Window"));
+    }
+};
 }
 
 MainWindow::MainWindow()
@@ -66,12 +90,18 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     }
     m_game.setObserver(this);
 
+    // Built at its own size; the zoom the player left it at comes once it is built.
+    Twips::setZoom(1);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Dorv 1.0"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
-    setFixedSize(Layout::rect(Layout::of("Form1")).size());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    // The window can be resized, and its zoom follows once the resizing pauses.
+    setMinimumSize(ownSize() * kSmallestZoom);
+    resize(ownSize());
+    m_resized = new QTimer(this);
+    m_resized->setSingleShot(true);
+    m_resized->setInterval(150);
+    connect(m_resized, &QTimer::timeout, this, &MainWindow::followSize);
 
     m_form3 = new HighScoreWindow(this);
     m_commands = new CommandTable(this);
@@ -107,6 +137,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     // The board holds the keyboard, so typing reaches the code-word box only after Alt+C.
     m_board->setFocus();
     Form_Load();
+    restorePlace();
 }
 
 void MainWindow::connectToolbar()
@@ -135,6 +166,9 @@ void MainWindow::connectCommands()
         if (m_chooser->typingCodeWord() || !focusWidget())
             m_board->setFocus(Qt::ShortcutFocusReason);
     });
+    connect(m_commands->action(QStringLiteral("zoomIn")), &QAction::triggered, this, [this] { stepZoom(1); });
+    connect(m_commands->action(QStringLiteral("zoomOut")), &QAction::triggered, this, [this] { stepZoom(-1); });
+    connect(m_commands->action(QStringLiteral("zoomReset")), &QAction::triggered, this, [this] { setZoom(1); });
     connect(m_media, &MediaSwitches::switched, this, [this] {
         m_commands->showSwitches(m_game.state().soundon == 1, m_game.state().musicon == 1);
     });
@@ -176,7 +210,119 @@ void MainWindow::orderTabs()
         QWidget::setTabOrder(order[n - 1], order[n]);
 }
 
-MainWindow::~MainWindow() { m_game.setObserver(nullptr); }
+MainWindow::~MainWindow()
+{
+    savePlace();
+    m_game.setObserver(nullptr);
+}
+
+double MainWindow::zoom() const { return Twips::zoom(); }
+
+double MainWindow::largestZoom() const
+{
+    const QSize room = screen() ? screen()->availableGeometry().size() : QSize();
+    if (room.isEmpty())
+        return kZooms[std::size(kZooms) - 1];
+    return std::max(1.0, std::min(double(room.width()) / ownSize().width(), double(room.height()) / ownSize().height()));
+}
+
+void MainWindow::stepZoom(int steps)
+{
+    // To the next zoom of the list that way, the largest the screen allows at most.
+    const double now = zoom();
+    double next = now;
+    if (steps > 0) {
+        const auto* larger = std::find_if(std::begin(kZooms), std::end(kZooms), [now](double z) { return z > now + 0.001; });
+        next = std::max(now, std::min(larger == std::end(kZooms) ? now : *larger, largestZoom()));
+    } else {
+        for (const double z : kZooms)
+            if (z < now - 0.001)
+                next = z;
+    }
+    setZoom(next);
+}
+
+void MainWindow::setZoom(double zoom)
+{
+    zoom = std::max(zoom, kSmallestZoom);
+    const double was = Twips::zoom();
+    if (std::abs(zoom - was) > 0.0001) {
+        Twips::setZoom(zoom);
+        scaleFonts();
+        Layout::rezoom(this);
+        m_board->arrangeHoles();
+        m_form3->rezoom();
+        if (auto* overlay = findChild<HintOverlay*>(QStringLiteral("hint")))
+            overlay->rezoom(zoom / was);
+    }
+    // A shown window grows from its corner, but never off its screen while it fits there.
+    const QSize frame = frameGeometry().size() - size();
+    resize(Layout::rect(Layout::of("Form1")).size());
+    if (isVisible() && screen()) {
+        const QRect room = screen()->availableGeometry();
+        const QSize outer = size() + frame;
+        move(std::clamp(x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())),
+             std::clamp(y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+    }
+}
+
+void MainWindow::scaleFonts()
+{
+    // Every font at its size at 100 % times the zoom: the window's, and those of the controls with
+    // a size of their own (the others take the window's).
+    const char* const kOwnSize = "pointsAt100";
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (!widget->testAttribute(Qt::WA_SetFont) || !(widget->font().resolveMask() & QFont::SizeResolved))
+            continue;
+        if (!widget->property(kOwnSize).isValid())
+            widget->setProperty(kOwnSize, widget->font().pointSizeF());
+        QFont font = widget->font();
+        font.setPointSizeF(widget->property(kOwnSize).toDouble() * Twips::zoom());
+        widget->setFont(font);
+    }
+    QFont font = QApplication::font(this);
+    font.setPointSizeF(font.pointSizeF() * Twips::zoom());
+    setFont(font);
+}
+
+void MainWindow::followSize()
+{
+    // A window manager that keeps a size of its own has the last word.
+    if (size() == m_refusedSize)
+        return;
+    m_refusedSize = size();
+    const QSize own = ownSize();
+    const double fits = std::min(double(width()) / own.width(), double(height()) / own.height());
+    setZoom(std::floor(fits * 100 + 0.5) / 100);
+}
+
+void MainWindow::restorePlace()
+{
+    // The size follows from the zoom; it is kept beside it for the player to read.
+    PlaceSettings settings;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto anyScreen = [&](const auto& holds) {
+        return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) { return holds(screen->availableGeometry()); });
+    };
+    bool known = false;
+    const double zoom = settings.value(QStringLiteral("zoom")).toString().toDouble(&known);
+    const QSize zoomed = ownSize() * zoom;
+    if (known && zoom >= kSmallestZoom && anyScreen([&](const QRect& room) { return room.width() >= zoomed.width() && room.height() >= zoomed.height(); }))
+        setZoom(zoom);
+    const QRect place(settings.value(QStringLiteral("position")).toPoint(), size());
+    if (settings.contains(QStringLiteral("position")) && anyScreen([&](const QRect& room) { return room.contains(place); }))
+        move(place.topLeft());
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void MainWindow::savePlace() const
+{
+    PlaceSettings settings;
+    settings.setValue(QStringLiteral("zoom"), QString::number(zoom()));
+    settings.setValue(QStringLiteral("position"), pos());
+    settings.setValue(QStringLiteral("size"), size());
+}
 
 MusicPlayer* MainWindow::musicPlayer() const { return m_media->musicPlayer(); }
 
@@ -191,7 +337,7 @@ void MainWindow::buildLabels()
     // points down to 9 at which the start prompt fits. The text's width grows with the size, so
     // the size is reckoned from its width at 18 points and then checked at that size and the one
     // above, rather than measured at every size in turn (each one loads the face anew).
-    const QString prompt = QString::fromLatin1(Game::kStartPrompt);
+    const QString prompt = QCoreApplication::translate("Game", Game::kStartPrompt);
     const auto fits = [&](int points) {
         promptFont.setPointSize(points);
         return QFontMetrics(promptFont).horizontalAdvance(prompt) <= m_prompt->width();
@@ -233,6 +379,8 @@ void MainWindow::resizeEvent(QResizeEvent*)
         return;
     m_background->resize(size());
     m_background->lower();
+    if (size() != Layout::rect(Layout::of("Form1")).size())
+        m_resized->start();
 }
 
 void MainWindow::loadballs()
@@ -269,7 +417,8 @@ void MainWindow::boardChanged()
     if (m_hint)
         m_hint->cancel();
     m_board->showGame(m_game, m_ballName);
-    m_prompt->setText(QString::fromStdString(m_game.prompt()));
+    // The game's prompt in the player's language.
+    m_prompt->setText(QCoreApplication::translate("Game", m_game.prompt().c_str()));
     m_counter->setText(QString::fromStdString(m_game.counter()));
     m_startHole->setText(QString::fromStdString(m_game.history().startHole()));
 }

@@ -72,6 +72,13 @@ public:
     // F1: the help window, with its way to the About box.
     void showHelp();
 
+    // The zoom of the window and of the windows it opens: 1 at its own size.
+    double zoom() const;
+    // Lays everything out at `zoom` (half the size at least) and sizes the window to it.
+    void setZoom(double zoom);
+    // Ctrl+plus and Ctrl+minus: the next zoom larger or smaller, no larger than the screen.
+    void stepZoom(int steps);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -88,6 +95,14 @@ private:
     void orderTabs();
     void Form_Load();
     void switchBall(const QString& name);
+    double largestZoom() const;
+    void scaleFonts();
+    // The zoom at which the window fits the size the player gave it.
+    void followSize();
+    // The size, zoom and place the player left the window at, when it fits a screen; else
+    // centred at its own size.
+    void restorePlace();
+    void savePlace() const;
 
     Services m_services;
     std::unique_ptr<Prompts> m_ownPrompts;
@@ -110,4 +125,6 @@ private:
     ScoreKeeper* m_scores = nullptr;
     FileCommands* m_files = nullptr;
     HintKeeper* m_hint = nullptr;
+    QTimer* m_resized = nullptr;
+    QSize m_refusedSize;
 };

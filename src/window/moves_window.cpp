@@ -2,6 +2,7 @@
 
 #include "kit/artwork.h"
 #include "kit/prompts.h"
+#include "kit/twips.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -19,15 +20,15 @@ MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompt
     , m_printing(printing)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Moves"));
+    setWindowTitle(tr("Moves"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
-    resize(360, 420);
+    resize(QSize(360, 420) * Twips::zoom());
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
+    fixed.setPointSizeF(9 * Twips::zoom());
     m_text->setFont(fixed);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -35,11 +36,11 @@ MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompt
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_text->setPlainText(shown);
 
-    auto* done = new QPushButton(QStringLiteral("&Done"), this);
+    auto* done = new QPushButton(tr("&Done"), this);
     done->setObjectName(QStringLiteral("Command1"));
-    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    auto* print = new QPushButton(tr("&Print"), this);
     print->setObjectName(QStringLiteral("Command2"));
-    auto* setup = new QPushButton(QStringLiteral("&Printer Setup"), this);
+    auto* setup = new QPushButton(tr("&Printer Setup"), this);
     setup->setObjectName(QStringLiteral("Command3"));
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     connect(print, &QPushButton::clicked, this, &MovesWindow::Command2_Click);
@@ -62,8 +63,8 @@ bool MovesWindow::havePrinter()
 {
     if (m_printer)
         return true;
-    m_prompts->message(QStringLiteral("No printer is available, so the moves cannot be printed.\r\r"
-                                      "Set up a printer on this computer and try again."),
+    m_prompts->message(tr("No printer is available, so the moves cannot be printed.\r\r"
+                          "Set up a printer on this computer and try again."),
                        QStringLiteral("The Dorv"), Prompts::Icon::Information);
     return false;
 }
@@ -79,7 +80,7 @@ void MovesWindow::print()
 {
     QPainter painter;
     if (!painter.begin(m_printer)) {
-        printFailed(QStringLiteral("the printer did not start the document."));
+        printFailed(tr("the printer did not start the document."));
         return;
     }
     painter.setFont(QFont(m_text->font().family(), 10));
@@ -98,12 +99,12 @@ void MovesWindow::print()
     }
     const bool ended = painter.end();
     if (!ended || m_printer->printerState() == QPrinter::Error)
-        printFailed(QStringLiteral("the printer did not take the whole document."));
+        printFailed(tr("the printer did not take the whole document."));
 }
 
 void MovesWindow::printFailed(const QString& reason)
 {
-    m_prompts->message(QStringLiteral("The moves could not be printed: ") + reason, QStringLiteral("The Dorv"),
+    m_prompts->message(tr("The moves could not be printed: ") + reason, QStringLiteral("The Dorv"),
                        Prompts::Icon::Critical);
 }
 

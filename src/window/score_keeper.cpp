@@ -7,6 +7,7 @@
 #include "window/file_commands.h"
 #include "window/high_score_window.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 
@@ -14,8 +15,8 @@
 #include <utility>
 
 namespace {
-const QString kWhat = QStringLiteral("The hall of fame");
-const QString kBusyQuestion = QStringLiteral("The hall of fame is being written by another game.\r\rTry again?");
+const char* const kWhat = QT_TRANSLATE_NOOP("ScoreKeeper", "The hall of fame");
+const char* const kBusyQuestion = QT_TRANSLATE_NOOP("ScoreKeeper", "The hall of fame is being written by another game.\r\rTry again?");
 constexpr int kRetryMs = 100;
 }
 
@@ -39,8 +40,9 @@ void ScoreKeeper::chkscore()
         endIfQuitting();
         return;
     }
-    const QString answer = m_prompts.askText(QString::fromLatin1(HallOfFame::kNamePrompt),
-                                             QString::fromLatin1(HallOfFame::kNameTitle),
+    // The box in the player's language; the name it offers is kept as it is, for it may be stored.
+    const QString answer = m_prompts.askText(QCoreApplication::translate("HallOfFame", HallOfFame::kNamePrompt),
+                                             QCoreApplication::translate("HallOfFame", HallOfFame::kNameTitle),
                                              QString::fromLatin1(HallOfFame::kDefaultAnswer));
     m_waiting.push_back({HallOfFame::nameFromAnswer(answer.toStdString()), score});
     if (m_retry.isActive())
@@ -58,14 +60,14 @@ void ScoreKeeper::storeWaiting()
     if (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError) {
             // Not another game: the lock file cannot be made at all, as on a full disk.
-            const QString reason = errno != 0 ? FileStore::systemError(errno) : QStringLiteral("Unknown error");
-            FileCommands::reportUnsaved(m_prompts, m_file.writePath(), kWhat,
-                                        QStringLiteral("Its lock file %1 could not be made: %2")
+            const QString reason = errno != 0 ? FileStore::systemError(errno) : tr("Unknown error");
+            FileCommands::reportUnsaved(m_prompts, m_file.writePath(), tr(kWhat),
+                                        tr("Its lock file %1 could not be made: %2")
                                             .arg(QDir::toNativeSeparators(m_file.lockPath()), reason));
         } else if (!m_deadline.hasExpired()) {
             m_retry.start();
             return;
-        } else if (m_prompts.askYesNo(kBusyQuestion, QStringLiteral("The Dorv"), true)) {
+        } else if (m_prompts.askYesNo(tr(kBusyQuestion), QStringLiteral("The Dorv"), true)) {
             m_deadline.setRemainingTime(m_lockWait);
             m_retry.start();
             return;
@@ -92,7 +94,7 @@ void ScoreKeeper::enterWaiting()
 
 void ScoreKeeper::savescore()
 {
-    FileCommands::writeFile(m_prompts, m_file.writePath(), HighScoreFile::serialise(m_table.hall()), kWhat);
+    FileCommands::writeFile(m_prompts, m_file.writePath(), HighScoreFile::serialise(m_table.hall()), tr(kWhat));
     endIfQuitting();
 }
 

@@ -78,10 +78,10 @@ Toolbar::Toolbar(QWidget* form, const CommandTable& commands)
         emit highScores();
     });
 
-    m_gamePanel->setAccessibleName(QStringLiteral("Game"));
-    m_soundPanel->setAccessibleName(QStringLiteral("Sound"));
-    m_musicPanel->setAccessibleName(QStringLiteral("Music"));
-    m_movesPanel->setAccessibleName(QStringLiteral("Moves"));
+    m_gamePanel->setAccessibleName(tr("Game"));
+    m_soundPanel->setAccessibleName(tr("Sound"));
+    m_musicPanel->setAccessibleName(tr("Music"));
+    m_movesPanel->setAccessibleName(tr("Moves"));
     m_openers = {{m_gamePanel, game},
                  {m_soundPanel, m_gamePanel->findChild<PictureControl*>(QStringLiteral("Image11"))},
                  {m_musicPanel, m_gamePanel->findChild<PictureControl*>(QStringLiteral("Image14"))},

@@ -1,0 +1,96 @@
+#include "support/window_rig.h"
+
+#include "window/command_table.h"
+#include "window/help_window.h"
+#include "window/high_score_window.h"
+#include "window/translations.h"
+
+#include <QXmlStreamReader>
+
+namespace {
+// The English texts the translations are made from: every <source> of a translation file.
+QSet<QString> sourceTexts()
+{
+    QFile file(DORV_TRANSLATIONS "/dorv_de.ts");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QSet<QString> texts;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source"))
+            texts << xml.readElementText();
+    return texts;
+}
+
+// What the window says: its prompt, its title, the hall of fame's title and its names, and
+// the confirmation that loading a moves file asks for.
+QStringList shownTexts(WindowRig& rig)
+{
+    MainWindow& window = rig.start();
+    rig.prompts.files << rig.write("moves.dvm", "");
+    window.files().loadmoves();
+    QStringList shown{rig.find<QLabel>("Label1")->text(), window.windowTitle(), window.highScoreWindow()->windowTitle(),
+                      window.highScoreWindow()->findChild<QLabel*>("Label2")->text(), rig.prompts.last("yesno")};
+    return shown;
+}
+}
+
+// The game's texts in the player's language, and exactly the English ones in an English or C locale.
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void anEnglishOrCLocaleShowsTheTextsAsWritten()
+    {
+        const QSet<QString> english = sourceTexts();
+        QVERIFY(english.contains("New game"));
+        for (const char* name : {"C", "en_US", "en_GB"}) {
+            Translations::install(QLocale(QString::fromLatin1(name)));
+            WindowRig rig;
+            QCOMPARE(shownTexts(rig), QStringList({"Remove a 'ball' to start", "The Dorv 1.0", "HIGH SCORES", "KT PLAYER",
+                                                   "The Dorv / Loading a MOVES file shall clear the current game. Are you "
+                                                   "sure you want to continue? / Yes"}));
+            // Every command says its English text.
+            for (const QAction* action : rig.window->findChildren<QAction*>())
+                if (!action->text().isEmpty() && action->text() != "view")
+                    QVERIFY2(english.contains(action->text()), qPrintable(action->text()));
+        }
+    }
+
+    void aGermanLocaleShowsTheGameInGermanButNotItsData()
+    {
+        Translations::install(QLocale("de_DE"));
+        WindowRig rig;
+        QCOMPARE(shownTexts(rig), QStringList({"Zum Start eine \u201aKugel\u2018 wegnehmen", "The Dorv 1.0", "BESTENLISTE",
+                                               "KT PLAYER",
+                                               "The Dorv / Das Laden einer Z\u00fcgedatei l\u00f6scht das laufende Spiel. "
+                                               "M\u00f6chtest du wirklich fortfahren? / Yes"}));
+        QCOMPARE(rig.window->commands().action("newGame")->text(), "Neues Spiel");
+        QCOMPARE(rig.window->commands().keys().value(0).does, "Den Ring \u00fcber die L\u00f6cher bewegen");
+        HelpWindow help(rig.window->commands());
+        QVERIFY(help.findChild<QTextBrowser*>("text")->toPlainText().startsWith("So wird gespielt"));
+        QCOMPARE(rig.hole(19)->accessibleName(), "Loch 19, Kugel");
+        // The counter and the hole numbers stay as they are.
+        rig.play(19, 1);
+        QCOMPARE(rig.find<QLabel>("Label5")->text(), "1");
+    }
+
+    void everyLanguageShowsItsWholeStartPrompt()
+    {
+        QStringList cut;
+        for (const char* name : {"de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL"}) {
+            Translations::install(QLocale(QString::fromLatin1(name)));
+            WindowRig rig;
+            rig.start();
+            const QLabel* prompt = rig.find<QLabel>("Label1");
+            QVERIFY2(prompt->text() != "Remove a 'ball' to start", name);
+            const int wide = QFontMetrics(prompt->font()).horizontalAdvance(prompt->text());
+            if (wide > prompt->width())
+                cut << QString("%1 %2 > %3").arg(name).arg(wide).arg(prompt->width());
+        }
+        QCOMPARE(cut.join(", "), QString());
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "test_languages.moc"

@@ -1,0 +1,129 @@
+#include "support/window_rig.h"
+
+#include "kit/twips.h"
+#include "window/board_view.h"
+#include "window/high_score_window.h"
+
+namespace {
+// Where `widget` lies in its window.
+QRect inWindow(const QWidget* widget) { return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()); }
+// The size in pixels a picture is drawn at to show crisp in `control`.
+QSize shownPixels(const PictureControl* control) { return control->size() * control->devicePixelRatio(); }
+}
+
+// The window's zoom: the keys, the whole layout scaling together with pictures drawn at the size
+// shown, the board played at another zoom, and the size, zoom and place kept for the next start.
+class TestZoom : public QObject {
+    Q_OBJECT
+
+private slots:
+    void atTwiceItsSizeEveryHoleLiesInTheWindowAndPlays()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        QHash<int, QRect> ownPlaces;
+        for (int n = 1; n <= kHoleCount; ++n)
+            ownPlaces[n] = inWindow(rig.hole(n));
+        auto* prompt = rig.find<QLabel>("Label1");
+        const qreal promptPoints = prompt->font().pointSizeF();
+        const QSize hallOfFame = window.highScoreWindow()->size();
+        auto* board = rig.find<BoardView>("Picture2");
+        board->placeCursor(19);
+
+        window.setZoom(2);
+        QCOMPARE(window.size(), QSize(1048, 928));
+        QCOMPARE(window.highScoreWindow()->size(), hallOfFame * 2);
+        QCOMPARE(prompt->font().pointSizeF(), promptPoints * 2);
+        QCOMPARE(inWindow(rig.find("Image7")).topLeft(), Twips::point(120, 240));
+        QCOMPARE(rig.find("cursor")->geometry(), rig.hole(19)->geometry());
+        // The pictures are drawn at the size they are shown, never stretched from a smaller one.
+        for (const char* name : {"bck", "Image6", "Image7", "Image5"}) {
+            auto* picture = rig.find<PictureControl>(name);
+            QVERIFY2(picture->picture().size() == shownPixels(picture), name);
+        }
+        for (int n = 1; n <= kHoleCount; ++n) {
+            const QRect place = inWindow(rig.hole(n));
+            // Twice as far from the corner, give or take the pixel the twips round to.
+            QCOMPARE(place.size(), ownPlaces[n].size() * 2);
+            QVERIFY((place.topLeft() - ownPlaces[n].topLeft() * 2).manhattanLength() <= 2);
+            QVERIFY(window.rect().contains(place));
+            QCOMPARE(window.childAt(place.center()), rig.hole(n));
+        }
+
+        // Clicks where the holes are shown: the first takes a ball off, the next two jump.
+        const auto click = [&](int n) {
+            const QPoint at = inWindow(rig.hole(n)).center();
+            QWidget* under = window.childAt(at);
+            QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(&window, at));
+        };
+        click(19);
+        QVERIFY(rig.game().board().isEmpty(19));
+        const auto jump = rig.legalJump();
+        click(jump->origin);
+        click(jump->destination);
+        QCOMPARE(rig.game().counter(), "1");
+        QVERIFY(rig.game().board().isEmpty(jump->jumped));
+
+        // Back to its own size, to the pixel.
+        window.setZoom(1);
+        QCOMPARE(window.size(), QSize(524, 464));
+        for (int n = 1; n <= kHoleCount; ++n)
+            QCOMPARE(inWindow(rig.hole(n)), ownPlaces[n]);
+        QCOMPARE(prompt->font().pointSizeF(), promptPoints);
+    }
+
+    void theKeysZoomAndAResizedWindowKeepsItsShape()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(window.zoom(), 1.1);
+        QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(window.zoom(), 1.25);
+        QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(window.zoom(), 1.1);
+        QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(window.size(), QSize(524, 464));
+
+        // Stretched wider than high: the zoom follows the height, and the window takes its shape.
+        window.resize(900, 580);
+        QTRY_COMPARE_WITH_TIMEOUT(window.zoom(), 1.25, 10000);
+        QCOMPARE(window.size(), QSize(655, 580));
+    }
+
+    void theSizeZoomAndPlaceSurviveARestartWhenTheyFit()
+    {
+        WindowRig rig;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        rig.start().setZoom(1.1);
+        const QPoint place = screen.topLeft() + QPoint(20, 30);
+        rig.window->move(place);
+        QVERIFY(screen.contains(rig.window->geometry()));
+
+        MainWindow& again = rig.start();
+        QCOMPARE(again.zoom(), 1.1);
+        QCOMPARE(again.size(), QSize(576, 510));
+        QCOMPARE(again.pos(), place);
+        QCOMPARE(rig.hole(19)->size(), QSize(35, 35));
+
+        // Off every screen: centred, at the zoom kept.
+        again.move(screen.bottomRight() + QPoint(100, 100));
+        MainWindow& centred = rig.start();
+        QCOMPARE(centred.zoom(), 1.1);
+        QCOMPARE(centred.pos() + QPoint(centred.width() / 2, centred.height() / 2), screen.center());
+
+        // Larger than the screen: its own size, centred.
+        const double tooLarge = std::ceil(std::max(screen.width() / 524.0, screen.height() / 464.0)) + 1;
+        centred.setZoom(tooLarge);
+        MainWindow& own = rig.start();
+        QCOMPARE(own.zoom(), 1.0);
+        QCOMPARE(own.size(), QSize(524, 464));
+        QVERIFY(screen.contains(own.geometry()));
+    }
+};
+
+QTEST_MAIN(TestZoom)
+#include "test_zoom.moc"

@@ -1,0 +1,560 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pijltjestoetsen</translation>
+    </message>
+    <message>
+        <source>Move the ring over the holes</source>
+        <translation>De ring over de gaten bewegen</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Spatie, Enter</translation>
+    </message>
+    <message>
+        <source>Play the hole under the ring</source>
+        <translation>Het gat onder de ring spelen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>The ring to the centre hole</source>
+        <translation>De ring naar het middelste gat</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move through the board and the commands</source>
+        <translation>Door het bord en de opdrachten gaan</translation>
+    </message>
+    <message>
+        <source>&amp;Hint: show the best next jump</source>
+        <translation>&amp;Hint: de beste volgende sprong tonen</translation>
+    </message>
+    <message>
+        <source>Hint: mark the best next jump and say the best finish still possible</source>
+        <translation>Hint: de beste volgende sprong markeren en het best mogelijke einde noemen</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Load game</source>
+        <translation>Spel laden</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>Undo last move</source>
+        <translation>Laatste zet ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Undo last move (UNDO)</source>
+        <translation>Laatste zet ongedaan maken (UNDO)</translation>
+    </message>
+    <message>
+        <source>Load moves</source>
+        <translation>Zetten laden</translation>
+    </message>
+    <message>
+        <source>Save moves</source>
+        <translation>Zetten opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;View moves been played on the board</source>
+        <translation>Gespeelde zetten op het bord &amp;bekijken</translation>
+    </message>
+    <message>
+        <source>Replay the moves on the board, one a second</source>
+        <translation>De zetten op het bord naspelen, één per seconde</translation>
+    </message>
+    <message>
+        <source>&amp;View the moves played in text mode</source>
+        <translation>Gespeelde zetten als &amp;tekst bekijken</translation>
+    </message>
+    <message>
+        <source>The moves as text, to read or print</source>
+        <translation>De zetten als tekst, om te lezen of af te drukken</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Sound on or off</source>
+        <translation>Geluid aan of uit</translation>
+    </message>
+    <message>
+        <source>Music on or off</source>
+        <translation>Muziek aan of uit</translation>
+    </message>
+    <message>
+        <source>Eyeball on legs</source>
+        <translation>Oogbal op pootjes</translation>
+    </message>
+    <message>
+        <source>Ball: Eyeball on legs</source>
+        <translation>Bal: oogbal op pootjes</translation>
+    </message>
+    <message>
+        <source>Blue ball</source>
+        <translation>Blauwe bal</translation>
+    </message>
+    <message>
+        <source>Ball: Blue ball</source>
+        <translation>Bal: blauwe bal</translation>
+    </message>
+    <message>
+        <source>Eight ball</source>
+        <translation>Achtbal</translation>
+    </message>
+    <message>
+        <source>Ball: Eight ball</source>
+        <translation>Bal: achtbal</translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation>Voetbal</translation>
+    </message>
+    <message>
+        <source>Ball: Football</source>
+        <translation>Bal: voetbal</translation>
+    </message>
+    <message>
+        <source>Green blob with eyes</source>
+        <translation>Groene klodder met ogen</translation>
+    </message>
+    <message>
+        <source>Ball: Green blob with eyes</source>
+        <translation>Bal: groene klodder met ogen</translation>
+    </message>
+    <message>
+        <source>Christmas bauble</source>
+        <translation>Kerstbal</translation>
+    </message>
+    <message>
+        <source>Ball: Christmas bauble</source>
+        <translation>Bal: kerstbal</translation>
+    </message>
+    <message>
+        <source>The Earth</source>
+        <translation>De aarde</translation>
+    </message>
+    <message>
+        <source>Ball: The Earth</source>
+        <translation>Bal: de aarde</translation>
+    </message>
+    <message>
+        <source>Next board</source>
+        <translation>Volgend bord</translation>
+    </message>
+    <message>
+        <source>Previous board</source>
+        <translation>Vorig bord</translation>
+    </message>
+    <message>
+        <source>Close panels</source>
+        <translation>Panelen sluiten</translation>
+    </message>
+    <message>
+        <source>Close the open panel</source>
+        <translation>Het open paneel sluiten</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Codewoord</translation>
+    </message>
+    <message>
+        <source>Type a code word for a hidden ball</source>
+        <translation>Een codewoord voor een verborgen bal typen</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>A larger window</source>
+        <translation>Een groter venster</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>A smaller window</source>
+        <translation>Een kleiner venster</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Ware grootte</translation>
+    </message>
+    <message>
+        <source>The window at its own size</source>
+        <translation>Het venster op zijn eigen grootte</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>This help</source>
+        <translation>Deze help</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>About The Dorv</source>
+        <translation>Over The Dorv</translation>
+    </message>
+    <message>
+        <source>Game menu</source>
+        <translation>Spelmenu</translation>
+    </message>
+    <message>
+        <source>Moves menu</source>
+        <translation>Zettenmenu</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Geluid aan</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Music on</source>
+        <translation>Muziek aan</translation>
+    </message>
+    <message>
+        <source>Music off</source>
+        <translation>Muziek uit</translation>
+    </message>
+    <message>
+        <source>View the moves</source>
+        <translation>Zetten bekijken</translation>
+    </message>
+    <message>
+        <source>Octagonal lacquer board</source>
+        <translation>Achthoekig gelakt bord</translation>
+    </message>
+    <message>
+        <source>Square grey board</source>
+        <translation>Vierkant grijs bord</translation>
+    </message>
+    <message>
+        <source>Round silver board</source>
+        <translation>Rond zilveren bord</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Remove a &apos;ball&apos; to start</source>
+        <translation>Haal een ‘bal’ weg om te beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>HallOfFame</name>
+    <message>
+        <source>Congratulations, you made it to the &apos;THE DORV WINNERS&apos; hall. Please enter your name</source>
+        <translation>Gefeliciteerd, je hebt de eregalerij ‘THE DORV WINNERS’ gehaald. Vul je naam in</translation>
+    </message>
+    <message>
+        <source>The WINNERS!</source>
+        <translation>De WINNAARS!</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoreWindow</name>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>TOPSCORES</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The Dorv Help</source>
+        <translation>The Dorv – Help</translation>
+    </message>
+    <message>
+        <source>About The Dorv</source>
+        <translation>Over The Dorv</translation>
+    </message>
+    <message>
+        <source>
+&lt;h2&gt;How to play&lt;/h2&gt;
+&lt;p&gt;Thirty-seven holes in a cross, a ball in every one. Take one ball off to start. Then pick up a
+ball (it gets a frame) and put it into an empty hole two places away along a row or a column: the
+ball it jumps over leaves the board. Pick a framed ball again to put it down. Leave as few balls
+as you can.&lt;/p&gt;
+&lt;p&gt;Play with the mouse, or with the keyboard: the arrow keys move a ring over the holes, and Space
+or Enter plays the hole under it as a click does.&lt;/p&gt;
+&lt;h2&gt;The score&lt;/h2&gt;
+&lt;p&gt;Every jump scores a point. An undo (UNDO, Ctrl+Z) costs a tenth of the score, plus one. When a
+game ends &amp;mdash; a new game, loading a moves file, or leaving &amp;mdash; the five best scores enter THE
+DORV WINNERS, the hall of fame.&lt;/p&gt;
+&lt;h2&gt;Commands and keys&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opens New, Load, Save, Sound, Music and Quit; Moves opens View, Save and Load for lists of
+moves. The strip at the top chooses the ball, the strip at the right the board.&lt;/p&gt;
+</source>
+        <translation>
+&lt;h2&gt;Zo speel je&lt;/h2&gt;
+&lt;p&gt;Zevenendertig gaten in een kruis, in elk een bal. Haal één bal weg om te beginnen. Pak dan een bal op (hij krijgt een kader) en zet hem in een leeg gat twee plaatsen verder, in een rij of een kolom: de bal waar hij overheen springt verlaat het bord. Klik een omkaderde bal nog eens aan om hem neer te zetten. Laat zo weinig mogelijk ballen over.&lt;/p&gt;
+&lt;p&gt;Speel met de muis of met het toetsenbord: de pijltjestoetsen bewegen een ring over de gaten, en Spatie of Enter speelt het gat eronder, zoals een klik.&lt;/p&gt;
+&lt;h2&gt;De score&lt;/h2&gt;
+&lt;p&gt;Elke sprong levert een punt op. Ongedaan maken (UNDO, Ctrl+Z) kost een tiende van de score, plus één. Als een spel eindigt &amp;mdash; een nieuw spel, een zettenbestand laden of stoppen &amp;mdash;, komen de vijf beste scores in THE DORV WINNERS, de eregalerij.&lt;/p&gt;
+&lt;h2&gt;Opdrachten en toetsen&lt;/h2&gt;
+&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;2&quot; width=&quot;100%&quot;&gt;
+%1&lt;/table&gt;
+&lt;p&gt;GAME opent Nieuw, Laden, Opslaan, Geluid, Muziek en Afsluiten; Moves opent Bekijken, Opslaan en Laden voor zettenlijsten. De strook bovenaan kiest de bal, de strook rechts het bord.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Peg solitaire for the Linux desktop.&lt;/p&gt;
+&lt;p&gt;The artwork, the tune and the move sound were made for the game by The Dorv developers.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; The Dorv developers. Released under the MIT licence:&lt;/p&gt;
+</source>
+        <translation>
+&lt;h3&gt;The Dorv 1.0&lt;/h3&gt;
+&lt;p&gt;Solitaire voor de Linux-desktop.&lt;/p&gt;
+&lt;p&gt;De afbeeldingen, de melodie en het zetgeluid zijn voor het spel gemaakt door de ontwikkelaars van The Dorv.&lt;/p&gt;
+&lt;p&gt;Copyright &amp;copy; De ontwikkelaars van The Dorv. Uitgebracht onder de MIT-licentie:&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>How to play, the score and the keys</source>
+        <translation>Zo speel je, de score en de toetsen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>MovesWindow</name>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Klaar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Afdrukken</translation>
+    </message>
+    <message>
+        <source>&amp;Printer Setup</source>
+        <translation>&amp;Printerinstellingen</translation>
+    </message>
+    <message>
+        <source>No printer is available, so the moves cannot be printed.&#xd;&#xd;Set up a printer on this computer and try again.</source>
+        <translation>Er is geen printer beschikbaar, dus de zetten kunnen niet worden afgedrukt.&#xd;&#xd;Stel een printer in op deze computer en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>the printer did not start the document.</source>
+        <translation>de printer is niet aan het document begonnen.</translation>
+    </message>
+    <message>
+        <source>the printer did not take the whole document.</source>
+        <translation>de printer heeft niet het hele document aangenomen.</translation>
+    </message>
+    <message>
+        <source>The moves could not be printed: </source>
+        <translation>De zetten konden niet worden afgedrukt: </translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>The file %1 already exists.&#xd;&#xd;</source>
+        <translation>Het bestand %1 bestaat al.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>Replace file?</source>
+        <translation>Bestand vervangen?</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+    <message>
+        <source>Loading a MOVES file shall clear the current game. Are you sure you want to continue?</source>
+        <translation>Een zettenbestand laden wist het huidige spel. Weet je zeker dat je wilt doorgaan?</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Spel laden</translation>
+    </message>
+    <message>
+        <source>Save Moves</source>
+        <translation>Zetten opslaan</translation>
+    </message>
+    <message>
+        <source>Load Moves</source>
+        <translation>Zetten laden</translation>
+    </message>
+    <message>
+        <source>The %1 file is corrupted. You can not load this file.&#xd;&#xd;</source>
+        <translation>Het bestand (%1) is beschadigd. Het kan niet worden geladen.&#xd;&#xd;</translation>
+    </message>
+    <message>
+        <source>If the problem persists, please contact The Dorv support line and tell them which file it was.</source>
+        <translation>Als het probleem blijft, neem dan contact op met de ondersteuning van The Dorv en zeg om welk bestand het ging.</translation>
+    </message>
+    <message>
+        <source>Error reading file</source>
+        <translation>Fout bij het lezen van het bestand</translation>
+    </message>
+    <message>
+        <source>File not found. Please check filename or browse to saved directory and select file.</source>
+        <translation>Bestand niet gevonden. Controleer de bestandsnaam of ga naar de opslagmap en kies het bestand.</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>spel</translation>
+    </message>
+    <message>
+        <source>game moves</source>
+        <translation>zettenlijst</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved to the file
+%2
+
+%3</source>
+        <translation>%1 kon niet worden opgeslagen in het bestand
+%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>Het spel</translation>
+    </message>
+    <message>
+        <source>The moves</source>
+        <translation>De zetten</translation>
+    </message>
+</context>
+<context>
+    <name>BallChooser</name>
+    <message>
+        <source>Select a type of &apos;balll&apos; or element to play with</source>
+        <translation>Kies een ‘bal’ of element om mee te spelen</translation>
+    </message>
+    <message>
+        <source>Chose Board</source>
+        <translation>Kies een bord</translation>
+    </message>
+    <message>
+        <source>Code word</source>
+        <translation>Codewoord</translation>
+    </message>
+</context>
+<context>
+    <name>BoardView</name>
+    <message>
+        <source>Hole %1, %2%3</source>
+        <translation>Gat %1, %2%3</translation>
+    </message>
+    <message>
+        <source>ball</source>
+        <translation>bal</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, geselecteerd</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>The hall of fame</source>
+        <translation>De eregalerij</translation>
+    </message>
+    <message>
+        <source>The hall of fame is being written by another game.&#xd;&#xd;Try again?</source>
+        <translation>Een ander spel schrijft de eregalerij.&#xd;&#xd;Opnieuw proberen?</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+    <message>
+        <source>Its lock file %1 could not be made: %2</source>
+        <translation>Het vergrendelbestand %1 kon niet worden gemaakt: %2</translation>
+    </message>
+</context>
+</TS>
