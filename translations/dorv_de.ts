@@ -557,4 +557,31 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Ihre Sperrdatei %1 konnte nicht angelegt werden: %2</translation>
     </message>
 </context>
+<context>
+    <name>HintKeeper</name>
+    <message>
+        <source>No jump left</source>
+        <translation>Kein Sprung mehr möglich</translation>
+    </message>
+    <message>
+        <source>one ball left</source>
+        <translation>eine Kugel übrig</translation>
+    </message>
+    <message>
+        <source>%1 balls left</source>
+        <translation>%1 Kugeln übrig</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>höchstens %1</translation>
+    </message>
+    <message>
+        <source>Take the ball on %1 off — best finish: %2</source>
+        <translation>Nimm die Kugel auf %1 weg — bestes Ende: %2</translation>
+    </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — best finish: %4</source>
+        <translation>Springe von %1 über %2 nach %3 — bestes Ende: %4</translation>
+    </message>
+</context>
 </TS>

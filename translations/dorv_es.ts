@@ -557,4 +557,31 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>No se pudo crear su archivo de bloqueo %1: %2</translation>
     </message>
 </context>
+<context>
+    <name>HintKeeper</name>
+    <message>
+        <source>No jump left</source>
+        <translation>No queda ningún salto</translation>
+    </message>
+    <message>
+        <source>one ball left</source>
+        <translation>queda una bola</translation>
+    </message>
+    <message>
+        <source>%1 balls left</source>
+        <translation>quedan %1 bolas</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>como mucho %1</translation>
+    </message>
+    <message>
+        <source>Take the ball on %1 off — best finish: %2</source>
+        <translation>Quita la bola del %1 — mejor final: %2</translation>
+    </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — best finish: %4</source>
+        <translation>Salta del %1 sobre el %2 al %3 — mejor final: %4</translation>
+    </message>
+</context>
 </TS>

@@ -557,4 +557,31 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Son fichier de verrou %1 n’a pas pu être créé : %2</translation>
     </message>
 </context>
+<context>
+    <name>HintKeeper</name>
+    <message>
+        <source>No jump left</source>
+        <translation>Plus aucun saut possible</translation>
+    </message>
+    <message>
+        <source>one ball left</source>
+        <translation>une bille restante</translation>
+    </message>
+    <message>
+        <source>%1 balls left</source>
+        <translation>%1 billes restantes</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>au plus %1</translation>
+    </message>
+    <message>
+        <source>Take the ball on %1 off — best finish: %2</source>
+        <translation>Retirez la bille du trou %1 — meilleure fin : %2</translation>
+    </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — best finish: %4</source>
+        <translation>Sautez de %1 par-dessus %2 vers %3 — meilleure fin : %4</translation>
+    </message>
+</context>
 </TS>

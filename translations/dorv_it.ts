@@ -557,4 +557,31 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Non è stato possibile creare il suo file di blocco %1: %2</translation>
     </message>
 </context>
+<context>
+    <name>HintKeeper</name>
+    <message>
+        <source>No jump left</source>
+        <translation>Nessun salto possibile</translation>
+    </message>
+    <message>
+        <source>one ball left</source>
+        <translation>resta una pallina</translation>
+    </message>
+    <message>
+        <source>%1 balls left</source>
+        <translation>restano %1 palline</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>al massimo %1</translation>
+    </message>
+    <message>
+        <source>Take the ball on %1 off — best finish: %2</source>
+        <translation>Togli la pallina dal %1 — miglior finale: %2</translation>
+    </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — best finish: %4</source>
+        <translation>Salta dal %1 sopra il %2 al %3 — miglior finale: %4</translation>
+    </message>
+</context>
 </TS>

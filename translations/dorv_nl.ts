@@ -557,4 +557,31 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Het vergrendelbestand %1 kon niet worden gemaakt: %2</translation>
     </message>
 </context>
+<context>
+    <name>HintKeeper</name>
+    <message>
+        <source>No jump left</source>
+        <translation>Geen sprong meer mogelijk</translation>
+    </message>
+    <message>
+        <source>one ball left</source>
+        <translation>één bal over</translation>
+    </message>
+    <message>
+        <source>%1 balls left</source>
+        <translation>%1 ballen over</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>hoogstens %1</translation>
+    </message>
+    <message>
+        <source>Take the ball on %1 off — best finish: %2</source>
+        <translation>Haal de bal op %1 weg — beste einde: %2</translation>
+    </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — best finish: %4</source>
+        <translation>Spring van %1 over %2 naar %3 — beste einde: %4</translation>
+    </message>
+</context>
 </TS>

@@ -42,12 +42,16 @@ HintKeeper::~HintKeeper()
 QString HintKeeper::describe(const Hint& hint)
 {
     if (!hint.jump && !hint.removal)
-        return QStringLiteral("No jump left");
-    const QString balls = hint.ballsLeft == 1 ? QStringLiteral("one ball left") : QStringLiteral("%1 balls left").arg(hint.ballsLeft);
-    const QString finish = QStringLiteral(" \u2014 best finish: ") + (hint.proven() ? QString() : QStringLiteral("at most ")) + balls;
+        return tr("No jump left");
+    const QString balls = hint.ballsLeft == 1 ? tr("one ball left") : tr("%1 balls left").arg(hint.ballsLeft);
+    const QString finish = hint.proven() ? balls : tr("at most %1").arg(balls);
     if (hint.removal)
-        return QStringLiteral("Take the ball on %1 off").arg(*hint.removal) + finish;
-    return QStringLiteral("Jump %1 over %2 to %3").arg(hint.jump->origin).arg(hint.jump->jumped).arg(hint.jump->destination) + finish;
+        return tr("Take the ball on %1 off \u2014 best finish: %2").arg(*hint.removal).arg(finish);
+    return tr("Jump %1 over %2 to %3 \u2014 best finish: %4")
+        .arg(hint.jump->origin)
+        .arg(hint.jump->jumped)
+        .arg(hint.jump->destination)
+        .arg(finish);
 }
 
 void HintKeeper::ask()
