@@ -28,13 +28,13 @@ program=$root/games/dorv
 
 # The tree.
 [ -x "$program" ] || fail "no program at games/dorv"
-for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/the-dorv/music.pcm \
+for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/the-dorv/music.tune \
             share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/copyright share/doc/the-dorv/changelog.gz \
             share/icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$root/$file" ] || fail "missing $file"
 done
-for media in sound.dat music.pcm; do
+for media in sound.dat music.tune; do
   cmp -s "$root/share/the-dorv/$media" "$build/bin/$media" || fail "the installed $media differs from the build's"
 done
 copyright=$root/share/doc/the-dorv/copyright
@@ -115,13 +115,13 @@ runs_with_files_in() {
   local pid=$!
   # Up to 30 s: a sanitised build on a busy machine starts slowly.
   for _ in $(seq 300); do
-    grep -q "music.pcm" "$log" && break
+    grep -q "music.tune" "$log" && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   kill "$pid" 2>/dev/null || { cat "$log"; fail "$executable ended by itself"; }
   wait "$pid" || true
-  for media in sound.dat Music.dat music.pcm; do
+  for media in sound.dat Music.dat music.tune; do
     grep -qx "dorv.files: $media: $folder/$media" "$log" || { cat "$log"; fail "$executable did not find $folder/$media"; }
   done
   grep -qx "dorv.files: dvhs.sys: read from $folder/dvhs.sys, written to $hall" "$log" ||
