@@ -29,7 +29,9 @@ public:
     // Decodes from the first frame again; false when the stream cannot go back there.
     bool rewind();
     // Decodes up to `frames` frames, interleaved, into `into`; fewer at the end of the stream or
-    // where it cannot be read.
+    // where it cannot be read. Only the first few blocks after the stream is opened
+    // allocate (libvorbis sizing its buffers); later reads and rewinds reuse them, so the audio
+    // thread may call it.
     int read(std::int16_t* into, int frames);
 
 private:
