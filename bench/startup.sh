@@ -82,7 +82,7 @@ PY
     if [[ $source == rendered ]]; then
       # The tune rendered beside it, as the build renders the game's own.
       build/tools/dorv_render_music "$tmp/program/Music.dat" build/bin/music.sf2 /usr/share/sounds/sf2/default-GM.sf2 \
-        "$tmp/program/music.pcm"
+        "$tmp/program/music.tune"
     fi
     echo "the tune played $([[ $source == rendered ]] && echo "from its rendered file" || echo "on the synthesiser"):"
     XDG_CONFIG_HOME=$tmp/config1 DORV_PROGRAM_DIR=$tmp/program build/bin/dorv >"$tmp/log" 2>&1 &

@@ -1,26 +1,26 @@
 #include "media/rendered_music.h"
 
 #include "kit/file_store.h"
+#include "media/vorbis_decoder.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <unistd.h>
 
 namespace {
 
 constexpr char kMagic[8] = {'D', 'o', 'r', 'v', 'T', 'u', 'n', 'e'};
-constexpr std::uint32_t kVersion = 1;
+// Version 1 held the frames as they are; version 2 holds them as an Ogg Vorbis stream.
+constexpr std::uint32_t kVersion = 2;
 constexpr std::uint32_t kBits = 16;
-constexpr int kFrameBytes = AudioSource::kChannels * 2;
 
 // The header: the magic, the version, the rate, the channels and the bits of a sample, the
-// length of the MIDI bytes rendered, the frames that follow and the SHA-256 of the MIDI bytes;
-// numbers little-endian.
+// length of the MIDI bytes rendered, the frames the stream decodes to, the SHA-256 of the MIDI
+// bytes and the length of the stream that follows; numbers little-endian.
 struct Header {
     std::uint32_t rate = AudioSource::kRate;
     std::uint32_t channels = AudioSource::kChannels;
@@ -28,8 +28,9 @@ struct Header {
     std::uint64_t pieceLength = 0;
     std::uint64_t frames = 0;
     QByteArray pieceHash;
+    std::uint64_t streamLength = 0;
 
-    static constexpr std::size_t kSize = 8 + 4 * 4 + 8 + 8 + 32;
+    static constexpr std::size_t kSize = 8 + 4 * 4 + 8 + 8 + 32 + 8;
 
     static QByteArray hash(std::string_view piece)
     {
@@ -49,6 +50,7 @@ struct Header {
         qToLittleEndian(pieceLength, at);
         qToLittleEndian(frames, at + 8);
         std::memcpy(at + 16, pieceHash.constData(), 32);
+        qToLittleEndian(streamLength, at + 48);
         return out;
     }
 
@@ -63,75 +65,76 @@ struct Header {
         pieceLength = qFromLittleEndian<std::uint64_t>(bytes + 24);
         frames = qFromLittleEndian<std::uint64_t>(bytes + 32);
         pieceHash = QByteArray(bytes + 40, 32);
+        streamLength = qFromLittleEndian<std::uint64_t>(bytes + 72);
         return true;
     }
 };
 
 } // namespace
 
-bool RenderedMusic::write(const QString& path, std::string_view piece, AudioSource& played, QString* error)
+bool RenderedMusic::write(const QString& path, std::string_view piece, std::string_view vorbis, std::uint64_t frames,
+                          QString* error)
 {
     Header header;
     header.pieceLength = piece.size();
     header.pieceHash = Header::hash(piece);
-    std::string frames;
-    constexpr int kBlockFrames = 4096;
-    std::int16_t block[kBlockFrames * kChannels];
-    for (;;) {
-        const int count = played.render(block, kBlockFrames);
-        for (int i = 0; i < count * kChannels; ++i) {
-            char sample[2];
-            qToLittleEndian(block[i], sample);
-            frames.append(sample, 2);
-        }
-        if (count < kBlockFrames)
-            break;
-    }
-    header.frames = frames.size() / kFrameBytes;
-    return FileStore::write(path, header.bytes() + frames, error);
+    header.frames = frames;
+    header.streamLength = vorbis.size();
+    return FileStore::write(path, header.bytes().append(vorbis), error);
 }
 
 std::unique_ptr<RenderedMusic> RenderedMusic::open(const QString& path, std::string_view piece)
 {
-    // Only a regular file is played, and a FIFO or a device never blocks the game.
+    // Only a regular file no larger than any file the game reads is played, and a FIFO or a
+    // device never blocks the game.
     qint64 size = 0;
     const int fd = FileStore::openRegular(path, nullptr, &size);
     if (fd < 0)
         return nullptr;
     char bytes[Header::kSize];
     Header header;
-    const bool matches = ::pread(fd, bytes, sizeof bytes, 0) == ssize_t(sizeof bytes) && header.read(bytes)
-        && header.rate == std::uint32_t(kRate) && header.channels == std::uint32_t(kChannels) && header.bits == kBits
-        && header.pieceLength == piece.size() && header.pieceHash == Header::hash(piece)
-        && header.frames <= std::uint64_t(size) / kFrameBytes
-        && std::uint64_t(size) == Header::kSize + header.frames * kFrameBytes;
+    const bool matches = size <= FileStore::kMaxRead && ::pread(fd, bytes, sizeof bytes, 0) == ssize_t(sizeof bytes)
+        && header.read(bytes) && header.rate == std::uint32_t(kRate) && header.channels == std::uint32_t(kChannels)
+        && header.bits == kBits && header.pieceLength == piece.size() && header.pieceHash == Header::hash(piece)
+        && std::uint64_t(size) == Header::kSize + header.streamLength;
     if (!matches) {
         ::close(fd);
         return nullptr;
     }
-    return std::unique_ptr<RenderedMusic>(new RenderedMusic(path, fd, header.frames));
+    std::unique_ptr<RenderedMusic> music(new RenderedMusic(path, fd, header.frames));
+    // The stream must decode to the frames rendered, at the rate and channels the device plays.
+    music->m_decoder = VorbisDecoder::open(fd, off_t(Header::kSize), off_t(header.streamLength));
+    const VorbisDecoder* decoder = music->m_decoder.get();
+    if (!decoder || decoder->rate() != kRate || decoder->channels() != kChannels || decoder->frames() != header.frames)
+        return nullptr;
+    return music;
 }
 
-RenderedMusic::~RenderedMusic() { ::close(m_fd); }
+RenderedMusic::RenderedMusic(QString path, int fd, std::uint64_t frames)
+    : m_path(std::move(path))
+    , m_fd(fd)
+    , m_frames(frames)
+{
+}
+
+RenderedMusic::~RenderedMusic()
+{
+    m_decoder.reset();
+    ::close(m_fd);
+}
+
+void RenderedMusic::start()
+{
+    m_position = 0;
+    m_decoder->rewind();
+}
 
 int RenderedMusic::render(std::int16_t* into, int frames)
 {
     const int count = int(std::min<std::uint64_t>(frames, m_frames - m_position));
-    const std::size_t length = std::size_t(count) * kFrameBytes;
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t read = ::pread(m_fd, reinterpret_cast<char*>(into) + done, length - done,
-                                     off_t(Header::kSize + m_position * kFrameBytes + done));
-        if (read < 0 && errno == EINTR)
-            continue;
-        if (read <= 0)
-            break;
-        done += std::size_t(read);
-    }
-    // A file cut short while it plays keeps its time in silence rather than ending early.
-    std::memset(reinterpret_cast<char*>(into) + done, 0, length - done);
-    for (int i = 0; i < count * kChannels; ++i)
-        into[i] = qFromLittleEndian(into[i]);
+    const int decoded = m_decoder->read(into, count);
+    // A file damaged while it plays keeps its time in silence rather than ending early.
+    std::fill(into + std::ptrdiff_t(decoded) * kChannels, into + std::ptrdiff_t(count) * kChannels, std::int16_t(0));
     m_position += std::uint64_t(count);
     return count;
 }

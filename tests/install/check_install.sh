@@ -31,13 +31,13 @@ program=$root/games/dorv
 
 # The tree.
 [ -x "$program" ] || fail "no program at games/dorv"
-for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/the-dorv/music.pcm \
+for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/the-dorv/music.tune \
             share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/copyright share/doc/the-dorv/changelog.gz \
             share/icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$root/$file" ] || fail "missing $file"
 done
-for media in sound.dat music.pcm; do
+for media in sound.dat music.tune; do
   cmp -s "$root/share/the-dorv/$media" "$build/bin/$media" || fail "the installed $media differs from the build's"
 done
 copyright=$root/share/doc/the-dorv/copyright
@@ -127,7 +127,7 @@ runs_with_files_in() {
   while IFS= read -r line <&3; do
     printf '%s\n' "$line" >>"$log"
     case $line in
-      *music.pcm*) opened=yes; break ;;
+      *music.tune*) opened=yes; break ;;
       "ended with status "*) break ;;
     esac
   done
@@ -138,7 +138,7 @@ runs_with_files_in() {
   running=
   # Ended by the kill (SIGTERM), not by itself or by a crash.
   [ "$(tail -n 1 "$log")" = "ended with status 143" ] || { cat "$log"; fail "$executable did not run until it was ended"; }
-  for media in sound.dat Music.dat music.pcm; do
+  for media in sound.dat Music.dat music.tune; do
     grep -qx "dorv.files: $media: $folder/$media" "$log" || { cat "$log"; fail "$executable did not find $folder/$media"; }
   done
   grep -qx "dorv.files: dvhs.sys: read from $folder/dvhs.sys, written to $hall" "$log" ||

@@ -3,9 +3,13 @@
 #include "media/audio_source.h"
 #include "media/music_player.h"
 #include "media/rendered_music.h"
+#include "media/vorbis_encoder.h"
 #include <QtTest> // with QtCore
 
+#include <cmath>
+#include <numbers>
 #include <sys/stat.h>
+#include <vector>
 
 // Only a safety net: far more than three loops of the fifth of a second take, on a loaded machine.
 constexpr int kEndTimeoutMs = 60000;
@@ -33,6 +37,36 @@ private:
     int m_sample = 0;
 };
 
+// A 441 Hz tone at a third of full scale on both channels: a frame early or late at either end
+// changes the samples there by several hundred.
+class Tone final : public AudioSource {
+public:
+    explicit Tone(int frames) : m_frames(frames) {}
+    static std::int16_t sample(int frame)
+    {
+        return std::int16_t(std::lround(10000 * std::sin(2 * std::numbers::pi * 441 * frame / kRate)));
+    }
+    int render(std::int16_t* into, int frames) override
+    {
+        const int count = std::min(frames, m_frames - m_at);
+        for (int i = 0; i < count; ++i)
+            into[2 * i] = into[2 * i + 1] = sample(m_at + i);
+        m_at += count;
+        return count;
+    }
+
+private:
+    int m_frames;
+    int m_at = 0;
+};
+
+// The rendered file of what `played` plays, as the build writes it.
+static bool writeTune(const QString& path, const QByteArray& piece, AudioSource& played)
+{
+    const auto tune = VorbisEncoder::encode(played);
+    return tune && RenderedMusic::write(path, piece.toStdString(), tune->bytes, tune->frames, nullptr);
+}
+
 static bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -44,6 +78,8 @@ static bool synthesiserLoaded()
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libfluidsynth");
 }
+
+static const QString kTuneFile = QString::fromLatin1(RenderedMusic::kFileName);
 
 // Whether the last open played from a rendered file, as the program reports it.
 static QStringList s_reports;
@@ -67,7 +103,7 @@ private slots:
     void cleanupTestCase() { AudioOutput::shutdown(); }
     void init() { s_reports.clear(); }
 
-    // The build's Music.dat and the music.pcm rendered from it beside the program.
+    // The build's Music.dat and the tune rendered from it beside the program.
     void gameTunePlaysWithoutTheSynthesiser()
     {
         MusicPlayer player;
@@ -75,7 +111,7 @@ private slots:
         QVERIFY(player.open());
         player.play();
         QVERIFY(player.isPlaying());
-        QVERIFY(s_reports.contains(QStringLiteral("music.pcm: ") + ProgramFolder::file(QStringLiteral("music.pcm"))));
+        QVERIFY(s_reports.contains(kTuneFile + QStringLiteral(": ") + ProgramFolder::file(kTuneFile)));
         QVERIFY(!synthesiserLoaded());
     }
 
@@ -87,7 +123,7 @@ private slots:
         const QString piece = dir.filePath(QStringLiteral("Music.dat"));
         QVERIFY(writeFile(piece, kPiece));
         Ramp ramp(AudioSource::kRate / 5);
-        QVERIFY(RenderedMusic::write(dir.filePath(QStringLiteral("music.pcm")), kPiece.toStdString(), ramp, nullptr));
+        QVERIFY(writeTune(dir.filePath(kTuneFile), kPiece, ramp));
         MusicPlayer player;
         player.setFileName(piece);
         int ends = 0;
@@ -105,8 +141,48 @@ private slots:
         // The device tells an end before it lets go of the piece: anything more is already waiting.
         QCoreApplication::processEvents();
         QCOMPARE(ends, 3);
-        QVERIFY(s_reports.contains(QStringLiteral("music.pcm: ") + dir.filePath(QStringLiteral("music.pcm"))));
+        QVERIFY(s_reports.contains(kTuneFile + QStringLiteral(": ") + dir.filePath(kTuneFile)));
         QVERIFY(!synthesiserLoaded());
+    }
+
+    // The tune decodes to exactly the frames rendered, whatever blocks the encoder cut them into:
+    // none added at the end, none lost or moved at the start, so the loop starts and ends on its
+    // frame; and each start plays the same frames again.
+    void renderedTuneDecodesToItsFrames()
+    {
+        constexpr int kFrames = AudioSource::kRate / 2 + 77;
+        constexpr int kEnds = 1024;
+        QTemporaryDir dir;
+        Tone tone(kFrames);
+        QVERIFY(writeTune(dir.filePath(kTuneFile), kPiece, tone));
+        const auto music = RenderedMusic::open(dir.filePath(kTuneFile), kPiece.toStdString());
+        QVERIFY(music);
+        const auto decode = [&](int frames) {
+            std::vector<std::int16_t> out(std::size_t(frames + kEnds) * AudioSource::kChannels);
+            int done = 0;
+            for (int got = kEnds; got == kEnds && done < frames + kEnds; done += got)
+                got = music->render(out.data() + std::size_t(done) * AudioSource::kChannels, kEnds);
+            out.resize(std::size_t(done) * AudioSource::kChannels);
+            return out;
+        };
+        music->start();
+        const std::vector<std::int16_t> played = decode(kFrames);
+        QCOMPARE(played.size(), std::size_t(kFrames) * AudioSource::kChannels);
+        // Lossy, so near the tone rather than equal to it: far nearer than a frame's shift.
+        const auto error = [&](int first) {
+            double sum = 0;
+            for (int frame = first; frame < first + kEnds; ++frame)
+                for (int channel = 0; channel < AudioSource::kChannels; ++channel) {
+                    const double off = played[std::size_t(frame * AudioSource::kChannels + channel)] - Tone::sample(frame);
+                    sum += off * off;
+                }
+            return std::sqrt(sum / (kEnds * AudioSource::kChannels));
+        };
+        QCOMPARE_LT(error(0), 150.0);
+        QCOMPARE_LT(error(kFrames - kEnds), 150.0);
+        music->start();
+        const std::vector<std::int16_t> again = decode(kFrames);
+        QVERIFY(again == played);
     }
 
     // A rendered file that does not fit the piece is passed over, never played and never waited
@@ -125,6 +201,7 @@ private slots:
         QTest::newRow("cut short") << kPiece << QStringLiteral("cut short");
         QTest::newRow("FIFO") << kPiece << QStringLiteral("FIFO");
         QTest::newRow("other rate") << kPiece << QStringLiteral("other rate");
+        QTest::newRow("no Vorbis stream") << kPiece << QStringLiteral("no Vorbis stream");
         QTest::newRow("soundfont named") << kPiece << QStringLiteral("soundfont named");
     }
 
@@ -134,10 +211,10 @@ private slots:
         QFETCH(QString, fault);
         QTemporaryDir dir;
         const QString piece = dir.filePath(QStringLiteral("Music.dat"));
-        const QString rendered = dir.filePath(QStringLiteral("music.pcm"));
+        const QString rendered = dir.filePath(kTuneFile);
         QVERIFY(writeFile(piece, played));
         Ramp minute(AudioSource::kRate * 60);
-        QVERIFY(RenderedMusic::write(rendered, kPiece.toStdString(), minute, nullptr));
+        QVERIFY(writeTune(rendered, kPiece, minute));
         if (fault == QStringLiteral("missing") || fault == QStringLiteral("FIFO"))
             QVERIFY(QFile::remove(rendered));
         if (fault == QStringLiteral("FIFO"))
@@ -149,6 +226,11 @@ private slots:
             // The rate is the little-endian word after the magic and the version.
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(12) && file.write(QByteArray::fromHex("80bb0000")) == 4);
         }
+        if (fault == QStringLiteral("no Vorbis stream")) {
+            QFile file(rendered);
+            // The stream's first page starts right after the header of 80 bytes.
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(80) && file.write("OggX", 4) == 4);
+        }
         const QByteArray soundFonts = qgetenv("SDL_SOUNDFONTS");
         if (fault == QStringLiteral("soundfont named"))
             qputenv("SDL_SOUNDFONTS", QFile::encodeName(ProgramFolder::file(QStringLiteral("music.sf2"))));
@@ -159,7 +241,7 @@ private slots:
         QVERIFY(opened);
         player.play();
         QVERIFY(player.isPlaying());
-        QVERIFY(s_reports.filter(QStringLiteral("music.pcm")).isEmpty());
+        QVERIFY(s_reports.filter(kTuneFile).isEmpty());
         QVERIFY(synthesiserLoaded());
     }
 };

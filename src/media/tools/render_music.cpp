@@ -1,11 +1,12 @@
 // Renders the game's tune when the game is built: the MIDI file played once by the same
-// synthesiser, with the same soundfont, as the game would play it, into the file the game then
-// plays it from.
-// Usage: dorv_render_music MUSIC.dat SMALL.sf2 GENERAL.sf2 OUT.pcm
+// synthesiser, with the same soundfont, as the game would play it, encoded into the file the game
+// then plays it from.
+// Usage: dorv_render_music MUSIC.dat SMALL.sf2 GENERAL.sf2 OUT.tune
 #include "kit/file_store.h"
 #include "media/audio_output.h"
 #include "media/fluid_synth.h"
 #include "media/rendered_music.h"
+#include "media/vorbis_encoder.h"
 
 #include <QCoreApplication>
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 5) {
-        std::fprintf(stderr, "usage: %s MUSIC.dat SMALL.sf2 GENERAL.sf2 OUT.pcm\n", argv[0]);
+        std::fprintf(stderr, "usage: %s MUSIC.dat SMALL.sf2 GENERAL.sf2 OUT.tune\n", argv[0]);
         return 2;
     }
     QString error;
@@ -31,7 +32,12 @@ int main(int argc, char** argv)
         return 1;
     }
     synth->start();
-    if (!RenderedMusic::write(args[4], *piece, *synth, &error)) {
+    const auto tune = VorbisEncoder::encode(*synth);
+    if (!tune) {
+        std::fprintf(stderr, "%s: the encoder refuses its settings\n", qPrintable(args[4]));
+        return 1;
+    }
+    if (!RenderedMusic::write(args[4], *piece, tune->bytes, tune->frames, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(args[4]), qPrintable(error));
         return 1;
     }
