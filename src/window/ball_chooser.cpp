@@ -20,13 +20,19 @@ constexpr int kShownChoices = 7;
 constexpr int kChoices = 12;
 constexpr int kBoards = 3;
 
-QLabel* caption(QWidget* container, const char* name, const QString& text, const QString& style)
+// A caption in the chooser's pale gold. Its size is its own font's, not a style's, so that it
+// grows with the window's zoom as the other labels do.
+QLabel* caption(QWidget* container, const char* name, const QString& text, qreal pointSize, bool bold)
 {
     auto* label = new QLabel(container);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     Layout::place(label, name);
-    label->setStyleSheet(style);
+    label->setStyleSheet(QStringLiteral("color: #fbe7a1;"));
+    QFont font = label->font();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    label->setFont(font);
     return label;
 }
 }
@@ -63,9 +69,9 @@ void BallChooser::buildBalls(QWidget* form, const CommandTable& commands)
     auto* chooser = new QWidget(form);
     Layout::place(chooser, "Picture1");
     AccessibleControls::group(chooser, QStringLiteral("Balls"));
-    caption(chooser, "Label2", tr("Select a type of 'balll' or element to play with"),
-            QStringLiteral("color: #fbe7a1; font-size: 8pt;"))
-        ->adjustSize();
+    QLabel* prompt = caption(chooser, "Label2", tr("Select a type of 'balll' or element to play with"), 8, false);
+    prompt->setProperty(Layout::kFitsText, true);
+    prompt->adjustSize();
     for (int index = 0; index < kChoices; ++index) {
         // Every choice is shown at the chooser's size; the larger globe too.
         PictureControl* choice = Layout::picture(chooser, "Image2", index);
@@ -85,9 +91,7 @@ void BallChooser::buildBoards(QWidget* form, const CommandTable& commands)
     auto* boards = new QWidget(form);
     Layout::place(boards, "Picture3");
     AccessibleControls::group(boards, QStringLiteral("Boards"));
-    caption(boards, "Label4", tr("Chose Board"),
-            QStringLiteral("color: #fbe7a1; font-weight: bold; font-size: 7pt;"))
-        ->setAlignment(Qt::AlignCenter);
+    caption(boards, "Label4", tr("Chose Board"), 7, true)->setAlignment(Qt::AlignCenter);
     for (int index = 0; index < kBoards; ++index) {
         PictureControl* choice = Layout::picture(boards, "Image23", index);
         choice->setCursor(Qt::PointingHandCursor);

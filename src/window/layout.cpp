@@ -132,6 +132,8 @@ void Layout::rezoom(QWidget* form)
                 widget->setGeometry(rect(control));
             else
                 widget->move(Twips::point(control.left, control.top));
+            if (widget->property(kFitsText).toBool())
+                widget->adjustSize();
         }
     }
     for (PictureControl* picture : form->findChildren<PictureControl*>())

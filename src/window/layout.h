@@ -36,4 +36,6 @@ public:
     // Places every control of `form` the table holds again at the windows' zoom, and draws every
     // picture control's artwork again at that zoom.
     static void rezoom(QWidget* form);
+    // A widget with this property set is sized to its contents after each placing.
+    static constexpr const char* kFitsText = "dorvFitsText";
 };
