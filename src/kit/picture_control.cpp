@@ -28,8 +28,9 @@ void PictureControl::setPicture(const QPixmap& picture)
     update();
 }
 
-void PictureControl::setArtwork(const QString& name, QSize size)
+void PictureControl::setArtwork(QString name, QSize size)
 {
+    // By value: rezoom() passes the name this control keeps, which setPicture() clears.
     setPicture(name.isEmpty() ? QPixmap() : Artwork::pixmap(name, size));
     m_artwork = name;
     m_artworkSize = size;

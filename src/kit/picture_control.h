@@ -29,7 +29,7 @@ public:
     const QPixmap& picture() const { return m_picture; }
     // Shows the artwork `name` at `size` (pixels at 100 %; its own size when empty) at the windows'
     // zoom, and draws it again at the zoom of the moment on rezoom(). An empty name shows none.
-    void setArtwork(const QString& name, QSize size = {});
+    void setArtwork(QString name, QSize size = {});
     void rezoom();
     bool hasPicture() const { return !m_picture.isNull(); }
 

@@ -30,6 +30,11 @@ private slots:
         auto* board = rig.find<BoardView>("Picture2");
         board->placeCursor(19);
 
+        QHash<QString, QSize> ownSizes;
+        for (const char* name : {"bck", "Image6", "Image7", "Image5"})
+            ownSizes[QLatin1String(name)] = rig.find(name)->size();
+        // Through another zoom, as the keys step: every picture follows each step.
+        window.setZoom(1.5);
         window.setZoom(2);
         QCOMPARE(window.size(), QSize(1048, 928));
         QCOMPARE(window.highScoreWindow()->size(), hallOfFame * 2);
@@ -40,6 +45,7 @@ private slots:
         for (const char* name : {"bck", "Image6", "Image7", "Image5"}) {
             auto* picture = rig.find<PictureControl>(name);
             QVERIFY2(picture->picture().size() == shownPixels(picture), name);
+            QCOMPARE(picture->size(), ownSizes[QLatin1String(name)] * 2);
         }
         for (int n = 1; n <= kHoleCount; ++n) {
             const QRect place = inWindow(rig.hole(n));
