@@ -407,6 +407,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
 <context>
     <name>FileCommands</name>
     <message>
+        <source>The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>The-Dorv-Zugliste (*.dvm)|*.dvm|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>The-Dorv-Zugliste (*.dvm)|*.dvm|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*</source>
+        <translation>The-Dorv-Spiel (*.dvg)|*.dvg|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
         <source>The file %1 already exists.&#xd;&#xd;</source>
         <translation>Die Datei %1 gibt es schon.&#xd;&#xd;</translation>
     </message>

@@ -407,6 +407,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
 <context>
     <name>FileCommands</name>
     <message>
+        <source>The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>Jugadas de The Dorv (*.dvm)|*.dvm|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>Jugadas de The Dorv (*.dvm)|*.dvm|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*</source>
+        <translation>Partida de The Dorv (*.dvg)|*.dvg|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
         <source>The file %1 already exists.&#xd;&#xd;</source>
         <translation>El archivo %1 ya existe.&#xd;&#xd;</translation>
     </message>

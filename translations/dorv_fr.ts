@@ -407,6 +407,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
 <context>
     <name>FileCommands</name>
     <message>
+        <source>The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>Coups de The Dorv (*.dvm)|*.dvm|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>Coups de The Dorv (*.dvm)|*.dvm|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*</source>
+        <translation>Partie de The Dorv (*.dvg)|*.dvg|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
         <source>The file %1 already exists.&#xd;&#xd;</source>
         <translation>Le fichier %1 existe déjà.&#xd;&#xd;</translation>
     </message>

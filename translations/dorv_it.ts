@@ -407,6 +407,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
 <context>
     <name>FileCommands</name>
     <message>
+        <source>The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>Mosse di The Dorv (*.dvm)|*.dvm|Tutti i file (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>Mosse di The Dorv (*.dvm)|*.dvm|Tutti i file (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*</source>
+        <translation>Partita di The Dorv (*.dvg)|*.dvg|Tutti i file (*.*)|*.*</translation>
+    </message>
+    <message>
         <source>The file %1 already exists.&#xd;&#xd;</source>
         <translation>Il file %1 esiste già.&#xd;&#xd;</translation>
     </message>

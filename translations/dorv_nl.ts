@@ -407,6 +407,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
 <context>
     <name>FileCommands</name>
     <message>
+        <source>The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>The Dorv-zetten (*.dvm)|*.dvm|Alle bestanden (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*</source>
+        <translation>The Dorv-zetten (*.dvm)|*.dvm|Alle bestanden (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*</source>
+        <translation>The Dorv-spel (*.dvg)|*.dvg|Alle bestanden (*.*)|*.*</translation>
+    </message>
+    <message>
         <source>The file %1 already exists.&#xd;&#xd;</source>
         <translation>Het bestand %1 bestaat al.&#xd;&#xd;</translation>
     </message>

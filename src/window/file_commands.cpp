@@ -14,9 +14,10 @@ const char* const kSupportLine =
     QT_TRANSLATE_NOOP("FileCommands", "If the problem persists, please contact The Dorv support line and tell them which file it was.");
 const char* const kFileNotFound =
     QT_TRANSLATE_NOOP("FileCommands", "File not found. Please check filename or browse to saved directory and select file.");
-const QString kMovesFilterSave = QStringLiteral("The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*");
-const QString kMovesFilterLoad = QStringLiteral("The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*");
-const QString kGameFilter = QStringLiteral("The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*");
+// The file choosers' kinds of file: a name and its pattern, then all files.
+const char* const kMovesFilterSave = QT_TRANSLATE_NOOP("FileCommands", "The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.*");
+const char* const kMovesFilterLoad = QT_TRANSLATE_NOOP("FileCommands", "The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.*");
+const char* const kGameFilter = QT_TRANSLATE_NOOP("FileCommands", "The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*");
 }
 
 FileCommands::FileCommands(Game& game, Prompts& prompts, std::function<void()> newGame,
@@ -78,14 +79,14 @@ void FileCommands::reportCorrupted(const QString& what)
 
 void FileCommands::savegame()
 {
-    const QString name = chooseSaveFile(tr("Save Game"), kGameFilter, QStringLiteral("dvg"));
+    const QString name = chooseSaveFile(tr("Save Game"), tr(kGameFilter), QStringLiteral("dvg"));
     if (!name.isEmpty())
         writeFile(m_prompts, name, SavedGameFile::serialise(m_game.board(), m_game.state().firstball), tr("The game"));
 }
 
 void FileCommands::loadgame()
 {
-    const auto bytes = chooseFileToLoad(tr("Load Game"), kGameFilter, QStringLiteral("dvg"));
+    const auto bytes = chooseFileToLoad(tr("Load Game"), tr(kGameFilter), QStringLiteral("dvg"));
     if (!bytes)
         return;
     const SavedGameFile::Reading reading = SavedGameFile::read(*bytes);
@@ -98,14 +99,14 @@ void FileCommands::loadgame()
 
 void FileCommands::savemoves()
 {
-    const QString name = chooseSaveFile(tr("Save Moves"), kMovesFilterSave, QStringLiteral("dvm"));
+    const QString name = chooseSaveFile(tr("Save Moves"), tr(kMovesFilterSave), QStringLiteral("dvm"));
     if (!name.isEmpty())
         writeFile(m_prompts, name, MovesFile::serialise(m_game.history()), tr("The moves"));
 }
 
 void FileCommands::loadmoves()
 {
-    const auto bytes = chooseFileToLoad(tr("Load Moves"), kMovesFilterLoad, QStringLiteral("dvm"));
+    const auto bytes = chooseFileToLoad(tr("Load Moves"), tr(kMovesFilterLoad), QStringLiteral("dvm"));
     if (!bytes)
         return;
     if (!m_prompts.askYesNo(

@@ -263,6 +263,8 @@ void MainWindow::setZoom(double zoom)
         const QSize outer = size() + frame;
         move(std::clamp(x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())),
              std::clamp(y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+        // Kept at once, not only when the window goes: a game that is killed still opens at this zoom.
+        savePlace();
     }
 }
 

@@ -22,15 +22,16 @@ QSet<QString> sourceTexts()
     return texts;
 }
 
-// What the window says: its prompt, its title, the hall of fame's title and its names, and
-// the confirmation that loading a moves file asks for.
+// What the window says: its prompt, its title, the hall of fame's title and its names, the
+// confirmation that loading a moves file asks for, and the file chooser's title and kinds of file.
 QStringList shownTexts(WindowRig& rig)
 {
     MainWindow& window = rig.start();
     rig.prompts.files << rig.write("moves.dvm", "");
     window.files().loadmoves();
     QStringList shown{rig.find<QLabel>("Label1")->text(), window.windowTitle(), window.highScoreWindow()->windowTitle(),
-                      window.highScoreWindow()->findChild<QLabel*>("Label2")->text(), rig.prompts.last("yesno")};
+                      window.highScoreWindow()->findChild<QLabel*>("Label2")->text(), rig.prompts.last("yesno"),
+                      rig.prompts.last("open")};
     return shown;
 }
 }
@@ -49,7 +50,8 @@ private slots:
             WindowRig rig;
             QCOMPARE(shownTexts(rig), QStringList({"Remove a 'ball' to start", "The Dorv 1.0", "HIGH SCORES", "KT PLAYER",
                                                    "The Dorv / Loading a MOVES file shall clear the current game. Are you "
-                                                   "sure you want to continue? / Yes"}));
+                                                   "sure you want to continue? / Yes",
+                                                   "Load Moves / The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.* / dvm"}));
             // Every command says its English text.
             for (const QAction* action : rig.window->findChildren<QAction*>())
                 if (!action->text().isEmpty() && action->text() != "view")
@@ -64,7 +66,8 @@ private slots:
         QCOMPARE(shownTexts(rig), QStringList({"Zum Start eine \u201aKugel\u2018 wegnehmen", "The Dorv 1.0", "BESTENLISTE",
                                                "KT PLAYER",
                                                "The Dorv / Das Laden einer Z\u00fcgedatei l\u00f6scht das laufende Spiel. "
-                                               "M\u00f6chtest du wirklich fortfahren? / Yes"}));
+                                               "M\u00f6chtest du wirklich fortfahren? / Yes",
+                                               "Z\u00fcge laden / The-Dorv-Zugliste (*.dvm)|*.dvm|Alle Dateien (*.*)|*.* / dvm"}));
         QCOMPARE(rig.window->commands().action("newGame")->text(), "Neues Spiel");
         QCOMPARE(rig.window->commands().keys().value(0).does, "Den Ring \u00fcber die L\u00f6cher bewegen");
         HelpWindow help(rig.window->commands());
