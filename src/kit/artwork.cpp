@@ -72,9 +72,8 @@ QSize Artwork::naturalSize(const QString& name)
 
 QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
 {
-    const QSize natural = naturalSize(name);
     if (size.isEmpty())
-        size = natural;
+        size = naturalSize(name);
     const QSize shown = size;
     double zoom = 1;
     if (ratio <= 0) {
@@ -89,26 +88,29 @@ QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
         return *found;
 
     // The pictures are drawn at one and two times their size when the game is built, and those the
-    // window shows at another size at that size too. At another zoom they are drawn from their
-    // source at the size shown, unless one of those fits; any other pixel ratio is scaled smoothly
-    // from the nearest larger one.
+    // window shows at another size at that size too; the program holds some of them (see
+    // src/kit/CMakeLists.txt). At another zoom, or when the program does not hold the picture, it
+    // is drawn from its source at the size shown; any other pixel ratio is scaled smoothly from the
+    // nearest larger one.
     const QSize pixels = size * ratio;
     const auto load = [](const QString& file, bool twice) {
         const QImage image = plainPixels(pictureFile(file, twice, QStringLiteral("px")));
-        return image.isNull() ? QPixmap(pictureFile(file, twice)) : QPixmap::fromImage(image);
+        if (!image.isNull())
+            return QPixmap::fromImage(image);
+        const QString png = pictureFile(file, twice);
+        return QResource(png).isValid() ? QPixmap(png) : QPixmap();
     };
     const qreal scale = zoom * ratio;
-    const bool built = scale == 1 || scale == 2 || zoom == 1;
     QPixmap picture;
-    if (built) {
+    if (scale == 1 || scale == 2 || zoom == 1) {
         const bool twice = scale > 1;
-        if (shown != natural && (scale == 1 || scale == 2))
+        if (shown != naturalSize(name) && (scale == 1 || scale == 2))
             picture = load(QStringLiteral("%1@%2x%3").arg(name).arg(shown.width()).arg(shown.height()), twice);
         if (picture.isNull())
             picture = load(name, twice);
-    } else {
-        picture = fromSource(name, pixels);
     }
+    if (picture.isNull())
+        picture = fromSource(name, pixels);
     if (!picture.isNull() && picture.size() != pixels)
         picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(ratio);

@@ -1,4 +1,5 @@
-// The pictures the program keeps as plain pixels show exactly what their PNG pictures show.
+// The pictures the program keeps as plain pixels show exactly what their PNG pictures show, and
+// those it does not keep are drawn as the build drew them.
 #include "kit/artwork.h"
 
 #include <QDir>
@@ -43,10 +44,10 @@ private slots:
         QCOMPARE(pixels.convertToFormat(QImage::Format_ARGB32), png.convertToFormat(QImage::Format_ARGB32));
     }
 
-    void theProgramShowsThePlainPixels()
+    void theProgramHoldsWhatStartUpShowsAndDrawsTheRest()
     {
-        // Read in place from the program, at their own size.
-        for (const char* name : {"background@524x464", "ball0", "board0", "btn_game", "banner"}) {
+        // What the window shows at start-up is read in place from the program, at its own size.
+        for (const char* name : {"background@524x464", "ball0", "board0", "btn_game"}) {
             const QResource resource(QStringLiteral(":/art/%1.px").arg(QLatin1String(name)));
             QVERIFY2(resource.isValid(), name);
             const QImage shown = Artwork::pixmap(QString::fromLatin1(name), {}, 1).toImage();
@@ -55,6 +56,30 @@ private slots:
         const QPixmap icon = Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2);
         QCOMPARE(icon.size(), QSize(64, 64));
         QCOMPARE(icon.toImage(), QPixmap::fromImage(QImage(QStringLiteral(DORV_ART_DIR "/icon@2x.png"))).toImage());
+
+        // The large pictures shown later come from PNG, and at twice their size from their sources:
+        // the same pictures as the build drew, never a smaller one stretched.
+        const struct {
+            const char* name;
+            qreal ratio;
+            const char* drawn;
+        } later[] = {{"banner", 1, "banner"}, {"board2", 1, "board2"}, {"banner", 2, "banner@2x"}, {"board0", 2, "board0@2x"}};
+        for (const auto& picture : later) {
+            QVERIFY2(!QResource(QStringLiteral(":/art/%1.px").arg(QLatin1String(picture.drawn))).isValid(), picture.drawn);
+            const QImage shown = Artwork::pixmap(QString::fromLatin1(picture.name), {}, picture.ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage drawn = QImage(QStringLiteral(DORV_ART_DIR "/%1.png").arg(QLatin1String(picture.drawn))).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), drawn.size());
+            int most = 0;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QRgb a = shown.pixel(x, y), b = drawn.pixel(x, y);
+                    if (qAlpha(b) > 8)
+                        most = std::max({most, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                         std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                }
+            // Premultiplied in the program, straight in a PNG file: the faintest edges round apart.
+            QVERIFY2(most <= 2, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(picture.drawn)).arg(most)));
+        }
     }
 };
 
