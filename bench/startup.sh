@@ -5,12 +5,16 @@
 # a load that comes and goes on the machine falls on all of them alike.
 #
 # Each program writes, when DORV_BENCH_PAINTED names a file, the moment its window was first
-# exposed ("mapped") and the moment its first frame was fully painted ("painted"); the script
-# takes the launch moment just before it starts the program. The resident memory is read once the
-# program has been idle for 2 s (the music playing, or not).
+# exposed ("mapped"), the moment its first frame was fully painted ("painted") and the processor
+# time it had used by then ("cpu", all its threads and the loader's work); the script takes the
+# launch moment just before it starts the program. On a busy machine the wall time of a start
+# varies by a fifth from run to run, the processor time far less. The resident memory is read once
+# the program has been idle for 2 s (the music playing, or not).
 #
 # Prints the median of every figure, and the ratios game/baseline of every round with their
-# median (a ratio per round, so the rounds' common load cancels out).
+# median (a ratio per round, so the rounds' common load cancels out), of the wall time and of the
+# processor time, and the ratio of the median processor times (steadier when the load changes
+# within a round).
 #
 # Usage: bench/startup.sh [rounds]   (default 15)
 #        bench/startup.sh --loops    resident memory over ten loops of a short tune made of the
@@ -26,11 +30,15 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target dorv dorv_baseline dorv_render_music >/dev/null
 
 tmp=$(mktemp -d)
-display=:$(( 100 + $$ % 100 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+# Xvfb takes the first free display itself and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$tmp"' EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+until [[ -s $tmp/display ]]; do
+  kill -0 "$xvfb" 2>/dev/null || { echo "bench: Xvfb did not start"; exit 1; }
+  sleep 0.05
+done
+export DISPLAY=:$(head -n1 "$tmp/display") SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 for music in 0 1; do
   mkdir -p "$tmp/config$music/The Dorv"
   printf '[Options]\nMusic=%s\nSound=1\n' "$music" > "$tmp/config$music/The Dorv/The Dorv.conf"
@@ -40,9 +48,9 @@ sleep 1
 ns() { local t=${EPOCHREALTIME/./}; echo "${t}000"; }
 rss() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 
-# One run: prints "<ms to mapped> <ms to painted> <resident kB after 2 s idle>".
+# One run: prints "<ms to mapped> <ms to painted> <resident kB after 2 s idle> <processor ms to painted>".
 measure() {
-  local program=$1 music=$2 start pid mapped painted kb
+  local program=$1 music=$2 start pid mapped painted cpu kb
   rm -f "$tmp/frame"
   start=$(ns)
   XDG_CONFIG_HOME=$tmp/config$music DORV_BENCH_PAINTED=$tmp/frame "$program" >"$tmp/log" 2>&1 &
@@ -54,10 +62,12 @@ measure() {
   done
   mapped=$(awk '$1 == "mapped" {print $2}' "$tmp/frame")
   painted=$(awk '$1 == "painted" {print $2}' "$tmp/frame")
+  cpu=$(awk '$1 == "cpu" {print $2}' "$tmp/frame")
   sleep 2
   kb=$(rss "$pid")
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  awk -v s="$start" -v m="$mapped" -v p="$painted" -v k="$kb" 'BEGIN { printf "%.1f %.1f %d\n", (m - s) / 1e6, (p - s) / 1e6, k }'
+  awk -v s="$start" -v m="$mapped" -v p="$painted" -v k="$kb" -v c="$cpu" \
+    'BEGIN { printf "%.1f %.1f %d %.1f\n", (m - s) / 1e6, (p - s) / 1e6, k, c / 1e6 }'
 }
 
 median() { sort -g | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else printf "%.2f\n", (a[NR/2] + a[NR/2+1]) / 2}'; }
@@ -115,13 +125,14 @@ done
 col() { awk -v c="$2" '{print $c}' "$tmp/$1"; }
 ratios() { paste -d' ' <(col "$1" "$3") <(col base "$3") | awk '{printf "%.2f\n", $1 / $2}'; }
 echo "rounds: $rounds (interleaved; medians; SDL_AUDIODRIVER=$SDL_AUDIODRIVER)"
-printf '%-22s %10s %10s %10s\n' "" "mapped ms" "painted ms" "idle MB"
+printf '%-22s %10s %10s %10s %10s\n' "" "mapped ms" "painted ms" "CPU ms" "idle MB"
 for name in base on off; do
   label=$([[ $name == base ]] && echo "bare Qt main window" || echo "game, music $name")
-  printf '%-22s %10s %10s %10.1f\n' "$label" "$(col $name 2 | median)" "$(col $name 3 | median)" \
-    "$(col $name 4 | median | awk '{print $1 / 1024}')"
+  printf '%-22s %10s %10s %10s %10.1f\n' "$label" "$(col $name 2 | median)" "$(col $name 3 | median)" \
+    "$(col $name 5 | median)" "$(col $name 4 | median | awk '{print $1 / 1024}')"
 done
 for name in on off; do
-  echo "game, music $name / bare window, painted, per round: $(ratios $name base 3 | tr '\n' ' ')"
-  echo "  median ratio painted: $(ratios $name base 3 | median)   mapped: $(ratios $name base 2 | median)"
+  echo "game, music $name / bare window, CPU to painted, per round: $(ratios $name base 5 | tr '\n' ' ')"
+  echo "  median ratio CPU: $(ratios $name base 5 | median)   painted: $(ratios $name base 3 | median)   mapped: $(ratios $name base 2 | median)"
+  echo "  ratio of the median CPU times: $(awk -v a="$(col $name 5 | median)" -v b="$(col base 5 | median)" 'BEGIN { printf "%.2f", a / b }')"
 done

@@ -11,9 +11,9 @@ class AudioSource;
 // decoder gives back as many as were played, not a frame more.
 class VorbisEncoder {
 public:
-    // Vorbis quality from -0.1 to 1: 0.5 is about 160 kbit/s for 44.1 kHz stereo, which a
-    // listener cannot tell from the synthesiser's own output.
-    static constexpr float kQuality = 0.5f;
+    // Vorbis quality from -0.1 to 1: 0.4 is about 128 kbit/s for 44.1 kHz stereo, where Vorbis is
+    // transparent: a listener cannot tell it from the synthesiser's own output.
+    static constexpr float kQuality = 0.4f;
 
     struct Stream {
         std::string bytes;

@@ -31,7 +31,7 @@ program=$root/games/dorv
 
 # The tree.
 [ -x "$program" ] || fail "no program at games/dorv"
-for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.sf2 share/the-dorv/music.tune \
+for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/music.tune \
             share/applications/$id.desktop \
             share/metainfo/$id.metainfo.xml share/man/man6/dorv.6.gz share/doc/the-dorv/copyright share/doc/the-dorv/changelog.gz \
             share/icons/hicolor/scalable/apps/$id.svg; do
