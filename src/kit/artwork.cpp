@@ -104,7 +104,8 @@ QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
     QPixmap picture;
     if (scale == 1 || scale == 2 || zoom == 1) {
         const bool twice = scale > 1;
-        if (shown != naturalSize(name) && (scale == 1 || scale == 2))
+        // Asked first for a picture held at the size shown, so that no picture is read for its size.
+        if (scale == 1 || scale == 2)
             picture = load(QStringLiteral("%1@%2x%3").arg(name).arg(shown.width()).arg(shown.height()), twice);
         if (picture.isNull())
             picture = load(name, twice);
