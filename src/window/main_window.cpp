@@ -270,11 +270,13 @@ void MainWindow::setZoom(double zoom)
 
 void MainWindow::scaleFonts()
 {
-    // Every font at its size at 100 % times the zoom: the window's, and those of the controls with
-    // a size of their own (the others take the window's).
+    // Every font at its size at 100 % times the zoom: the window's, those of the controls with a
+    // size of their own (the others take the window's), and the hall of fame's, a window of its own
+    // that takes no font from this one.
     const char* const kOwnSize = "pointsAt100";
     for (QWidget* widget : findChildren<QWidget*>()) {
-        if (!widget->testAttribute(Qt::WA_SetFont) || !(widget->font().resolveMask() & QFont::SizeResolved))
+        const bool ownSize = widget->testAttribute(Qt::WA_SetFont) && (widget->font().resolveMask() & QFont::SizeResolved);
+        if (!ownSize && !widget->isWindow())
             continue;
         if (!widget->property(kOwnSize).isValid())
             widget->setProperty(kOwnSize, widget->font().pointSizeF());
@@ -441,12 +443,15 @@ void MainWindow::showmoves()
     MovesWindow window(QString::fromStdString(MovesText::build(m_game.history())), m_printer.get(),
                        m_services.prompts, this,
                        m_services.printer ? MovesWindow::Printing::Straight : MovesWindow::Printing::ThroughDialog);
+    // A window of its own takes no font from this one: the window's, at its zoom.
+    window.setFont(font());
     window.exec();
 }
 
 void MainWindow::showHelp()
 {
     HelpWindow window(*m_commands, this);
+    window.setFont(font());
     window.exec();
 }
 

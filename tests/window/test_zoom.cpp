@@ -27,6 +27,7 @@ private slots:
         auto* prompt = rig.find<QLabel>("Label1");
         const qreal promptPoints = prompt->font().pointSizeF();
         const QSize hallOfFame = window.highScoreWindow()->size();
+        const qreal hallOfFamePoints = window.highScoreWindow()->findChild<QLabel*>("Label1")->font().pointSizeF();
         auto* board = rig.find<BoardView>("Picture2");
         board->placeCursor(19);
 
@@ -38,6 +39,7 @@ private slots:
         window.setZoom(2);
         QCOMPARE(window.size(), QSize(1048, 928));
         QCOMPARE(window.highScoreWindow()->size(), hallOfFame * 2);
+        QCOMPARE(window.highScoreWindow()->findChild<QLabel*>("Label1")->font().pointSizeF(), hallOfFamePoints * 2);
         QCOMPARE(prompt->font().pointSizeF(), promptPoints * 2);
         QCOMPARE(inWindow(rig.find("Image7")).topLeft(), Twips::point(120, 240));
         QCOMPARE(rig.find("cursor")->geometry(), rig.hole(19)->geometry());
