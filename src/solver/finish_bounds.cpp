@@ -71,9 +71,11 @@ void FinishBounds::afterJump(const Values& before, int origin, int jumped, int d
         after[i] = before[i] - o[i] - j[i] + d[i];
 }
 
-bool FinishBounds::rulesOut(Bits balls, const Values& values, int t) const
+int FinishBounds::classOf(Bits balls) { return PositionClass(balls).index(); }
+
+bool FinishBounds::rulesOut(int positionClass, const Values& values, int t) const
 {
-    const Values& least = m_least[t][PositionClass(balls).index()];
+    const Values& least = m_least[t][positionClass];
     Lane below{};
     for (int i = 0; i < kLanes; ++i)
         below |= values[i] < least[i];

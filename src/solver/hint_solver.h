@@ -5,6 +5,7 @@
 #include "solver/bit_board.h"
 #include "solver/finish_book.h"
 #include "solver/finish_bounds.h"
+#include "solver/pagoda_set.h"
 #include "solver/transposition_table.h"
 
 #include <array>
@@ -73,6 +74,7 @@ public:
 private:
     using Bits = BitBoard::Bits;
     static constexpr int kStopped = -2;
+    static constexpr int kOpen = -3;
     static constexpr std::uint64_t kFirstRound = 20'000;
     // A search that is not cut into rounds.
     static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
@@ -91,6 +93,11 @@ private:
     // `before` is the finish-bound values of the position before `jump` (or, for jump -1, of
     // this one); none when the target is beyond the bounds.
     int search(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump);
+    // The checks of search() before the jumps are tried: its result when they settle the
+    // position, else kOpen, with `values` the position's own when `before` is given.
+    int screen(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump, FinishBounds::Values& values);
+    // The rest of search(), for a position screen() left open; `mine` is its values.
+    int expand(Bits balls, int count, int target, int depth, const FinishBounds::Values* mine);
     Outcome lineTo(Bits balls, int count, int target);
     int searchBackwards(Bits balls, Bits last);
     int reach(Bits swapped, int depth);
@@ -98,6 +105,8 @@ private:
     bool visit();
 
     const FinishBook* m_book;
+    const FinishBounds& m_bounds;
+    const PagodaSet& m_pagodas;
     TranspositionTable m_table;
     // Positions of the backwards search that cannot reach m_reverseGoal.
     TranspositionTable m_reverseTable;
@@ -116,4 +125,5 @@ private:
     int m_bestSeenMove = -1;
     int m_foundMove = -1;           // the first jump of the line a round found
     Bits m_lastBallHoles = 0;       // where the class lets a last ball stand
+    int m_classIndex = 0;           // the class of the position searched, which no jump changes
 };

@@ -25,5 +25,9 @@ std::uint64_t mix(std::uint64_t x);
 // cleared. Then the static merit (balls brought in towards the centre, outlying ones taken off),
 // then, when `shuffle` is not 0, an order among equals that it picks.
 int ordered(BitBoard::Bits balls, std::uint64_t shuffle, int* codes);
+// The jumps open in `balls` as codes, in no particular order; returns how many.
+int openJumps(BitBoard::Bits balls, int* codes);
+// Puts `n` jumps open in `balls` in the order of ordered().
+void rank(BitBoard::Bits balls, std::uint64_t shuffle, int* codes, int n);
 
 } // namespace JumpOrder
