@@ -260,8 +260,12 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
             values = *before;
         }
         if (m_bounds.rulesOut(m_classIndex, values, target)) {
-            m_table.store(key, target + 1);
-            return target + 1;
+            // The bound for good: the table's entry then serves the searches for higher targets.
+            int bound = target + 1;
+            while (bound <= FinishBounds::kMostBalls && bound < count && m_bounds.rulesOut(m_classIndex, values, bound))
+                ++bound;
+            m_table.store(key, bound);
+            return bound;
         }
     }
     return kOpen;
