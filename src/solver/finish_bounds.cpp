@@ -83,3 +83,17 @@ bool FinishBounds::rulesOut(int positionClass, const Values& values, int t) cons
     std::memcpy(words, &below, sizeof words);
     return (words[0] | words[1]) != 0;
 }
+
+int FinishBounds::slack(int positionClass, const Values& values, int t) const
+{
+    const Values& least = m_least[t][positionClass];
+    Lane lowest = values[0] - least[0];
+    for (int i = 1; i < kLanes; ++i) {
+        const Lane above = values[i] - least[i];
+        lowest = above < lowest ? above : lowest;
+    }
+    int out = lowest[0];
+    for (int k = 1; k < 8; ++k)
+        out = std::min<int>(out, lowest[k]);
+    return out;
+}

@@ -36,6 +36,10 @@ public:
     bool rulesOut(int positionClass, const Values& values, int t) const;
     bool rulesOut(BitBoard::Bits balls, int t) const { return rulesOut(balls, valuesOf(balls), t); }
 
+    // How far the position is from being ruled out for `t` balls: the least, over the functions,
+    // of its value above that of the least valued set of t balls of its class.
+    int slack(int positionClass, const Values& values, int t) const;
+
 private:
     FinishBounds();
     static int classOf(BitBoard::Bits balls);

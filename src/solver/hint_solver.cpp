@@ -293,12 +293,14 @@ int HintSolver::expand(Bits balls, int count, int target, int depth, const Finis
             m_table.prefetch(balls ^ maskOf(codes[j]));
     int least = kHoleCount + 1;
     int open = 0;
+    int slack[kCodes];
     FinishBounds::Values values;
     for (int j = 0; j < jumps; ++j) {
         const int screened = screen(balls ^ maskOf(codes[j]), count - 1, target, depth + 1, mine, codes[j], values);
         if (screened == kStopped)
             return kStopped;
         if (screened == kOpen) {
+            slack[open] = mine ? std::clamp(m_bounds.slack(m_classIndex, values, target), 0, 255) : 0;
             codes[open++] = codes[j];
             continue;
         }
@@ -309,7 +311,7 @@ int HintSolver::expand(Bits balls, int count, int target, int depth, const Finis
         }
         least = std::min(least, screened);
     }
-    rank(balls, m_shuffle, codes, open);
+    rank(balls, m_shuffle, codes, open, slack);
     for (int j = 0; j < open; ++j) {
         const Bits next = balls ^ maskOf(codes[j]);
         // A position searched before this one may have settled it.

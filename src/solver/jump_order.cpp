@@ -59,7 +59,7 @@ int openJumps(Bits balls, int* codes)
     return n;
 }
 
-void rank(Bits balls, std::uint64_t shuffle, int* codes, int n)
+void rank(Bits balls, std::uint64_t shuffle, int* codes, int n, const int* first)
 {
     const auto& merit = merits();
     // Each jump's merit above its code in one word, sorted by insertion: a position has few jumps.
@@ -71,7 +71,8 @@ void rank(Bits balls, std::uint64_t shuffle, int* codes, int n)
         for (int e = 0; e < 4; ++e)
             open += static_cast<std::uint64_t>(BitBoard::count(BitBoard::origins(after, e)));
         const std::uint64_t tie = shuffle ? mix(shuffle ^ static_cast<std::uint64_t>(code)) & 0xff : 0;
-        const std::uint64_t word = (open << 32) | static_cast<std::uint64_t>(merit[code] + 64) << 24 | tie << 16
+        const std::uint64_t lead = first ? static_cast<std::uint64_t>(first[i]) : 0;
+        const std::uint64_t word = lead << 40 | (open << 32) | static_cast<std::uint64_t>(merit[code] + 64) << 24 | tie << 16
             | static_cast<std::uint64_t>(code);
         int k = i;
         for (; k > 0 && ranked[k - 1] < word; --k)

@@ -28,6 +28,7 @@ int ordered(BitBoard::Bits balls, std::uint64_t shuffle, int* codes);
 // The jumps open in `balls` as codes, in no particular order; returns how many.
 int openJumps(BitBoard::Bits balls, int* codes);
 // Puts `n` jumps open in `balls` in the order of ordered().
-void rank(BitBoard::Bits balls, std::uint64_t shuffle, int* codes, int n);
+// `first`, when given, is a merit of each jump that goes before all others (0..255, higher first).
+void rank(BitBoard::Bits balls, std::uint64_t shuffle, int* codes, int n, const int* first = nullptr);
 
 } // namespace JumpOrder
