@@ -97,8 +97,11 @@ Hint HintSolver::bestRemoval(const Balls& balls, const std::atomic<bool>* cancel
     return best;
 }
 
-// The best finish from `balls`. Each target t, from the least the class and the finish bounds
-// allow up, is settled by a search that either finds a line or proves the target out of reach.
+// The best finish from `balls`, settled from the best line seen down: each target, one ball below
+// that line, is settled by a search that either finds a better line or proves that none gets down
+// to the target. Lines are found quickly, so only the last target, the one out of reach, takes
+// long; from below, every target under the finish would take a proof. The least the class, the
+// table and the finish bounds allow ends it early.
 // For a last ball (t = 1) on a nearly full board the search goes in rounds of growing size, and
 // each round also tries every hole where the class lets the ball stand, searching the game
 // backwards from there (see searchBackwards()); whichever way finishes first settles it. For a
@@ -115,24 +118,28 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     if (const int booked = m_book ? m_book->bestFinish(balls) : 0)
         return lineTo(balls, count, booked);
     const Bits key = keyOf(balls, count);
-    int target = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
-    while (target < std::min(count, FinishBounds::kMostBalls + 1) && m_bounds.rulesOut(balls, target))
-        ++target;
-    Bits backwardsOpen = target == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
-    std::uint64_t roundSize = backwardsOpen ? kFirstRound : kWholeSearch;
-    for (int round = 0; m_bestSeen > target; ++round, roundSize += roundSize / 2) {
-        m_shuffle = round == 0 ? 0 : mix(static_cast<std::uint64_t>(round));
+    int least = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
+    while (least < std::min(count, FinishBounds::kMostBalls + 1) && m_bounds.rulesOut(balls, least))
+        ++least;
+    Bits backwardsOpen = least == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
+    const FinishBounds::Values values = m_bounds.valuesOf(balls);
+    std::uint64_t roundSize = kFirstRound;
+    for (int round = 0; m_bestSeen > least && !m_stopped;) {
+        const int target = m_bestSeen - 1;
+        const bool inRounds = target == 1 && backwardsOpen;
+        m_shuffle = inRounds && round > 0 ? mix(static_cast<std::uint64_t>(round)) : 0;
         m_foundMove = -1;
-        m_roundEnd = m_visited + roundSize;
-        const FinishBounds::Values values = m_bounds.valuesOf(balls);
+        m_roundEnd = m_visited + (inRounds ? roundSize : kWholeSearch);
         const int reached = search(balls, count, target, 0, target <= FinishBounds::kMostBalls ? &values : nullptr, -1);
         if (m_stopped)
             break;
         if (reached != kStopped) {
-            if (reached <= target)
-                return {reached, m_foundMove, true};
-            target = reached;
-            backwardsOpen = 0;
+            if (reached <= target) {
+                m_bestSeen = reached;
+                m_bestSeenMove = m_foundMove;
+            } else {
+                least = reached;
+            }
             continue;
         }
         for (Bits open = backwardsOpen; open && !m_stopped; open &= open - 1) {
@@ -147,15 +154,13 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
             if (backwardsOpen == 0) {
                 // No hole can take the last ball.
                 m_table.store(key, 2);
-                target = 2;
+                least = 2;
             }
         }
-        if (m_stopped)
-            break;
+        ++round;
+        roundSize += roundSize / 2;
     }
-    if (m_bestSeen <= target)
-        return {m_bestSeen, m_bestSeenMove, true};
-    return {m_bestSeen, m_bestSeenMove, false};
+    return {m_bestSeen, m_bestSeenMove, m_bestSeen <= least};
 }
 
 // A line to a finish the book vouches for. Searching the jumps one after another, a jump that
