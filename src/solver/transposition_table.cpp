@@ -6,8 +6,24 @@
 
 #include <sys/mman.h>
 
+namespace {
+constexpr std::uint64_t kKeyMask = (std::uint64_t{1} << 37) - 1;
+constexpr std::uint64_t kMultiplier = 0x9e3779b97f4a7c15ULL & kKeyMask; // odd
+
+// The inverse of an odd number modulo 2^64 by Newton's steps (each doubles the bits that are right).
+constexpr std::uint64_t inverse(std::uint64_t a)
+{
+    std::uint64_t x = a;
+    for (int i = 0; i < 6; ++i)
+        x *= 2 - a * x;
+    return x;
+}
+constexpr std::uint64_t kInverse = inverse(kMultiplier) & kKeyMask;
+static_assert(((kMultiplier * kInverse) & kKeyMask) == 1);
+}
+
 TranspositionTable::TranspositionTable(std::size_t bytes)
-    : m_mostSets(std::max<std::size_t>(bytes / (kWays * sizeof(std::uint64_t)), 1))
+    : m_mostSets(std::bit_floor(std::max<std::size_t>(bytes / (kWays * sizeof(std::uint32_t)), 1)))
 {
     allocate(std::min(kFirstSets, m_mostSets));
 }
@@ -17,70 +33,90 @@ TranspositionTable::~TranspositionTable() { munmap(m_entries, bytes()); }
 void TranspositionTable::allocate(std::size_t sets)
 {
     // Anonymous pages read as zero: a new table is free everywhere.
-    void* pages = mmap(nullptr, sets * kWays * sizeof(std::uint64_t), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* pages = mmap(nullptr, sets * kWays * sizeof(std::uint32_t), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (pages == MAP_FAILED)
         throw std::bad_alloc();
-    m_entries = static_cast<std::uint64_t*>(pages);
+    m_entries = static_cast<std::uint32_t*>(pages);
     m_sets = sets;
+    m_keptBits = kKeyBits - std::countr_zero(sets);
     m_taken = 0;
 }
 
 void TranspositionTable::grow()
 {
-    std::uint64_t* const old = m_entries;
+    std::uint32_t* const old = m_entries;
     const std::size_t oldBytes = bytes();
     const std::size_t oldEntries = m_sets * kWays;
+    const int oldKeptBits = m_keptBits;
     allocate(std::min(m_sets * 2, m_mostSets));
     for (std::size_t i = 0; i < oldEntries; ++i)
-        if (old[i] != 0 && place(old[i]))
-            ++m_taken;
+        if (old[i] != 0) {
+            const std::uint64_t key = (std::uint64_t{i / kWays} << oldKeptBits) | (old[i] & ((1u << oldKeptBits) - 1));
+            if (place(key, static_cast<int>(old[i] >> kBoundShift)))
+                ++m_taken;
+        }
     munmap(old, oldBytes);
 }
 
-std::size_t TranspositionTable::slot(BitBoard::Bits key) const
+std::uint64_t TranspositionTable::mixed(BitBoard::Bits b)
 {
-    // The key spread over 64 bits, then scaled to the number of sets by the high half of a
-    // product.
-    const std::uint64_t mixed = key * 0x9e3779b97f4a7c15ULL;
-    return static_cast<std::size_t>((static_cast<unsigned __int128>(mixed) * m_sets) >> 64) * kWays;
+    // The rows' holes side by side: 3, 5, 7, 7, 7, 5 and 3 of them.
+    const std::uint64_t holes = ((b >> 2) & 0x7) | ((b >> 9) & 0x1f) << 3 | ((b >> 16) & 0x7f) << 8 | ((b >> 24) & 0x7f) << 15
+        | ((b >> 32) & 0x7f) << 22 | ((b >> 41) & 0x1f) << 29 | ((b >> 50) & 0x7) << 34;
+    return (holes * kMultiplier) & kKeyMask;
 }
+
+int TranspositionTable::ballsOf(std::uint64_t mixed) { return BitBoard::count((mixed * kInverse) & kKeyMask); }
 
 int TranspositionTable::lowerBound(BitBoard::Bits key) const
 {
-    const std::uint64_t* set = &m_entries[slot(key)];
+    const std::uint64_t m = mixed(key);
+    const std::uint32_t* set = &m_entries[slot(m)];
+    const std::uint32_t mine = kept(m);
+    const std::uint32_t keptMask = (1u << m_keptBits) - 1;
     for (int i = 0; i < kWays; ++i)
-        if ((set[i] & kKeyMask) == key)
+        if (set[i] != 0 && (set[i] & keptMask) == mine)
             return static_cast<int>(set[i] >> kBoundShift);
     return 0;
 }
 
 void TranspositionTable::store(BitBoard::Bits key, int bound)
 {
-    if (place(key | (static_cast<std::uint64_t>(bound) << kBoundShift)) && ++m_taken > m_sets * kWays / 2 && m_sets < m_mostSets)
+    if (place(mixed(key), bound) && ++m_taken > m_sets * kWays / 2 && m_sets < m_mostSets)
         grow();
 }
 
-bool TranspositionTable::place(std::uint64_t entry)
+bool TranspositionTable::place(std::uint64_t m, int bound)
 {
-    const std::uint64_t key = entry & kKeyMask;
-    std::uint64_t* set = &m_entries[slot(key)];
-    int victim = 0;
-    int fewest = 64;
+    const std::size_t first = slot(m);
+    std::uint32_t* set = &m_entries[first];
+    const std::uint32_t keptMask = (1u << m_keptBits) - 1;
+    const std::uint32_t entry = static_cast<std::uint32_t>(bound) << kBoundShift | kept(m);
+    int free = -1;
     for (int i = 0; i < kWays; ++i) {
-        if ((set[i] & kKeyMask) == key) {
-            if (entry > set[i])
-                set[i] = entry;
+        if (set[i] == 0) {
+            free = free < 0 ? i : free;
+        } else if ((set[i] & keptMask) == kept(m)) {
+            set[i] = std::max(set[i], entry);
             return false;
         }
-        const int balls = set[i] == 0 ? -1 : BitBoard::count(set[i] & kKeyMask);
+    }
+    if (free >= 0) {
+        set[free] = entry;
+        return true;
+    }
+    // A full set: the position with the fewest balls goes.
+    int victim = 0;
+    int fewest = kKeyBits + 1;
+    for (int i = 0; i < kWays; ++i) {
+        const int balls = ballsOf((std::uint64_t{first / kWays} << m_keptBits) | (set[i] & keptMask));
         if (balls < fewest) {
             fewest = balls;
             victim = i;
         }
     }
-    const bool free = set[victim] == 0;
     set[victim] = entry;
-    return free;
+    return false;
 }
 
 void TranspositionTable::clear()
