@@ -38,7 +38,7 @@ struct Hint {
 // balls" for t = the least the position's class and the finish bounds allow, then higher,
 // skipping any t the previous search proved out of reach; the finish bounds cut off every
 // position on the way that cannot get down to t. Positions already shown unable to go below a
-// count are kept in a fixed-size table (32 MB at most, taken from the system as it fills) that
+// count are kept in a fixed-size table (48 MB at most, taken from the system as it fills) that
 // stays between calls (every bound in it holds for good) until forget() gives its memory back.
 // A search from a nearly full board stops at the positions the finish book holds.
 //
@@ -50,8 +50,8 @@ class HintSolver {
 public:
     using Balls = std::array<bool, kHoleCount>;
     // Positions a hint may visit: a few seconds of one core.
-    static constexpr std::uint64_t kDefaultWork = 40'000'000;
-    static constexpr std::size_t kDefaultTableBytes = std::size_t{32} << 20;
+    static constexpr std::uint64_t kDefaultWork = 60'000'000;
+    static constexpr std::size_t kDefaultTableBytes = std::size_t{48} << 20;
     // The backwards search's table, at most.
     static constexpr std::size_t kReverseTableBytes = std::size_t{8} << 20;
 

@@ -23,39 +23,52 @@ static_assert(((kMultiplier * kInverse) & kKeyMask) == 1);
 }
 
 TranspositionTable::TranspositionTable(std::size_t bytes)
-    : m_mostSets(std::bit_floor(std::max<std::size_t>(bytes / (kWays * sizeof(std::uint32_t)), 1)))
+    : m_mostSets(std::max<std::size_t>(bytes / (kWays * sizeof(std::uint32_t)), 1))
 {
-    allocate(std::min(kFirstSets, m_mostSets));
+    clear();
 }
 
 TranspositionTable::~TranspositionTable() { munmap(m_entries, bytes()); }
 
-void TranspositionTable::allocate(std::size_t sets)
+void TranspositionTable::shape(std::size_t sets)
 {
-    // Anonymous pages read as zero: a new table is free everywhere.
-    void* pages = mmap(nullptr, sets * kWays * sizeof(std::uint32_t), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (pages == MAP_FAILED)
-        throw std::bad_alloc();
-    m_entries = static_cast<std::uint32_t*>(pages);
     m_sets = sets;
-    m_keptBits = kKeyBits - std::countr_zero(sets);
-    m_taken = 0;
+    // A set's keys span at most 2^37 / sets + 1 consecutive values: their low bits tell them apart.
+    m_keptMask = static_cast<std::uint32_t>(std::bit_ceil(((std::uint64_t{1} << kKeyBits) + sets - 1) / sets) - 1);
+}
+
+std::uint64_t TranspositionTable::keyOf(std::size_t set, std::uint32_t entry) const
+{
+    const std::uint64_t first = ((static_cast<std::uint64_t>(set) << kKeyBits) + m_sets - 1) / m_sets;
+    return first + ((entry - first) & m_keptMask);
 }
 
 void TranspositionTable::grow()
 {
-    std::uint32_t* const old = m_entries;
+    // Each entry goes to the same set or a later one; from the last set back, every set taken
+    // apart has its places free in the new table before any entry can arrive there.
+    const std::size_t oldSets = m_sets;
     const std::size_t oldBytes = bytes();
-    const std::size_t oldEntries = m_sets * kWays;
-    const int oldKeptBits = m_keptBits;
-    allocate(std::min(m_sets * 2, m_mostSets));
-    for (std::size_t i = 0; i < oldEntries; ++i)
-        if (old[i] != 0) {
-            const std::uint64_t key = (std::uint64_t{i / kWays} << oldKeptBits) | (old[i] & ((1u << oldKeptBits) - 1));
-            if (place(key, static_cast<int>(old[i] >> kBoundShift)))
-                ++m_taken;
+    const std::size_t sets = std::min(oldSets * 2, m_mostSets);
+    void* pages = mremap(m_entries, oldBytes, sets * kWays * sizeof(std::uint32_t), MREMAP_MAYMOVE);
+    if (pages == MAP_FAILED)
+        throw std::bad_alloc();
+    m_entries = static_cast<std::uint32_t*>(pages);
+    for (std::size_t set = oldSets; set-- > 0;) {
+        std::uint32_t moving[kWays];
+        std::uint64_t keys[kWays];
+        for (int i = 0; i < kWays; ++i) {
+            moving[i] = m_entries[set * kWays + i];
+            keys[i] = keyOf(set, moving[i]);
+            m_entries[set * kWays + i] = 0;
         }
-    munmap(old, oldBytes);
+        shape(sets);
+        for (int i = 0; i < kWays; ++i)
+            if (moving[i] != 0 && !place(keys[i], static_cast<int>(moving[i] >> kBoundShift)))
+                --m_taken;
+        shape(oldSets);
+    }
+    shape(sets);
 }
 
 std::uint64_t TranspositionTable::mixed(BitBoard::Bits b)
@@ -73,9 +86,8 @@ int TranspositionTable::lowerBound(BitBoard::Bits key) const
     const std::uint64_t m = mixed(key);
     const std::uint32_t* set = &m_entries[slot(m)];
     const std::uint32_t mine = kept(m);
-    const std::uint32_t keptMask = (1u << m_keptBits) - 1;
     for (int i = 0; i < kWays; ++i)
-        if (set[i] != 0 && (set[i] & keptMask) == mine)
+        if (set[i] != 0 && (set[i] & m_keptMask) == mine)
             return static_cast<int>(set[i] >> kBoundShift);
     return 0;
 }
@@ -90,13 +102,12 @@ bool TranspositionTable::place(std::uint64_t m, int bound)
 {
     const std::size_t first = slot(m);
     std::uint32_t* set = &m_entries[first];
-    const std::uint32_t keptMask = (1u << m_keptBits) - 1;
     const std::uint32_t entry = static_cast<std::uint32_t>(bound) << kBoundShift | kept(m);
     int free = -1;
     for (int i = 0; i < kWays; ++i) {
         if (set[i] == 0) {
             free = free < 0 ? i : free;
-        } else if ((set[i] & keptMask) == kept(m)) {
+        } else if ((set[i] & m_keptMask) == kept(m)) {
             set[i] = std::max(set[i], entry);
             return false;
         }
@@ -109,7 +120,7 @@ bool TranspositionTable::place(std::uint64_t m, int bound)
     int victim = 0;
     int fewest = kKeyBits + 1;
     for (int i = 0; i < kWays; ++i) {
-        const int balls = ballsOf((std::uint64_t{first / kWays} << m_keptBits) | (set[i] & keptMask));
+        const int balls = ballsOf(keyOf(first / kWays, set[i]));
         if (balls < fewest) {
             fewest = balls;
             victim = i;
@@ -121,8 +132,16 @@ bool TranspositionTable::place(std::uint64_t m, int bound)
 
 void TranspositionTable::clear()
 {
-    if (m_sets == std::min(kFirstSets, m_mostSets) && m_taken == 0)
+    const std::size_t sets = std::min(kFirstSets, m_mostSets);
+    if (m_entries && m_sets == sets && m_taken == 0)
         return;
-    munmap(m_entries, bytes());
-    allocate(std::min(kFirstSets, m_mostSets));
+    if (m_entries)
+        munmap(m_entries, bytes());
+    // Anonymous pages read as zero: a new table is free everywhere.
+    void* pages = mmap(nullptr, sets * kWays * sizeof(std::uint32_t), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED)
+        throw std::bad_alloc();
+    m_entries = static_cast<std::uint32_t*>(pages);
+    shape(sets);
+    m_taken = 0;
 }

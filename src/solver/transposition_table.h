@@ -12,12 +12,13 @@
 // full board), so a bound found is never read for another position.
 //
 // An entry is 32 bits. The key's 37 holes are mixed by a multiplication that can be undone; the
-// high bits of the result choose the set, so only the low bits need keeping, with the bound above
-// them, 0 for a free place. That holds twice the positions of a table of whole keys in the same
-// memory, and a search from a hard position visits half as many. Memory: the table starts at
-// 64 kB and doubles, its entries placed anew, whenever half its places are taken, up to the size
-// given; so a short search touches a few pages, not the whole table. clear() gives it all back
-// to the system.
+// set is the mixed key scaled to the number of sets, and an entry keeps only the low bits that
+// tell the keys of its set apart, with the bound above them, 0 for a free place. That holds twice
+// the positions of a table of whole keys in the same memory, and a search from a hard position
+// visits half as many. Memory: the table starts at 64 kB and grows, doubling up to the size given,
+// whenever half its places are taken; it grows in place, each entry moving only to a later set,
+// so growing never holds two tables at once. A short search touches a few pages, not the whole
+// table. clear() gives it all back to the system.
 class TranspositionTable {
 public:
     explicit TranspositionTable(std::size_t bytes);
@@ -46,17 +47,19 @@ private:
     static std::uint64_t mixed(BitBoard::Bits key);
     static int ballsOf(std::uint64_t mixed);
     // The first place of the set of a mixed key, and the bits of it an entry keeps.
-    std::size_t slot(std::uint64_t mixed) const { return static_cast<std::size_t>(mixed >> m_keptBits) * kWays; }
-    std::uint32_t kept(std::uint64_t mixed) const { return static_cast<std::uint32_t>(mixed & ((std::uint64_t{1} << m_keptBits) - 1)); }
+    std::size_t slot(std::uint64_t mixed) const { return static_cast<std::size_t>((mixed * m_sets) >> kKeyBits) * kWays; }
+    std::uint32_t kept(std::uint64_t mixed) const { return static_cast<std::uint32_t>(mixed) & m_keptMask; }
+    // The mixed key of an entry of set `set`.
+    std::uint64_t keyOf(std::size_t set, std::uint32_t entry) const;
     // Puts the bound of a mixed key in its set; true when it took a free place.
     bool place(std::uint64_t mixed, int bound);
-    // A table of `sets` sets, all free.
-    void allocate(std::size_t sets);
+    // The table's geometry for `sets` sets.
+    void shape(std::size_t sets);
     void grow();
 
     std::size_t m_mostSets;
     std::size_t m_sets = 0;
-    int m_keptBits = 0;
+    std::uint32_t m_keptMask = 0;
     std::size_t m_taken = 0;
     std::uint32_t* m_entries = nullptr;
 };
