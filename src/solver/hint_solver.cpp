@@ -255,12 +255,9 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
     const int known = m_table.lowerBound(key);
     if (known > target)
         return known;
-    if (target == 1 && m_pagodas.rulesOutLastBall(balls, m_lastBallHoles)) {
-        m_table.store(key, 2);
-        return 2;
-    }
     // The values under the finish bounds, made from the position before the jump only now that
-    // the table has not settled it.
+    // the table has not settled it; they are checked before the pagoda functions of a last
+    // ball, which cost more.
     if (before) {
         if (jump >= 0) {
             const int origin = originOf(jump);
@@ -277,6 +274,10 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
             m_table.store(key, bound);
             return bound;
         }
+    }
+    if (target == 1 && m_pagodas.rulesOutLastBall(balls, m_lastBallHoles)) {
+        m_table.store(key, 2);
+        return 2;
     }
     return kOpen;
 }
