@@ -39,7 +39,7 @@ void TranspositionTable::shape(std::size_t sets)
 
 std::uint64_t TranspositionTable::keyOf(std::size_t set, std::uint32_t entry) const
 {
-    const std::uint64_t first = ((static_cast<std::uint64_t>(set) << kKeyBits) + m_sets - 1) / m_sets;
+    const auto first = static_cast<std::uint64_t>(((static_cast<unsigned __int128>(set) << kKeyBits) + m_sets - 1) / m_sets);
     return first + ((entry - first) & m_keptMask);
 }
 

@@ -47,7 +47,10 @@ private:
     static std::uint64_t mixed(BitBoard::Bits key);
     static int ballsOf(std::uint64_t mixed);
     // The first place of the set of a mixed key, and the bits of it an entry keeps.
-    std::size_t slot(std::uint64_t mixed) const { return static_cast<std::size_t>((mixed * m_sets) >> kKeyBits) * kWays; }
+    std::size_t slot(std::uint64_t mixed) const
+    {
+        return static_cast<std::size_t>((static_cast<unsigned __int128>(mixed) * m_sets) >> kKeyBits) * kWays;
+    }
     std::uint32_t kept(std::uint64_t mixed) const { return static_cast<std::uint32_t>(mixed) & m_keptMask; }
     // The mixed key of an entry of set `set`.
     std::uint64_t keyOf(std::size_t set, std::uint32_t entry) const;
