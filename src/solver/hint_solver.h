@@ -35,11 +35,13 @@ struct Hint {
 
 // Finds the best finish from a position: the fewest balls that can be left when no jump remains,
 // and a jump that starts a line reaching it. Searches depth first for "a finish with at most t
-// balls" for t = the least the position's class and the finish bounds allow, then higher,
-// skipping any t the previous search proved out of reach; the finish bounds cut off every
-// position on the way that cannot get down to t. Positions already shown unable to go below a
-// count are kept in a fixed-size table (48 MB at most, taken from the system as it fills) that
-// stays between calls (every bound in it holds for good) until forget() gives its memory back.
+// balls" for t one below the best line seen, then lower as better lines are found, until a
+// search proves t out of reach or t is the least the position's class and the finish bounds
+// allow; the finish bounds cut off every position on the way that cannot get down to t, and
+// order the jumps: those leaving the most room under them first. Positions already shown unable
+// to go below a count are kept in a fixed-size table (48 MB at most, taken from the system as it
+// fills) that stays between calls (every bound in it holds for good) until forget() gives its
+// memory back.
 // A search from a nearly full board stops at the positions the finish book holds.
 //
 // The search is budgeted in work, the positions it visits, so a position gets the same answer on
