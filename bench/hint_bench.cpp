@@ -16,10 +16,11 @@
 // The memory is the process's resident memory: its peak and, after the hint has given its
 // tables back, what stays, both above the process's memory before the first hint.
 //
-// Usage: dorv_hint_bench [--work N] [--positions FILE] [--unproven FILE] [--sets play,boards]
+// Usage: dorv_hint_bench [--work N] [--positions FILE] [--unproven FILE] [--sets play,boards] [--slowest N]
 //   --work: positions a hint may visit (default the window's budget);
 //   --positions: read one set from FILE instead (one position a line, the bits in hex, as the
-//   slowest are printed); --unproven: write the positions not proven to FILE, in that form.
+//   slowest are printed); --unproven: write the positions not proven to FILE, in that form;
+//   --slowest: how many of the slowest positions to print (5).
 #include "plain_search.h"
 #include "solver/finish_book.h"
 #include "solver/hint_solver.h"
@@ -268,7 +269,7 @@ double percentile(std::vector<double> values, double p)
 }
 
 // One set's line, and its slowest positions.
-int report(const Set& set, const Run& run)
+int report(const Set& set, const Run& run, std::size_t slowest)
 {
     std::vector<double> ms;
     std::vector<double> visited;
@@ -288,7 +289,7 @@ int report(const Set& set, const Run& run)
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return run.samples[a].ms > run.samples[b].ms; });
-    for (std::size_t k = 0; k < std::min<std::size_t>(5, order.size()); ++k) {
+    for (std::size_t k = 0; k < std::min<std::size_t>(slowest, order.size()); ++k) {
         const Sample& s = run.samples[order[k]];
         std::printf("         slow: %2d balls %8.1f ms %7.2f M visited  %d left %s  %#llx\n", std::popcount(set.positions[order[k]]),
                     s.ms, static_cast<double>(s.visited) / 1e6, s.ballsLeft, s.proven ? "proven" : "not proven",
@@ -305,6 +306,7 @@ int main(int argc, char** argv)
     const char* unprovenFile = nullptr;
     std::string sets = "play,boards";
     std::uint64_t work = HintSolver::kDefaultWork;
+    std::size_t slowest = 5;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--positions") == 0)
             positionsFile = argv[i + 1];
@@ -314,6 +316,8 @@ int main(int argc, char** argv)
             sets = argv[i + 1];
         else if (std::strcmp(argv[i], "--work") == 0)
             work = std::strtoull(argv[i + 1], nullptr, 10);
+        else if (std::strcmp(argv[i], "--slowest") == 0)
+            slowest = std::strtoull(argv[i + 1], nullptr, 10);
     }
     std::vector<Set> chosen;
     if (positionsFile) {
@@ -344,7 +348,7 @@ int main(int argc, char** argv)
             std::printf("the %s set's process failed\n", chosen[s].name);
             return 1;
         }
-        wrong += report(chosen[s], run);
+        wrong += report(chosen[s], run, slowest);
         for (std::size_t i = 0; i < run.samples.size(); ++i) {
             if (unprovenFile && !run.samples[i].proven)
                 unproven << std::hex << "0x" << chosen[s].positions[i] << '\n';

@@ -71,13 +71,29 @@ void FinishBounds::afterJump(const Values& before, int origin, int jumped, int d
         after[i] = before[i] - o[i] - j[i] + d[i];
 }
 
-bool FinishBounds::rulesOut(Bits balls, const Values& values, int t) const
+int FinishBounds::classOf(Bits balls) { return PositionClass(balls).index(); }
+
+bool FinishBounds::rulesOut(int positionClass, const Values& values, int t) const
 {
-    const Values& least = m_least[t][PositionClass(balls).index()];
+    const Values& least = m_least[t][positionClass];
     Lane below{};
     for (int i = 0; i < kLanes; ++i)
         below |= values[i] < least[i];
     std::uint64_t words[2];
     std::memcpy(words, &below, sizeof words);
     return (words[0] | words[1]) != 0;
+}
+
+int FinishBounds::slack(int positionClass, const Values& values, int t) const
+{
+    const Values& least = m_least[t][positionClass];
+    Lane lowest = values[0] - least[0];
+    for (int i = 1; i < kLanes; ++i) {
+        const Lane above = values[i] - least[i];
+        lowest = above < lowest ? above : lowest;
+    }
+    int out = lowest[0];
+    for (int k = 1; k < 8; ++k)
+        out = std::min<int>(out, lowest[k]);
+    return out;
 }

@@ -31,11 +31,18 @@ public:
 
     // No game from the position `balls`, of values `values`, ends with `t` balls or fewer
     // (1 <= t <= kMostBalls, t below the balls on the board), as one of the functions shows.
-    bool rulesOut(BitBoard::Bits balls, const Values& values, int t) const;
+    bool rulesOut(BitBoard::Bits balls, const Values& values, int t) const { return rulesOut(classOf(balls), values, t); }
+    // The same for a position of class `positionClass` (PositionClass::index()), which no jump changes.
+    bool rulesOut(int positionClass, const Values& values, int t) const;
     bool rulesOut(BitBoard::Bits balls, int t) const { return rulesOut(balls, valuesOf(balls), t); }
+
+    // How far the position is from being ruled out for `t` balls: the least, over the functions,
+    // of its value above that of the least valued set of t balls of its class.
+    int slack(int positionClass, const Values& values, int t) const;
 
 private:
     FinishBounds();
+    static int classOf(BitBoard::Bits balls);
 
     // The value of each hole by its bit's index, for every function.
     std::array<Values, 64> m_holeValues{};

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 
 using namespace JumpOrder;
 
@@ -21,7 +22,8 @@ Bits keyOf(Bits balls, int count) { return count >= kSymmetricFrom ? BitBoard::c
 }
 
 HintSolver::HintSolver(std::size_t tableBytes, Book book)
-    : m_book(book == Book::Use ? &FinishBook::instance() : nullptr), m_table(tableBytes), m_reverseTable(std::min(tableBytes / 4, kReverseTableBytes)) {}
+    : m_book(book == Book::Use ? &FinishBook::instance() : nullptr), m_bounds(FinishBounds::instance()),
+      m_pagodas(PagodaSet::instance()), m_table(tableBytes), m_reverseTable(std::min(tableBytes / 4, kReverseTableBytes)) {}
 
 void HintSolver::forget()
 {
@@ -96,8 +98,11 @@ Hint HintSolver::bestRemoval(const Balls& balls, const std::atomic<bool>* cancel
     return best;
 }
 
-// The best finish from `balls`. Each target t, from the least the class and the finish bounds
-// allow up, is settled by a search that either finds a line or proves the target out of reach.
+// The best finish from `balls`, settled from the best line seen down: each target, one ball below
+// that line, is settled by a search that either finds a better line or proves that none gets down
+// to the target. Lines are found quickly, so only the last target, the one out of reach, takes
+// long; from below, every target under the finish would take a proof. The least the class, the
+// table and the finish bounds allow ends it early.
 // For a last ball (t = 1) on a nearly full board the search goes in rounds of growing size, and
 // each round also tries every hole where the class lets the ball stand, searching the game
 // backwards from there (see searchBackwards()); whichever way finishes first settles it. For a
@@ -109,28 +114,37 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
         return {count, -1, true};
     const PositionClass positionClass(balls);
     m_lastBallHoles = positionClass.lastBallHoles();
+    m_classIndex = positionClass.index();
     greedyLine(balls, count);
     if (const int booked = m_book ? m_book->bestFinish(balls) : 0)
         return lineTo(balls, count, booked);
     const Bits key = keyOf(balls, count);
-    int target = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
-    while (target < std::min(count, FinishBounds::kMostBalls + 1) && FinishBounds::instance().rulesOut(balls, target))
-        ++target;
-    Bits backwardsOpen = target == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
-    std::uint64_t roundSize = backwardsOpen ? kFirstRound : kWholeSearch;
-    for (int round = 0; m_bestSeen > target; ++round, roundSize += roundSize / 2) {
-        m_shuffle = round == 0 ? 0 : mix(static_cast<std::uint64_t>(round));
+    int least = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
+    while (least < std::min(count, FinishBounds::kMostBalls + 1) && m_bounds.rulesOut(balls, least))
+        ++least;
+    Bits backwardsOpen = least == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
+    const FinishBounds::Values values = m_bounds.valuesOf(balls);
+    std::uint64_t roundSize = kFirstRound;
+    for (int round = 0; m_bestSeen > least && !m_stopped;) {
+        const int target = m_bestSeen - 1;
+        const bool inRounds = target == 1 && backwardsOpen;
+        m_shuffle = inRounds && round > 0 ? mix(static_cast<std::uint64_t>(round)) : 0;
         m_foundMove = -1;
-        m_roundEnd = m_visited + roundSize;
-        const FinishBounds::Values values = FinishBounds::instance().valuesOf(balls);
+        m_roundEnd = m_visited + (inRounds ? roundSize : kWholeSearch);
+        [[maybe_unused]] const std::uint64_t v0 = m_visited;
         const int reached = search(balls, count, target, 0, target <= FinishBounds::kMostBalls ? &values : nullptr, -1);
+#ifdef HINT_TRACE
+        std::fprintf(stderr, "  t=%d round %d: %d  %.2f M\n", target, round, reached, static_cast<double>(m_visited - v0) / 1e6);
+#endif
         if (m_stopped)
             break;
         if (reached != kStopped) {
-            if (reached <= target)
-                return {reached, m_foundMove, true};
-            target = reached;
-            backwardsOpen = 0;
+            if (reached <= target) {
+                m_bestSeen = reached;
+                m_bestSeenMove = m_foundMove;
+            } else {
+                least = reached;
+            }
             continue;
         }
         for (Bits open = backwardsOpen; open && !m_stopped; open &= open - 1) {
@@ -145,15 +159,13 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
             if (backwardsOpen == 0) {
                 // No hole can take the last ball.
                 m_table.store(key, 2);
-                target = 2;
+                least = 2;
             }
         }
-        if (m_stopped)
-            break;
+        ++round;
+        roundSize += roundSize / 2;
     }
-    if (m_bestSeen <= target)
-        return {m_bestSeen, m_bestSeenMove, true};
-    return {m_bestSeen, m_bestSeenMove, false};
+    return {m_bestSeen, m_bestSeenMove, m_bestSeen <= least};
 }
 
 // A line to a finish the book vouches for. Searching the jumps one after another, a jump that
@@ -164,7 +176,7 @@ HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
 {
     int codes[kCodes];
     const int jumps = ordered(balls, 0, codes);
-    const FinishBounds::Values values = FinishBounds::instance().valuesOf(balls);
+    const FinishBounds::Values values = m_bounds.valuesOf(balls);
     const FinishBounds::Values* bounds = target <= FinishBounds::kMostBalls ? &values : nullptr;
     m_shuffle = 0;
     for (std::uint64_t share = kFirstRound; !m_stopped; share *= 2) {
@@ -222,6 +234,16 @@ bool HintSolver::visit()
 // below (more than `target`); kStopped when the round ends first.
 int HintSolver::search(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump)
 {
+    FinishBounds::Values values;
+    const int screened = screen(balls, count, target, depth, before, jump, values);
+    if (screened != kOpen)
+        return screened;
+    return expand(balls, count, target, depth, before ? &values : nullptr);
+}
+
+int HintSolver::screen(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump,
+                       FinishBounds::Values& values)
+{
     if (count <= target)
         return count;
     if (visit())
@@ -233,26 +255,40 @@ int HintSolver::search(Bits balls, int count, int target, int depth, const Finis
     const int known = m_table.lowerBound(key);
     if (known > target)
         return known;
-    if (target == 1 && PagodaSet::instance().rulesOutLastBall(balls, m_lastBallHoles)) {
+    // The values under the finish bounds, made from the position before the jump only now that
+    // the table has not settled it; they are checked before the pagoda functions of a last
+    // ball, which cost more.
+    if (before) {
+        if (jump >= 0) {
+            const int origin = originOf(jump);
+            const int step = BitBoard::kSteps[directionOf(jump)];
+            m_bounds.afterJump(*before, origin, origin + step, origin + 2 * step, values);
+        } else {
+            values = *before;
+        }
+        if (m_bounds.rulesOut(m_classIndex, values, target)) {
+            // The bound for good: the table's entry then serves the searches for higher targets.
+            int bound = target + 1;
+            while (bound <= FinishBounds::kMostBalls && bound < count && m_bounds.rulesOut(m_classIndex, values, bound))
+                ++bound;
+            m_table.store(key, bound);
+            return bound;
+        }
+    }
+    if (target == 1 && m_pagodas.rulesOutLastBall(balls, m_lastBallHoles)) {
         m_table.store(key, 2);
         return 2;
     }
-    // The values under the finish bounds, made from the position before the jump only now that
-    // the table has not settled it.
-    FinishBounds::Values values;
-    const FinishBounds::Values* mine = before;
-    if (before && jump >= 0) {
-        const int origin = originOf(jump);
-        const int step = BitBoard::kSteps[directionOf(jump)];
-        FinishBounds::instance().afterJump(*before, origin, origin + step, origin + 2 * step, values);
-        mine = &values;
-    }
-    if (mine && FinishBounds::instance().rulesOut(balls, *mine, target)) {
-        m_table.store(key, target + 1);
-        return target + 1;
-    }
+    return kOpen;
+}
+
+// Every jump's position is screened first, and only those left open are ranked and searched: most
+// are settled by the table or the bounds, and ranking a jump costs more than screening it.
+int HintSolver::expand(Bits balls, int count, int target, int depth, const FinishBounds::Values* mine)
+{
+    const Bits key = keyOf(balls, count);
     int codes[kCodes];
-    const int jumps = ordered(balls, m_shuffle, codes);
+    const int jumps = openJumps(balls, codes);
     if (jumps == 0) {
         if (count < m_bestSeen) {
             m_bestSeen = count;
@@ -267,9 +303,40 @@ int HintSolver::search(Bits balls, int count, int target, int depth, const Finis
         for (int j = 0; j < jumps; ++j)
             m_table.prefetch(balls ^ maskOf(codes[j]));
     int least = kHoleCount + 1;
+    int open = 0;
+    int slack[kCodes];
+    FinishBounds::Values values;
     for (int j = 0; j < jumps; ++j) {
-        m_line[depth] = codes[j];
-        const int reached = search(balls ^ maskOf(codes[j]), count - 1, target, depth + 1, mine, codes[j]);
+        const int screened = screen(balls ^ maskOf(codes[j]), count - 1, target, depth + 1, mine, codes[j], values);
+        if (screened == kStopped)
+            return kStopped;
+        if (screened == kOpen) {
+            slack[open] = mine ? std::clamp(m_bounds.slack(m_classIndex, values, target), 0, 255) : 0;
+            codes[open++] = codes[j];
+            continue;
+        }
+        if (screened <= target) {
+            if (depth == 0)
+                m_foundMove = codes[j];
+            return screened;
+        }
+        least = std::min(least, screened);
+    }
+    rank(balls, m_shuffle, codes, open, slack);
+    for (int j = 0; j < open; ++j) {
+        const Bits next = balls ^ maskOf(codes[j]);
+        // A position searched before this one may have settled it.
+        const int known = m_table.lowerBound(keyOf(next, count - 1));
+        int reached = known;
+        if (known <= target) {
+            m_line[depth] = codes[j];
+            if (mine) {
+                const int origin = originOf(codes[j]);
+                const int step = BitBoard::kSteps[directionOf(codes[j])];
+                m_bounds.afterJump(*mine, origin, origin + step, origin + 2 * step, values);
+            }
+            reached = expand(next, count - 1, target, depth + 1, mine ? &values : nullptr);
+        }
         if (reached == kStopped)
             return kStopped;
         if (reached <= target) {
@@ -295,7 +362,7 @@ int HintSolver::searchBackwards(Bits balls, Bits last)
     if (goal != m_reverseGoal) {
         m_reverseTable.clear();
         m_reverseGoal = goal;
-        m_reverseGoalValues = PagodaSet::instance().values(goal);
+        m_reverseGoalValues = m_pagodas.values(goal);
     }
     m_reverseGoalCount = std::popcount(goal);
     return reach(BitBoard::holes() & ~last, 0);
@@ -312,7 +379,7 @@ int HintSolver::reach(Bits swapped, int depth)
         return kStopped;
     if (m_reverseTable.lowerBound(swapped) != 0)
         return -1;
-    if (PagodaSet::instance().fallsShort(swapped, m_reverseGoalValues)) {
+    if (m_pagodas.fallsShort(swapped, m_reverseGoalValues)) {
         m_reverseTable.store(swapped, 1);
         return -1;
     }

@@ -5,6 +5,7 @@
 #include "solver/bit_board.h"
 #include "solver/finish_book.h"
 #include "solver/finish_bounds.h"
+#include "solver/pagoda_set.h"
 #include "solver/transposition_table.h"
 
 #include <array>
@@ -34,11 +35,13 @@ struct Hint {
 
 // Finds the best finish from a position: the fewest balls that can be left when no jump remains,
 // and a jump that starts a line reaching it. Searches depth first for "a finish with at most t
-// balls" for t = the least the position's class and the finish bounds allow, then higher,
-// skipping any t the previous search proved out of reach; the finish bounds cut off every
-// position on the way that cannot get down to t. Positions already shown unable to go below a
-// count are kept in a fixed-size table (32 MB at most, taken from the system as it fills) that
-// stays between calls (every bound in it holds for good) until forget() gives its memory back.
+// balls" for t one below the best line seen, then lower as better lines are found, until a
+// search proves t out of reach or t is the least the position's class and the finish bounds
+// allow; the finish bounds cut off every position on the way that cannot get down to t, and
+// order the jumps: those leaving the most room under them first. Positions already shown unable
+// to go below a count are kept in a fixed-size table (48 MB at most, taken from the system as it
+// fills) that stays between calls (every bound in it holds for good) until forget() gives its
+// memory back.
 // A search from a nearly full board stops at the positions the finish book holds.
 //
 // The search is budgeted in work, the positions it visits, so a position gets the same answer on
@@ -49,8 +52,8 @@ class HintSolver {
 public:
     using Balls = std::array<bool, kHoleCount>;
     // Positions a hint may visit: a few seconds of one core.
-    static constexpr std::uint64_t kDefaultWork = 40'000'000;
-    static constexpr std::size_t kDefaultTableBytes = std::size_t{32} << 20;
+    static constexpr std::uint64_t kDefaultWork = 60'000'000;
+    static constexpr std::size_t kDefaultTableBytes = std::size_t{48} << 20;
     // The backwards search's table, at most.
     static constexpr std::size_t kReverseTableBytes = std::size_t{8} << 20;
 
@@ -73,6 +76,7 @@ public:
 private:
     using Bits = BitBoard::Bits;
     static constexpr int kStopped = -2;
+    static constexpr int kOpen = -3;
     static constexpr std::uint64_t kFirstRound = 20'000;
     // A search that is not cut into rounds.
     static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
@@ -91,6 +95,11 @@ private:
     // `before` is the finish-bound values of the position before `jump` (or, for jump -1, of
     // this one); none when the target is beyond the bounds.
     int search(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump);
+    // The checks of search() before the jumps are tried: its result when they settle the
+    // position, else kOpen, with `values` the position's own when `before` is given.
+    int screen(Bits balls, int count, int target, int depth, const FinishBounds::Values* before, int jump, FinishBounds::Values& values);
+    // The rest of search(), for a position screen() left open; `mine` is its values.
+    int expand(Bits balls, int count, int target, int depth, const FinishBounds::Values* mine);
     Outcome lineTo(Bits balls, int count, int target);
     int searchBackwards(Bits balls, Bits last);
     int reach(Bits swapped, int depth);
@@ -98,6 +107,8 @@ private:
     bool visit();
 
     const FinishBook* m_book;
+    const FinishBounds& m_bounds;
+    const PagodaSet& m_pagodas;
     TranspositionTable m_table;
     // Positions of the backwards search that cannot reach m_reverseGoal.
     TranspositionTable m_reverseTable;
@@ -116,4 +127,5 @@ private:
     int m_bestSeenMove = -1;
     int m_foundMove = -1;           // the first jump of the line a round found
     Bits m_lastBallHoles = 0;       // where the class lets a last ball stand
+    int m_classIndex = 0;           // the class of the position searched, which no jump changes
 };

@@ -50,29 +50,43 @@ std::uint64_t mix(std::uint64_t x)
     return x ^ (x >> 31);
 }
 
-int ordered(Bits balls, std::uint64_t shuffle, int* codes)
+int openJumps(Bits balls, int* codes)
+{
+    int n = 0;
+    for (int d = 0; d < 4; ++d)
+        for (Bits origins = BitBoard::origins(balls, d); origins; origins &= origins - 1)
+            codes[n++] = d * 64 + std::countr_zero(origins);
+    return n;
+}
+
+void rank(Bits balls, std::uint64_t shuffle, int* codes, int n, const int* first)
 {
     const auto& merit = merits();
     // Each jump's merit above its code in one word, sorted by insertion: a position has few jumps.
     std::uint64_t ranked[kCodes];
-    int n = 0;
-    for (int d = 0; d < 4; ++d)
-        for (Bits origins = BitBoard::origins(balls, d); origins; origins &= origins - 1) {
-            const int code = d * 64 + std::countr_zero(origins);
-            const Bits after = balls ^ maskOf(code);
-            std::uint64_t open = 0;
-            for (int e = 0; e < 4; ++e)
-                open += static_cast<std::uint64_t>(BitBoard::count(BitBoard::origins(after, e)));
-            const std::uint64_t tie = shuffle ? mix(shuffle ^ static_cast<std::uint64_t>(code)) & 0xff : 0;
-            const std::uint64_t word = (open << 32) | static_cast<std::uint64_t>(merit[code] + 64) << 24 | tie << 16
-                | static_cast<std::uint64_t>(code);
-            int k = n++;
-            for (; k > 0 && ranked[k - 1] < word; --k)
-                ranked[k] = ranked[k - 1];
-            ranked[k] = word;
-        }
+    for (int i = 0; i < n; ++i) {
+        const int code = codes[i];
+        const Bits after = balls ^ maskOf(code);
+        std::uint64_t open = 0;
+        for (int e = 0; e < 4; ++e)
+            open += static_cast<std::uint64_t>(BitBoard::count(BitBoard::origins(after, e)));
+        const std::uint64_t tie = shuffle ? mix(shuffle ^ static_cast<std::uint64_t>(code)) & 0xff : 0;
+        const std::uint64_t lead = first ? static_cast<std::uint64_t>(first[i]) : 0;
+        const std::uint64_t word = lead << 40 | (open << 32) | static_cast<std::uint64_t>(merit[code] + 64) << 24 | tie << 16
+            | static_cast<std::uint64_t>(code);
+        int k = i;
+        for (; k > 0 && ranked[k - 1] < word; --k)
+            ranked[k] = ranked[k - 1];
+        ranked[k] = word;
+    }
     for (int k = 0; k < n; ++k)
         codes[k] = static_cast<int>(ranked[k] & 0xffff);
+}
+
+int ordered(Bits balls, std::uint64_t shuffle, int* codes)
+{
+    const int n = openJumps(balls, codes);
+    rank(balls, shuffle, codes, n);
     return n;
 }
 

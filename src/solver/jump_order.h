@@ -25,5 +25,10 @@ std::uint64_t mix(std::uint64_t x);
 // cleared. Then the static merit (balls brought in towards the centre, outlying ones taken off),
 // then, when `shuffle` is not 0, an order among equals that it picks.
 int ordered(BitBoard::Bits balls, std::uint64_t shuffle, int* codes);
+// The jumps open in `balls` as codes, in no particular order; returns how many.
+int openJumps(BitBoard::Bits balls, int* codes);
+// Puts `n` jumps open in `balls` in the order of ordered().
+// `first`, when given, is a merit of each jump that goes before all others (0..255, higher first).
+void rank(BitBoard::Bits balls, std::uint64_t shuffle, int* codes, int n, const int* first = nullptr);
 
 } // namespace JumpOrder

@@ -7,10 +7,12 @@
 #include "solver/hint_solver.h"
 #include "solver/pagoda_set.h"
 #include "solver/position_class.h"
+#include "solver/transposition_table.h"
 
 #include <QTest>
 
 #include <atomic>
+#include <map>
 #include <bit>
 #include <random>
 #include <thread>
@@ -66,6 +68,7 @@ private slots:
     void namedPositions_data();
     void namedPositions();
     void cancelled();
+    void table();
     void finishBounds();
     void finishBook();
 
@@ -191,6 +194,37 @@ void TestHintSolver::cancelled()
     QCOMPARE(solver.visited(), std::uint64_t{50'000});
     solver.forget();
     QCOMPARE(describe(solver.bestMove(hard, nullptr, 50'000)), describe(outOfWork));
+}
+
+// The table gives back, for each position it was given, the highest bound given, through its
+// growth from 64 kB to its full size; a position it was not given has none; clear() empties it
+// and gives its memory back.
+void TestHintSolver::table()
+{
+    TranspositionTable table(1 << 20);
+    std::mt19937_64 random(20261208);
+    std::map<BitBoard::Bits, int> given;
+    for (int i = 0; i < 100'000; ++i) {
+        const BitBoard::Bits key = random() & BitBoard::holes();
+        const int bound = 1 + static_cast<int>(random() % 37);
+        table.store(key, bound);
+        given[key] = std::max(given[key], bound);
+    }
+    QCOMPARE(table.bytes(), std::size_t{1} << 20);
+    std::size_t kept = 0;
+    for (const auto& [key, bound] : given) {
+        const int found = table.lowerBound(key);
+        QVERIFY(found == 0 || found == bound);
+        kept += found == bound ? 1 : 0;
+    }
+    QVERIFY2(kept > given.size() * 95 / 100, QByteArray::number(static_cast<qulonglong>(kept)));
+    for (int i = 0; i < 60'000; ++i) {
+        const BitBoard::Bits key = random() & BitBoard::holes();
+        QVERIFY(given.count(key) == 1 || table.lowerBound(key) == 0);
+    }
+    table.clear();
+    QCOMPARE(table.bytes(), std::size_t{64} << 10);
+    QCOMPARE(table.lowerBound(given.begin()->first), 0);
 }
 
 // The fewest balls any game from `balls` ends with, by trying every game.
