@@ -50,7 +50,8 @@ void HighScoreWindow::rezoom()
 {
     setFixedSize(Twips::size(5280, 4410));
     m_banner->setGeometry(Twips::rect(960, 120, 3240, 2160));
-    m_banner->setPixmap(Artwork::pixmap(QStringLiteral("banner")));
+    if (isVisible())
+        showBanner();
     for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
         const int top = 2160 + (place - 1) * 360;
         m_names[place - 1]->setGeometry(Twips::rect(240, top, place == 5 ? 2415 : 2535, 255));
@@ -61,6 +62,14 @@ void HighScoreWindow::rezoom()
 }
 
 void HighScoreWindow::paintEvent(QPaintEvent*) { Panel::paintPlate(this); }
+
+void HighScoreWindow::showEvent(QShowEvent* event)
+{
+    showBanner();
+    QDialog::showEvent(event);
+}
+
+void HighScoreWindow::showBanner() { m_banner->setPixmap(Artwork::pixmap(QStringLiteral("banner"))); }
 
 void HighScoreWindow::refresh()
 {

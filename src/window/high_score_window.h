@@ -25,8 +25,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The banner at the zoom of the moment; read only once the window shows, not at start-up.
+    void showBanner();
+
     HallOfFame m_hall;
     QLabel* m_banner = nullptr;
     QPushButton* m_ok = nullptr;
