@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 
 using namespace JumpOrder;
 
@@ -131,11 +130,7 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
         m_shuffle = inRounds && round > 0 ? mix(static_cast<std::uint64_t>(round)) : 0;
         m_foundMove = -1;
         m_roundEnd = m_visited + (inRounds ? roundSize : kWholeSearch);
-        [[maybe_unused]] const std::uint64_t v0 = m_visited;
         const int reached = search(balls, count, target, 0, target <= FinishBounds::kMostBalls ? &values : nullptr, -1);
-#ifdef HINT_TRACE
-        std::fprintf(stderr, "  t=%d round %d: %d  %.2f M\n", target, round, reached, static_cast<double>(m_visited - v0) / 1e6);
-#endif
         if (m_stopped)
             break;
         if (reached != kStopped) {
