@@ -28,7 +28,10 @@ QLabel* caption(QWidget* container, const char* name, const QString& text, qreal
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     Layout::place(label, name);
-    label->setStyleSheet(QStringLiteral("color: #fbe7a1;"));
+    // Coloured by its palette: a style sheet costs start-up time.
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(0xfb, 0xe7, 0xa1));
+    label->setPalette(colours);
     QFont font = label->font();
     font.setPointSizeF(pointSize);
     font.setBold(bold);

@@ -50,8 +50,6 @@ void HighScoreWindow::rezoom()
 {
     setFixedSize(Twips::size(5280, 4410));
     m_banner->setGeometry(Twips::rect(960, 120, 3240, 2160));
-    if (isVisible())
-        showBanner();
     for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
         const int top = 2160 + (place - 1) * 360;
         m_names[place - 1]->setGeometry(Twips::rect(240, top, place == 5 ? 2415 : 2535, 255));
@@ -65,20 +63,27 @@ void HighScoreWindow::paintEvent(QPaintEvent*) { Panel::paintPlate(this); }
 
 void HighScoreWindow::showEvent(QShowEvent* event)
 {
-    showBanner();
+    drawShown();
     QDialog::showEvent(event);
 }
-
-void HighScoreWindow::showBanner() { m_banner->setPixmap(Artwork::pixmap(QStringLiteral("banner"))); }
 
 void HighScoreWindow::refresh()
 {
     for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
         m_names[place - 1]->setText(QString::fromStdString(m_hall.name(place)));
-        QLabel* score = m_scores[place - 1];
-        score->setText(QString::fromStdString(m_hall.score(place)));
+        m_scores[place - 1]->setText(QString::fromStdString(m_hall.score(place)));
+    }
+    if (isVisible())
+        drawShown();
+}
+
+void HighScoreWindow::drawShown()
+{
+    m_banner->setPixmap(Artwork::pixmap(QStringLiteral("banner")));
+    for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
         // A score label grows with its text; the name labels keep their widths. At least as tall
         // as its name, so both read on one line.
+        QLabel* score = m_scores[place - 1];
         score->adjustSize();
         score->resize(score->width(), std::max(score->height(), m_names[place - 1]->height()));
     }

@@ -28,8 +28,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The banner at the zoom of the moment; read only once the window shows, not at start-up.
-    void showBanner();
+    // The banner and the scores' widths at the zoom of the moment, worked out only while the
+    // window shows: neither a picture nor a font is read for it at start-up.
+    void drawShown();
 
     HallOfFame m_hall;
     QLabel* m_banner = nullptr;

@@ -333,27 +333,28 @@ MusicPlayer* MainWindow::musicPlayer() const { return m_media->musicPlayer(); }
 void MainWindow::buildLabels()
 {
     m_prompt = makeLabel(this, "Label1");
-    m_prompt->setStyleSheet(QStringLiteral("color: #fff1c2;"));
+    QPalette colours = m_prompt->palette();
+    colours.setColor(QPalette::WindowText, QColor(0xff, 0xf1, 0xc2));
+    m_prompt->setPalette(colours);
     QFont promptFont(QStringLiteral("Sans Serif"));
     promptFont.setBold(true);
     promptFont.setPointSize(18);
     // The prompt keeps the large face but never runs out of its label: the largest size from 18
-    // points down to 9 at which the start prompt fits. The text's width grows with the size, so
-    // the size is reckoned from its width at 18 points and then checked at that size and the one
-    // above, rather than measured at every size in turn (each one loads the face anew).
+    // points down to 9 at which the start prompt fits. The faces advance in proportion to their
+    // size, so the size is reckoned from the text's width at 18 points and then checked at that
+    // size alone, rather than measured at every size in turn: each size loads the face anew, and
+    // the one chosen is loaded for the label anyway.
     const QString prompt = QCoreApplication::translate("Game", Game::kStartPrompt);
-    const auto fits = [&](int points) {
+    const auto width = [&](int points) {
         promptFont.setPointSize(points);
-        return QFontMetrics(promptFont).horizontalAdvance(prompt) <= m_prompt->width();
+        return QFontMetricsF(promptFont).horizontalAdvance(prompt);
     };
     constexpr int kLargest = 18;
     constexpr int kSmallest = 9;
-    if (!fits(kLargest)) {
-        const int wide = QFontMetrics(promptFont).horizontalAdvance(prompt);
-        int points = std::clamp(kLargest * m_prompt->width() / std::max(wide, 1), kSmallest, kLargest - 1);
-        while (points < kLargest - 1 && fits(points + 1))
-            ++points;
-        while (points > kSmallest && !fits(points))
+    const qreal room = m_prompt->width();
+    if (const qreal wide = width(kLargest); wide > room) {
+        int points = std::clamp(int(kLargest * room / wide + 1e-9), kSmallest, kLargest - 1);
+        while (points > kSmallest && width(points) > room)
             --points;
         promptFont.setPointSize(points);
     }

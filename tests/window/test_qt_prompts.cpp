@@ -46,6 +46,7 @@ private slots:
     void theHallOfFameWindowWidensItsScoresAndHidesInsteadOfClosing()
     {
         HighScoreWindow window;
+        window.show();
         QCOMPARE(window.windowTitle(), "HIGH SCORES");
         QCOMPARE(window.size(), QSize(352, 294));
         auto* name = window.findChild<QLabel*>("Label1");
