@@ -22,6 +22,7 @@
 #include "window/replay.h"
 #include "window/score_keeper.h"
 #include "window/toolbar.h"
+#include "window/window_zoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +33,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,26 +48,6 @@ QLabel* makeLabel(QWidget* form, const char* name, const QString& text = {})
     Layout::place(label, name);
     return label;
 }
-
-// The zooms Ctrl+plus and Ctrl+minus step through.
-constexpr double kZooms[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
-constexpr double kSmallestZoom = kZooms[0];
-
-// The window's size at 100 %.
-QSize ownSize()
-{
-    const Layout::Control& form = Layout::of("Form1");
-    return {Twips::px(form.width), Twips::px(form.height)};
-}
-
-// Where the window's size, zoom and place are kept for the player.
-struct PlaceSettings : QSettings {
-    PlaceSettings()
-        : QSettings(QStringLiteral("The Dorv"), QStringLiteral("The Dorv"))
-    {
-        beginGroup(QStringLiteral("Window"));
-    }
-};
 }
 
 MainWindow::MainWindow()
@@ -96,8 +76,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("The Dorv 1.0"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     // The window can be resized, and its zoom follows once the resizing pauses.
-    setMinimumSize(ownSize() * kSmallestZoom);
-    resize(ownSize());
+    setMinimumSize(WindowZoom::ownSize() * WindowZoom::kSmallest);
+    resize(WindowZoom::ownSize());
     m_resized = new QTimer(this);
     m_resized->setSingleShot(true);
     m_resized->setInterval(150);
@@ -218,33 +198,15 @@ MainWindow::~MainWindow()
 
 double MainWindow::zoom() const { return Twips::zoom(); }
 
-double MainWindow::largestZoom() const
-{
-    const QSize room = screen() ? screen()->availableGeometry().size() : QSize();
-    if (room.isEmpty())
-        return kZooms[std::size(kZooms) - 1];
-    return std::max(1.0, std::min(double(room.width()) / ownSize().width(), double(room.height()) / ownSize().height()));
-}
-
 void MainWindow::stepZoom(int steps)
 {
     // To the next zoom of the list that way, the largest the screen allows at most.
-    const double now = zoom();
-    double next = now;
-    if (steps > 0) {
-        const auto* larger = std::find_if(std::begin(kZooms), std::end(kZooms), [now](double z) { return z > now + 0.001; });
-        next = std::max(now, std::min(larger == std::end(kZooms) ? now : *larger, largestZoom()));
-    } else {
-        for (const double z : kZooms)
-            if (z < now - 0.001)
-                next = z;
-    }
-    setZoom(next);
+    setZoom(WindowZoom::stepped(zoom(), steps, WindowZoom::largest(screen() ? screen()->availableGeometry().size() : QSize())));
 }
 
 void MainWindow::setZoom(double zoom)
 {
-    zoom = std::max(zoom, kSmallestZoom);
+    zoom = std::max(zoom, WindowZoom::kSmallest);
     const double was = Twips::zoom();
     if (std::abs(zoom - was) > 0.0001) {
         Twips::setZoom(zoom);
@@ -295,38 +257,28 @@ void MainWindow::followSize()
     if (size() == m_refusedSize)
         return;
     m_refusedSize = size();
-    const QSize own = ownSize();
-    const double fits = std::min(double(width()) / own.width(), double(height()) / own.height());
-    setZoom(std::floor(fits * 100 + 0.5) / 100);
+    setZoom(WindowZoom::fitting(size()));
 }
 
 void MainWindow::restorePlace()
 {
-    // The size follows from the zoom; it is kept beside it for the player to read.
-    PlaceSettings settings;
+    const WindowZoom::Place saved = WindowZoom::saved();
     const QList<QScreen*> screens = QGuiApplication::screens();
     const auto anyScreen = [&](const auto& holds) {
         return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) { return holds(screen->availableGeometry()); });
     };
-    bool known = false;
-    const double zoom = settings.value(QStringLiteral("zoom")).toString().toDouble(&known);
-    const QSize zoomed = ownSize() * zoom;
-    if (known && zoom >= kSmallestZoom && anyScreen([&](const QRect& room) { return room.width() >= zoomed.width() && room.height() >= zoomed.height(); }))
-        setZoom(zoom);
-    const QRect place(settings.value(QStringLiteral("position")).toPoint(), size());
-    if (settings.contains(QStringLiteral("position")) && anyScreen([&](const QRect& room) { return room.contains(place); }))
-        move(place.topLeft());
+    if (saved.zoom && *saved.zoom >= WindowZoom::kSmallest) {
+        const QSize zoomed = WindowZoom::ownSize() * *saved.zoom;
+        if (anyScreen([&](const QRect& room) { return room.width() >= zoomed.width() && room.height() >= zoomed.height(); }))
+            setZoom(*saved.zoom);
+    }
+    if (saved.position && anyScreen([&](const QRect& room) { return room.contains(QRect(*saved.position, size())); }))
+        move(*saved.position);
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-void MainWindow::savePlace() const
-{
-    PlaceSettings settings;
-    settings.setValue(QStringLiteral("zoom"), QString::number(zoom()));
-    settings.setValue(QStringLiteral("position"), pos());
-    settings.setValue(QStringLiteral("size"), size());
-}
+void MainWindow::savePlace() const { WindowZoom::save(zoom(), pos(), size()); }
 
 MusicPlayer* MainWindow::musicPlayer() const { return m_media->musicPlayer(); }
 

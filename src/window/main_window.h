@@ -95,7 +95,6 @@ private:
     void orderTabs();
     void Form_Load();
     void switchBall(const QString& name);
-    double largestZoom() const;
     void scaleFonts();
     // The zoom at which the window fits the size the player gave it.
     void followSize();

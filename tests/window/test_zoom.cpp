@@ -3,6 +3,7 @@
 #include "kit/twips.h"
 #include "window/board_view.h"
 #include "window/high_score_window.h"
+#include "window/window_zoom.h"
 
 namespace {
 // Where `widget` lies in its window.
@@ -17,6 +18,27 @@ class TestZoom : public QObject {
     Q_OBJECT
 
 private slots:
+    // The steps of the keys, the largest zoom a screen allows and the zoom a dragged size asks for.
+    void theZoomsStepAndFitAsTheWindowNeeds()
+    {
+        const struct {
+            double now;
+            int steps;
+            double largest;
+            double next;
+        } steps[] = {{1, 1, 4, 1.1},     {1, -1, 4, 0.9},   {0.5, -1, 4, 0.5}, {4, 1, 4, 4},
+                     {1.9, 1, 4, 2},     {1.9, -1, 4, 1.75}, {2, 1, 2.2, 2.2}, {2.3, 1, 2.2, 2.3},
+                     {0.67, 1, 1, 0.75}, {1, 1, 1, 1}};
+        for (const auto& step : steps)
+            QCOMPARE(WindowZoom::stepped(step.now, step.steps, step.largest), step.next);
+        QCOMPARE(WindowZoom::largest(QSize()), 4.0);
+        QCOMPARE(WindowZoom::largest(QSize(300, 300)), 1.0);
+        QCOMPARE(WindowZoom::largest(QSize(1600, 1200)), 1200.0 / 464);
+        QCOMPARE(WindowZoom::fitting(QSize(1048, 928)), 2.0);
+        QCOMPARE(WindowZoom::fitting(QSize(700, 464)), 1.0);
+        QCOMPARE(WindowZoom::fitting(QSize(655, 600)), 1.25);
+    }
+
     void atTwiceItsSizeEveryHoleLiesInTheWindowAndPlays()
     {
         WindowRig rig;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+#include <optional>
+
+// The rules of the window's zoom, and where the zoom and the window's place are kept for the
+// player (QSettings "The Dorv", group "Window"). No widget: the main window asks and applies.
+namespace WindowZoom {
+// The zooms Ctrl+plus and Ctrl+minus step through; the first is the smallest the window takes.
+inline constexpr double kSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+inline constexpr double kSmallest = kSteps[0];
+
+// The window's size at 100 %.
+QSize ownSize();
+// The largest zoom at which the window fits `room` (1 at least); the largest step when the room
+// is unknown.
+double largest(QSize room);
+// The next step larger (`steps` > 0) or smaller from `now`; larger never beyond `largest`.
+double stepped(double now, int steps, double largest);
+// The zoom, to the hundredth, at which the window fits the size the player gave it.
+double fitting(QSize size);
+
+// What was kept for the player: the zoom and the window's position, when known.
+struct Place {
+    std::optional<double> zoom;
+    std::optional<QPoint> position;
+};
+Place saved();
+// The size follows from the zoom; it is kept beside it for the player to read.
+void save(double zoom, QPoint position, QSize size);
+}
