@@ -2,11 +2,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -95,13 +96,22 @@ bool FileStore::exists(const QString& path)
 void FileStore::removeLeftovers(const QString& path)
 {
     const QFileInfo table(path);
-    // QSaveFile names its temporary file after the file, a dot and six random letters.
-    const QRegularExpression named(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(table.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    // QSaveFile names its temporary file after the file, a dot and six random letters. The names
+    // are compared by hand: a name filter or a pattern would load the regular-expression library
+    // at every start for this one look.
+    const QString prefix = table.fileName() + QLatin1Char('.');
+    const auto isLeftoverName = [&prefix](const QString& name) {
+        return name.size() == prefix.size() + 6 && name.startsWith(prefix)
+            && std::all_of(name.cbegin() + prefix.size(), name.cend(), [](QChar c) {
+                   return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+               });
+    };
     const QDateTime before = QDateTime::currentDateTime().addSecs(-kLeftoverSeconds);
-    const QDir folder(table.absolutePath(), table.fileName() + QStringLiteral(".??????"), QDir::Name,
-                      QDir::Files | QDir::NoSymLinks | QDir::CaseSensitive);
-    for (const QFileInfo& entry : folder.entryInfoList())
-        if (named.match(entry.fileName()).hasMatch() && entry.lastModified() < before)
+    QDirIterator entries(table.absolutePath(), QDir::Files | QDir::NoSymLinks);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (isLeftoverName(entry.fileName()) && entry.lastModified() < before)
             QFile::remove(entry.filePath());
+    }
 }
