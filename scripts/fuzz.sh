@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
-targets=(high_score_file moves_file saved_game_file byte_lines midi_check sound_font_check game)
+targets=(high_score_file moves_file saved_game_file byte_lines midi_check sound_font_check wave_file game)
 
 scripts/install-clang.sh
 work=$(mktemp -d)

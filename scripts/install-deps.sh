@@ -2,12 +2,12 @@
 # Installs what building and playing the game needs on Debian 12 (run as root or with sudo), and
 # any further packages named as arguments.
 set -euo pipefail
-# The game opens SDL2 (libsdl2-2.0-0) when it first makes a sound, libvorbisfile (libvorbisfile3)
+# The game opens ALSA's library (libasound2) when it first makes a sound, libvorbisfile (libvorbisfile3)
 # to decode its own tune, and FluidSynth (libfluidsynth3) when a piece other than its own tune is
 # played, so its executable names none; the build uses their headers, cuts the music's
 # instruments out of the soundfont with Python 3, renders the tune with FluidSynth and encodes it
 # with libvorbisenc (libvorbis-dev).
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsdl2-dev libsdl2-2.0-0
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libasound2-dev libasound2
           libfluidsynth-dev libfluidsynth3 libvorbis-dev libvorbisfile3 python3 timgm6mb-soundfont fonts-dejavu-core
           qt6-translations-l10n qt6-l10n-tools "$@")
 missing=()

@@ -3,7 +3,7 @@
 #include "kit/program_folder.h"
 #include "media/audio_source.h"
 #include "media/midi_check.h"
-#include "media/sdl_audio.h"
+#include "media/alsa_library.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,17 +11,31 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <limits>
+#include <mutex>
+#include <thread>
 
 namespace {
 
-const SdlAudio::Functions& sdl() { return SdlAudio::api(); }
+const AlsaLibrary::Functions& alsa() { return AlsaLibrary::api(); }
 
-SDL_AudioDeviceID s_device = 0;
-// What each slot plays; changed only under the device's lock, which the audio thread holds while
-// it mixes.
+// Held while the sources are mixed and while what the slots play changes.
+std::mutex s_mixing;
 std::array<AudioSource*, 2> s_playing{};
+// The rest is the UI thread's: whether the output is open, the device it writes to (none when it
+// plays silently) and the thread that mixes and writes.
+bool s_open = false;
+snd_pcm_t* s_device = nullptr;
+std::thread s_thread;
+std::atomic<bool> s_closing{false};
+// A program that ends without shutdown() (a test, say) still ends the thread first.
+struct ShutDownAtExit {
+    ~ShutDownAtExit() { AudioOutput::shutdown(); }
+} s_shutDownAtExit;
 
 const char* const kGeneralMidiFont = "/usr/share/sounds/sf2/default-GM.sf2";
 // FluidSynth's usual soundfont, tried when the game has none.
@@ -30,16 +44,21 @@ const char* const kFluidFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 // soundfont above into "music.sf2" beside the program.
 constexpr int kMusicPrograms[] = {DORV_MUSIC_PROGRAMS};
 
-constexpr int kScratchFrames = 1024;
+// The frames mixed at a time, about 23 ms, and how far ahead of the speaker the device is fed.
+constexpr int kPeriodFrames = 1024;
+constexpr unsigned kLatencyMicroseconds = 100000;
+// A device that takes nothing for this long is given up, and the output goes on silently.
+constexpr int kStalledMs = 2000;
+constexpr int kWaitMs = 100;
 
 // Adds what `source` has for `frames` frames to `out`, clipping at the ends of the sample range;
 // a source that comes to its end leaves its slot.
 void addSource(AudioSource*& source, std::int16_t* out, int frames)
 {
-    static std::array<std::int16_t, kScratchFrames * AudioSource::kChannels> scratch;
+    static std::array<std::int16_t, kPeriodFrames * AudioSource::kChannels> scratch;
     int done = 0;
     while (source && done < frames) {
-        const int wanted = std::min(frames - done, kScratchFrames);
+        const int wanted = std::min(frames - done, kPeriodFrames);
         const int got = std::clamp(source->render(scratch.data(), wanted), 0, wanted);
         std::int16_t* into = out + done * AudioSource::kChannels;
         for (int i = 0; i < got * AudioSource::kChannels; ++i)
@@ -54,33 +73,100 @@ void addSource(AudioSource*& source, std::int16_t* out, int frames)
     }
 }
 
-void SDLCALL mix(void*, Uint8* stream, int length)
+void mix(std::int16_t* out, int frames)
 {
-    std::memset(stream, 0, std::size_t(length));
-    const int frames = length / int(AudioSource::kChannels * sizeof(std::int16_t));
+    std::memset(out, 0, sizeof(std::int16_t) * std::size_t(frames * AudioSource::kChannels));
+    const std::lock_guard<std::mutex> lock(s_mixing);
     for (AudioSource*& source : s_playing)
-        addSource(source, reinterpret_cast<std::int16_t*>(stream), frames);
+        addSource(source, out, frames);
 }
 
-// One attempt with whatever driver SDL picks now; leaves nothing initialised when it fails.
-bool openWithCurrentDriver()
+// Writes the frames to the device as it takes them, setting `waited` when it had to wait for room;
+// false when it fails for good, stalls, or the output closes meanwhile.
+bool write(snd_pcm_t* device, const std::int16_t* frames, int count, bool& waited)
 {
-    if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    SDL_AudioSpec wanted{};
-    wanted.freq = AudioSource::kRate;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = AudioSource::kChannels;
-    wanted.samples = 1024;
-    wanted.callback = mix;
-    // With no change allowed SDL converts to what the device takes, so the sources need not.
-    s_device = sdl().SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (s_device == 0) {
-        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+    int stalledMs = 0;
+    while (count > 0 && !s_closing.load()) {
+        snd_pcm_sframes_t written = alsa().snd_pcm_writei(device, frames, snd_pcm_uframes_t(count));
+        if (written == -EAGAIN) {
+            // Full: wait for room, a little at a time so that closing is never held up.
+            waited = true;
+            written = alsa().snd_pcm_wait(device, kWaitMs);
+            if (written == 0 && (stalledMs += kWaitMs) >= kStalledMs) {
+                qWarning("Audio: the sound device takes nothing more; playing silently");
+                return false;
+            }
+            if (written >= 0)
+                continue;
+        }
+        if (written < 0) {
+            // An underrun or a suspended device is recovered from; anything else ends the device.
+            if (const int error = alsa().snd_pcm_recover(device, int(written), 1); error < 0) {
+                qWarning("Audio: the sound device failed (%s); playing silently", alsa().snd_strerror(error));
+                return false;
+            }
+        } else {
+            frames += written * AudioSource::kChannels;
+            count -= int(written);
+            stalledMs = 0;
+        }
     }
-    sdl().SDL_PauseAudioDevice(s_device, 0);
-    return true;
+    return count == 0;
+}
+
+// The audio thread: mixes a period at a time and writes it to the device; without one, or once
+// it failed, lets each period's time pass as if it played, so the music keeps its timing and its
+// end silently.
+void run(snd_pcm_t* device)
+{
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kPeriod = std::chrono::microseconds(std::int64_t(kPeriodFrames) * 1000000 / AudioSource::kRate);
+    std::array<std::int16_t, kPeriodFrames * AudioSource::kChannels> buffer;
+    Clock::time_point due = Clock::now();
+    while (!s_closing.load()) {
+        mix(buffer.data(), kPeriodFrames);
+        if (device) {
+            bool waited = false;
+            if (write(device, buffer.data(), kPeriodFrames, waited)) {
+                // A device that made room at its own pace sets the pace; one that takes everything
+                // at once (ALSA's null device) is held to it by the clock.
+                due = waited ? Clock::now() : due + kPeriod;
+                std::this_thread::sleep_until(due);
+                continue;
+            }
+            device = nullptr;
+            due = Clock::now();
+        }
+        // A clock that fell far behind (the machine was asleep) starts again from now rather than
+        // hurrying through what it missed.
+        due = std::max(due + kPeriod, Clock::now() - std::chrono::seconds(1));
+        std::this_thread::sleep_until(due);
+    }
+}
+
+// ALSA would print its own lines for a missing card or device; the one warning below says why.
+void quiet(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA's default device, or the one AUDIODEV names, opened for the output's frames; none, with
+// the reason, when there is no such device or it does not take them.
+snd_pcm_t* openDevice(QByteArray& reason)
+{
+    const QByteArray name = qEnvironmentVariableIsEmpty("AUDIODEV") ? QByteArrayLiteral("default") : qgetenv("AUDIODEV");
+    alsa().snd_lib_error_set_handler(quiet);
+    snd_pcm_t* device = nullptr;
+    // Not blocking, neither in opening a device another program holds nor in writing to it.
+    int error = alsa().snd_pcm_open(&device, name.constData(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    if (error == 0) {
+        error = alsa().snd_pcm_set_params(device, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
+                                          AudioSource::kChannels, AudioSource::kRate, 1, kLatencyMicroseconds);
+        if (error < 0) {
+            alsa().snd_pcm_close(device);
+            device = nullptr;
+        }
+    }
+    if (error < 0)
+        reason = name + ": " + alsa().snd_strerror(error);
+    return device;
 }
 
 AudioSource*& slotOf(AudioOutput::Slot slot) { return s_playing[slot == AudioOutput::Slot::Music ? 0 : 1]; }
@@ -89,59 +175,49 @@ AudioSource*& slotOf(AudioOutput::Slot slot) { return s_playing[slot == AudioOut
 
 bool AudioOutput::ensureOpen()
 {
-    if (s_device != 0)
+    if (s_open)
         return true;
-    if (!SdlAudio::load())
-        return false;
-
-    // SDL would otherwise install its own SIGINT/SIGTERM handlers, and Ctrl+C or a plain kill
-    // would no longer end the program.
-    sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-
-    if (!openWithCurrentDriver()) {
-        const QByteArray reason = sdl().SDL_GetError();
-        // The environment's SDL_AUDIODRIVER wins over a normal hint, so this one overrides.
-        sdl().SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        const bool dummyOpened = openWithCurrentDriver();
-        sdl().SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-        if (!dummyOpened) {
-            qWarning("Audio: no output at all: %s", sdl().SDL_GetError());
+    // SDL_AUDIODRIVER=dummy, the usual way of asking a game for no sound device (the tests ask
+    // so), plays silently without looking for one.
+    if (qgetenv("SDL_AUDIODRIVER") != "dummy") {
+        if (!AlsaLibrary::load())
             return false;
-        }
-        qWarning("Audio: no sound device (%s); playing silently", reason.constData());
+        QByteArray reason;
+        s_device = openDevice(reason);
+        if (!s_device)
+            qWarning("Audio: no sound device (%s); playing silently", reason.constData());
     }
+    s_closing = false;
+    s_thread = std::thread(run, s_device);
+    s_open = true;
     return true;
 }
 
 bool AudioOutput::play(Slot slot, AudioSource* source)
 {
-    if (s_device == 0)
+    if (!s_open)
         return false;
-    sdl().SDL_LockAudioDevice(s_device);
+    const std::lock_guard<std::mutex> lock(s_mixing);
     slotOf(slot) = source;
-    sdl().SDL_UnlockAudioDevice(s_device);
     return true;
 }
 
 void AudioOutput::stop(const AudioSource* source)
 {
-    if (s_device == 0 || !source)
+    if (!s_open || !source)
         return;
-    sdl().SDL_LockAudioDevice(s_device);
+    const std::lock_guard<std::mutex> lock(s_mixing);
     for (AudioSource*& playing : s_playing)
         if (playing == source)
             playing = nullptr;
-    sdl().SDL_UnlockAudioDevice(s_device);
 }
 
 bool AudioOutput::isPlaying(const AudioSource* source)
 {
-    if (s_device == 0 || !source)
+    if (!s_open || !source)
         return false;
-    sdl().SDL_LockAudioDevice(s_device);
-    const bool playing = std::find(s_playing.begin(), s_playing.end(), source) != s_playing.end();
-    sdl().SDL_UnlockAudioDevice(s_device);
-    return playing;
+    const std::lock_guard<std::mutex> lock(s_mixing);
+    return std::find(s_playing.begin(), s_playing.end(), source) != s_playing.end();
 }
 
 std::string AudioOutput::soundFonts(std::string_view piece)
@@ -171,11 +247,17 @@ QString AudioOutput::besideProgram(const QString& name)
 
 void AudioOutput::shutdown()
 {
-    if (s_device == 0)
+    if (!s_open)
         return;
-    // Closing waits for the audio thread; what played is dropped without coming to its end.
-    sdl().SDL_CloseAudioDevice(s_device);
-    s_device = 0;
+    // The audio thread ends within a period or a short wait; what played is dropped without
+    // coming to its end.
+    s_closing = true;
+    s_thread.join();
+    if (s_device) {
+        alsa().snd_pcm_drop(s_device);
+        alsa().snd_pcm_close(s_device);
+        s_device = nullptr;
+    }
     s_playing = {};
-    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    s_open = false;
 }

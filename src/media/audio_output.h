@@ -7,15 +7,16 @@
 
 class AudioSource;
 
-// The one audio device of the program, opened on first use: 44.1 kHz 16-bit stereo, which SDL
-// converts to whatever the sound card takes. It mixes the music and the move sound, each a source
-// of its own, adding them with clipping. When no real device opens the dummy driver stands in,
-// so the game keeps its timing silently.
+// The one audio device of the program, opened on first use: ALSA's default device fed 44.1 kHz
+// 16-bit stereo, which ALSA converts to whatever the sound card or the desktop's sound server
+// takes. A thread of its own mixes the music and the move sound, each a source of its own, adding
+// them with clipping. When no device opens, or it fails, the output goes on silently at the same
+// pace, so the game keeps its timing and the music its end.
 class AudioOutput {
 public:
     enum class Slot { Music, Sound };
 
-    // Opens the device if it is not open yet; false only when not even the dummy driver opens.
+    // Opens the device if it is not open yet; false only when ALSA's library is missing.
     static bool ensureOpen();
     // Plays `source` in `slot` from where it stands, in place of what played there; false while
     // the device is closed.
@@ -35,6 +36,6 @@ public:
     // The first of the program's places (beside it in a build, its data folder once installed)
     // that holds the file `name`; empty when none does.
     static QString besideProgram(const QString& name);
-    // Closes the device and SDL's audio subsystem (at the end of the program, or in tests).
+    // Ends the audio thread and closes the device (at the end of the program, or in tests).
     static void shutdown();
 };

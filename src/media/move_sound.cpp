@@ -3,12 +3,14 @@
 #include "kit/file_store.h"
 #include "media/audio_output.h"
 #include "media/audio_source.h"
-#include "media/sdl_audio.h"
+#include "media/wave_file.h"
 
 #include <QApplication>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -34,42 +36,9 @@ private:
 
 namespace {
 
-const SdlAudio::Functions& sdl() { return SdlAudio::api(); }
-
-constexpr Uint32 kPollMs = 3;
+constexpr auto kPoll = std::chrono::milliseconds(3);
 // A device that stops consuming must not hang the game: give up well after the clip's length.
-constexpr Uint32 kGraceMs = 2000;
-
-// The wave file's bytes converted to the device's frames; none when SDL cannot read them.
-std::unique_ptr<SoundClip> loadClip(const std::string& bytes)
-{
-    SDL_AudioSpec format{};
-    Uint8* wave = nullptr;
-    Uint32 length = 0;
-    if (!sdl().SDL_LoadWAV_RW(sdl().SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, &format, &wave, &length))
-        return nullptr;
-    SDL_AudioCVT cvt{};
-    const int needed = sdl().SDL_BuildAudioCVT(&cvt, format.format, format.channels, format.freq, AUDIO_S16SYS,
-                                               AudioSource::kChannels, AudioSource::kRate);
-    std::vector<Uint8> converted;
-    if (needed >= 0) {
-        converted.resize(std::size_t(length) * std::size_t(std::max(cvt.len_mult, 1)));
-        std::memcpy(converted.data(), wave, length);
-        cvt.buf = converted.data();
-        cvt.len = int(length);
-        if (needed == 0)
-            cvt.len_cvt = int(length);
-        else if (sdl().SDL_ConvertAudio(&cvt) != 0)
-            converted.clear();
-        converted.resize(converted.empty() ? 0 : std::size_t(cvt.len_cvt));
-    }
-    sdl().SDL_FreeWAV(wave);
-    if (converted.empty())
-        return nullptr;
-    std::vector<std::int16_t> samples(converted.size() / sizeof(std::int16_t));
-    std::memcpy(samples.data(), converted.data(), samples.size() * sizeof(std::int16_t));
-    return std::make_unique<SoundClip>(std::move(samples));
-}
+constexpr auto kGrace = std::chrono::seconds(2);
 
 } // namespace
 
@@ -92,8 +61,8 @@ void MoveSound::playsound()
     if (!m_loaded) {
         // Read as every other file of the game: a regular file only, and not more than the cap.
         const auto bytes = FileStore::read(m_path);
-        if (bytes)
-            m_clip = loadClip(*bytes);
+        if (auto frames = bytes ? WaveFile::outputFrames(*bytes) : std::nullopt)
+            m_clip = std::make_unique<SoundClip>(std::move(*frames));
         m_loaded = true;
     }
     if (!m_clip) {
@@ -107,13 +76,13 @@ void MoveSound::playsound()
         m_fallback();
         return;
     }
-    const Uint32 limit = Uint32(m_clip->frames() * 1000 / AudioSource::kRate) + kGraceMs;
-    const Uint32 start = sdl().SDL_GetTicks();
+    const auto limit = std::chrono::steady_clock::now()
+        + std::chrono::milliseconds(m_clip->frames() * 1000 / AudioSource::kRate) + kGrace;
     while (AudioOutput::isPlaying(m_clip.get())) {
-        if (sdl().SDL_GetTicks() - start > limit) {
+        if (std::chrono::steady_clock::now() > limit) {
             AudioOutput::stop(m_clip.get());
             break;
         }
-        sdl().SDL_Delay(kPollMs);
+        std::this_thread::sleep_for(kPoll);
     }
 }

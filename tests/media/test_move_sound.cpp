@@ -1,5 +1,6 @@
 #include "media/audio_output.h"
 #include "media/move_sound.h"
+#include "media/wave_file.h"
 #include <QtTest> // with QtCore
 #include <csignal>
 
@@ -8,7 +9,29 @@ constexpr int kClipMs = 200;
 const QByteArray kWave = QByteArray::fromHex("52494646 98220000 57415645 666d7420 10000000 0100 0100 22560000"
                                              "44ac0000 0200 1000 64617461 74220000") + QByteArray(8820, '\0');
 
-// The move sound on SDL's dummy driver, which consumes audio in real time.
+// A wave file of `code` (1 integer, 3 floating point, 0xfffe either in the extensible header), with
+// the samples' bytes as its data chunk; `claimed` is the data chunk's size when not its length.
+QByteArray wave(int code, int channels, int rate, int bits, const QByteArray& samples, int claimed = -1)
+{
+    const auto le = [](quint32 value, int count) {
+        QByteArray bytes;
+        for (int i = 0; i < count; ++i)
+            bytes += char(value >> (8 * i) & 0xff);
+        return bytes;
+    };
+    const int frameBytes = channels * bits / 8;
+    QByteArray format = le(quint32(code), 2) + le(quint32(channels), 2) + le(quint32(rate), 4)
+        + le(quint32(rate * frameBytes), 4) + le(quint32(frameBytes), 2) + le(quint32(bits), 2);
+    if (code == 0xfffe)
+        format += le(22, 2) + le(quint32(bits), 2) + le(3, 4) + le(3, 2) + QByteArray(14, '\x01');
+    const QByteArray chunks = "fmt " + le(quint32(format.size()), 4) + format + "LIST" + le(3, 4) + QByteArray("abc", 4) + "data"
+        + le(quint32(claimed < 0 ? samples.size() : claimed), 4) + samples;
+    return "RIFF" + le(quint32(chunks.size() + 4), 4) + "WAVE" + chunks;
+}
+
+// The move sound on the silent output, which takes the frames in real time, and the wave files it
+// reads.
+
 class TestMoveSound : public QObject {
     Q_OBJECT
 private slots:
@@ -24,9 +47,9 @@ private slots:
     }
 
     // A wave plays to its end before playsound() returns; anything else gives exactly one fallback
-    // per play. Play 1 opens with an unusable driver, which must give way to the dummy one (the
-    // environment's driver beats a plain hint); play 2 uses the kept chunk; play 3 uses it on a
-    // device closed and reopened in between.
+    // per play. Play 1 opens a sound device that does not exist, which must give way to the silent
+    // output; play 2 uses the kept clip; play 3 uses it on an output closed and opened again on
+    // ALSA's null device.
     void playsound()
     {
         QFETCH(QByteArray, contents);
@@ -38,26 +61,32 @@ private slots:
         int fallbacks = 0;
         MoveSound sound(path, [&fallbacks] { ++fallbacks; });
         const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
-        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        qputenv("SDL_AUDIODRIVER", "");
+        qputenv("AUDIODEV", "no-such-device");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no sound device")));
         for (int play = 1; play <= 3; ++play) {
-            if (play == 3)
+            if (play == 3) {
+                // Through ALSA's writing to its null device, which takes whatever it is given.
                 AudioOutput::shutdown();
+                qputenv("SDL_AUDIODRIVER", "");
+                qputenv("AUDIODEV", "null");
+            }
             QElapsedTimer timer;
             timer.start();
             sound.playsound();
             const qint64 elapsed = timer.elapsed();
-            qputenv("SDL_AUDIODRIVER", driver); // only the first open sees the unusable driver
+            qputenv("SDL_AUDIODRIVER", driver);
+            qunsetenv("AUDIODEV");
             QCOMPARE(fallbacks, play * fallbacksPerPlay);
-            // The dummy driver takes the frames no faster than they play, so a call that returns
+            // The output takes the frames no faster than they play, so a call that returns
             // at the clip's end has lasted nearly its length, however busy the machine is.
             if (fallbacksPerPlay == 0)
                 QVERIFY2(elapsed >= kClipMs * 8 / 10, qPrintable(QString::number(elapsed)));
         }
     }
 
-    // SDL's own SIGINT handler would keep Ctrl+C from ending the game. SDL only takes over a
-    // signal without a handler, so Qt Test's handler is set aside meanwhile.
+    // Opening the audio must leave SIGINT alone, or Ctrl+C would no longer end the game. Only a
+    // signal without a handler could be taken over, so Qt Test's handler is set aside meanwhile.
     void openingAudioLeavesSignalsAlone()
     {
         struct sigaction byDefault {}, saved {}, after {};
@@ -67,6 +96,45 @@ private slots:
         sigaction(SIGINT, &saved, &after);
         QVERIFY(opened);
         QVERIFY(after.sa_handler == SIG_DFL);
+    }
+
+    // Every kind of sample the reader takes comes out as stereo 16-bit frames at 44.1 kHz: one
+    // channel on both sides, of more the first two, other rates by straight lines between frames;
+    // a data chunk that claims more than the file holds plays what it holds.
+    void waveKinds_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QList<int>>("frames"); // empty: not played
+        const auto le16 = [](std::initializer_list<int> values) {
+            QByteArray bytes;
+            for (int value : values)
+                bytes += char(value & 0xff) + QByteArray(1, char(value >> 8 & 0xff));
+            return bytes;
+        };
+        QTest::newRow("16-bit mono") << wave(1, 1, 44100, 16, le16({0, 1000, -32768, 32767}))
+                                     << QList<int>{0, 0, 1000, 1000, -32768, -32768, 32767, 32767};
+        QTest::newRow("8-bit stereo at half the rate")
+            << wave(1, 2, 22050, 8, QByteArray::fromHex("80ff0080")) << QList<int>{0, 32512, -16384, 16256, -32768, 0};
+        QTest::newRow("24-bit mono") << wave(1, 1, 44100, 24, QByteArray::fromHex("000040 0000c0"))
+                                     << QList<int>{16384, 16384, -16384, -16384};
+        float samples[] = {0.25f, -2.0f, 0.5f, 0.0f};
+        QTest::newRow("extensible float, three channels")
+            << wave(0xfffe, 3, 44100, 32, QByteArray(reinterpret_cast<const char*>(samples), 12))
+            << QList<int>{8192, -32768};
+        QTest::newRow("data claims more than there is")
+            << wave(1, 1, 44100, 16, le16({5, 6, 7}) + "x", 1000) << QList<int>{5, 5, 6, 6, 7, 7};
+        QTest::newRow("compressed samples") << wave(2, 1, 44100, 4, QByteArray(16, '\x11')) << QList<int>{};
+        QTest::newRow("no whole frame") << wave(1, 2, 44100, 16, "abc") << QList<int>{};
+        QTest::newRow("no wave") << QByteArray("RIFF\4\0\0\0AVI ", 12) << QList<int>{};
+    }
+    void waveKinds()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QList<int>, frames);
+        const auto read = WaveFile::outputFrames(std::string_view(file.constData(), std::size_t(file.size())));
+        QCOMPARE(read.has_value(), !frames.isEmpty());
+        if (read)
+            QCOMPARE(QList<int>(read->begin(), read->end()), frames);
     }
 
 private:
