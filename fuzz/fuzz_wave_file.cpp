@@ -7,6 +7,8 @@
 #include "media/wave_file.h"
 
 #include <cstring>
+#include <string>
+#include <utility>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
