@@ -19,6 +19,7 @@
 #include "window/layout.h"
 #include "window/media_switches.h"
 #include "window/moves_window.h"
+#include "window/prompt_fit.h"
 #include "window/replay.h"
 #include "window/score_keeper.h"
 #include "window/toolbar.h"
@@ -290,27 +291,9 @@ void MainWindow::buildLabels()
     m_prompt->setPalette(colours);
     QFont promptFont(QStringLiteral("Sans Serif"));
     promptFont.setBold(true);
-    promptFont.setPointSize(18);
-    // The prompt keeps the large face but never runs out of its label: the largest size from 18
-    // points down to 9 at which the start prompt fits. The faces advance in proportion to their
-    // size, so the size is reckoned from the text's width at 18 points and then checked at that
-    // size alone, rather than measured at every size in turn: each size loads the face anew, and
-    // the one chosen is loaded for the label anyway.
-    const QString prompt = QCoreApplication::translate("Game", Game::kStartPrompt);
-    const auto width = [&](int points) {
-        promptFont.setPointSize(points);
-        return QFontMetricsF(promptFont).horizontalAdvance(prompt);
-    };
-    constexpr int kLargest = 18;
-    constexpr int kSmallest = 9;
-    const qreal room = m_prompt->width();
-    if (const qreal wide = width(kLargest); wide > room) {
-        int points = std::clamp(int(kLargest * room / wide + 1e-9), kSmallest, kLargest - 1);
-        while (points > kSmallest && width(points) > room)
-            --points;
-        promptFont.setPointSize(points);
-    }
-    m_prompt->setFont(promptFont);
+    // The prompt keeps the large face but never runs out of its label.
+    m_prompt->setFont(
+        PromptFit::fitted(promptFont, QCoreApplication::translate("Game", Game::kStartPrompt), m_prompt->width()));
     m_counter = makeLabel(this, "Label5", QStringLiteral("0"));
     m_startHole = makeLabel(this, "Label3");
 }

@@ -55,6 +55,27 @@ private slots:
         }), rig.holes());
     }
 
+    // The prompt's size is kept for the next start, which takes it while the text's width at that
+    // size is the one kept (the same face) and fits the text again when it is not.
+    void thePromptsSizeIsKeptWhileTheFaceStaysTheSame()
+    {
+        WindowRig rig;
+        const auto prompt = [&rig] { return rig.start().findChild<QLabel*>("Label1"); };
+        QFont face = prompt()->font();
+        const int fitted = face.pointSize();
+        QSettings settings("The Dorv", "The Dorv");
+        QStringList kept = settings.value("Window/Prompt").toStringList();
+        QCOMPARE(kept.value(2), QString::number(fitted));
+        face.setPointSize(10);
+        const QString widthAt10 = QString::number(QFontMetricsF(face).horizontalAdvance(kept[0]), 'g', 17);
+        for (const auto& [width, expected] : {std::pair{widthAt10, 10}, {widthAt10 + "1", fitted}}) {
+            kept[2] = "10";
+            kept[3] = width;
+            settings.setValue("Window/Prompt", kept);
+            QCOMPARE(prompt()->font().pointSize(), expected);
+        }
+    }
+
     void aWinIsEnteredOverTheStrippedBoardThroughTheNameBox()
     {
         WindowRig rig;
