@@ -32,7 +32,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QPrinter>
 #include <QScreen>
 #include <QTimer>
 
@@ -375,7 +374,7 @@ void MainWindow::showmoves()
 {
     // The printer is kept between showings, so that its setup applies to later printing.
     if (!m_printer)
-        m_printer = m_services.printer ? m_services.printer() : std::make_unique<QPrinter>();
+        m_printer = m_services.printer ? m_services.printer() : MovesPrinter::load();
     MovesWindow window(QString::fromStdString(MovesText::build(m_game.history())), m_printer.get(),
                        m_services.prompts, this,
                        m_services.printer ? MovesWindow::Printing::Straight : MovesWindow::Printing::ThroughDialog);

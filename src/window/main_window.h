@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/moves_printer.h"
 #include "rules/game.h"
 
 #include <QString>
@@ -20,7 +21,6 @@ class MusicPlayer;
 class PictureControl;
 class Prompts;
 class QLabel;
-class QPrinter;
 class QTimer;
 class Replay;
 class ScoreKeeper;
@@ -43,7 +43,7 @@ public:
         // A printer the moves window prints to straight, without the print dialog (tests print to a
         // PDF file). Without one, Print and Printer Setup open the print dialog, which offers the
         // printers there are at that moment and printing to a PDF file.
-        std::function<std::unique_ptr<QPrinter>()> printer;
+        std::function<std::unique_ptr<MovesPrinter>()> printer;
     };
 
     MainWindow();
@@ -106,7 +106,7 @@ private:
     Services m_services;
     std::unique_ptr<Prompts> m_ownPrompts;
     std::unique_ptr<SoundInterface> m_ownSound;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<MovesPrinter> m_printer;
     Game m_game;
     QString m_ballName;
 

@@ -1,19 +1,17 @@
 #include "window/moves_window.h"
 
 #include "kit/artwork.h"
+#include "kit/moves_printer.h"
 #include "kit/prompts.h"
 #include "kit/twips.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MovesWindow::MovesWindow(const QString& text, QPrinter* printer, Prompts* prompts, QWidget* parent, Printing printing)
+MovesWindow::MovesWindow(const QString& text, MovesPrinter* printer, Prompts* prompts, QWidget* parent, Printing printing)
     : QDialog(parent)
     , m_printer(printer)
     , m_prompts(prompts)
@@ -71,35 +69,13 @@ bool MovesWindow::havePrinter()
 
 void MovesWindow::Command2_Click()
 {
-    if (!havePrinter() || (m_printing == Printing::ThroughDialog && !choosePrinter({})))
+    if (!havePrinter() || (m_printing == Printing::ThroughDialog && !m_printer->choose(this, {})))
         return;
-    print();
-}
-
-void MovesWindow::print()
-{
-    QPainter painter;
-    if (!painter.begin(m_printer)) {
-        printFailed(tr("the printer did not start the document."));
-        return;
+    switch (m_printer->print((QStringLiteral("\n") + text()).split(QLatin1Char('\n')), m_text->font().family())) {
+    case MovesPrinter::Result::Printed: break;
+    case MovesPrinter::Result::NotStarted: printFailed(tr("the printer did not start the document.")); break;
+    case MovesPrinter::Result::NotWhole: printFailed(tr("the printer did not take the whole document.")); break;
     }
-    painter.setFont(QFont(m_text->font().family(), 10));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int pageHeight = painter.viewport().height();
-    int y = metrics.ascent();
-    const QStringList lines = (QStringLiteral("\n") + text()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (y > pageHeight) {
-            if (!m_printer->newPage())
-                break;
-            y = metrics.ascent();
-        }
-        painter.drawText(0, y, line);
-        y += metrics.lineSpacing();
-    }
-    const bool ended = painter.end();
-    if (!ended || m_printer->printerState() == QPrinter::Error)
-        printFailed(tr("the printer did not take the whole document."));
 }
 
 void MovesWindow::printFailed(const QString& reason)
@@ -108,18 +84,8 @@ void MovesWindow::printFailed(const QString& reason)
                        Prompts::Icon::Critical);
 }
 
-bool MovesWindow::choosePrinter(const QString& title)
-{
-    // A new dialog each time lists the printers as they are now, a printer added while the game
-    // runs included; the setup chosen before is offered again.
-    QPrintDialog dialog(m_printer, this);
-    if (!title.isEmpty())
-        dialog.setWindowTitle(title);
-    return dialog.exec() == QDialog::Accepted;
-}
-
 void MovesWindow::Command3_Click()
 {
     if (havePrinter())
-        choosePrinter(QStringLiteral("The Dorv Printer Setup"));
+        m_printer->choose(this, QStringLiteral("The Dorv Printer Setup"));
 }

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
+class MovesPrinter;
 class Prompts;
 class QPlainTextEdit;
-class QPrinter;
 
 // The "Moves" window: the moves as text in a fixed-pitch box, with Done, Print and Printer Setup.
 // Built afresh each time it is shown; nothing of it survives its closing.
@@ -18,7 +18,7 @@ public:
     };
     // `printer` is the program's printer, kept between showings so that the setup applies to later
     // printing; none when there is no way to print at all.
-    MovesWindow(const QString& text, QPrinter* printer, Prompts* prompts, QWidget* parent = nullptr,
+    MovesWindow(const QString& text, MovesPrinter* printer, Prompts* prompts, QWidget* parent = nullptr,
                 Printing printing = Printing::Straight);
 
     QString text() const;
@@ -30,14 +30,10 @@ public:
 
 private:
     bool havePrinter();
-    // The print dialog (titled `title`, or as Qt titles it) over the printers there are now; false
-    // when cancelled.
-    bool choosePrinter(const QString& title);
-    void print();
     void printFailed(const QString& reason);
 
     QPlainTextEdit* m_text;
-    QPrinter* m_printer;
+    MovesPrinter* m_printer;
     Prompts* m_prompts;
     Printing m_printing;
 };

@@ -11,6 +11,7 @@ declare -A uses=(
   [solver]="solver board"
   [kit]="kit"
   [media]="media kit"
+  [print]="print kit"
   [window]="window scoring records rules board solver kit media"
   [app]="app window scoring records rules board solver kit media"
 )

@@ -6,6 +6,7 @@
 #include "kit/file_store.h"
 #include "kit/history_list.h"
 #include "kit/picture_control.h"
+#include "print/qt_moves_printer.h"
 #include "window/ball_chooser.h"
 #include "window/file_commands.h"
 #include "window/main_window.h"
@@ -56,9 +57,9 @@ struct WindowRig {
     {
         window.reset();
         const auto printer = [this] {
-            auto pdf = std::make_unique<QPrinter>();
-            pdf->setOutputFileName(pdfPath); // a ".pdf" name: printed to that file
-            return pdf;
+            auto pdf = std::make_unique<QtMovesPrinter>(std::make_unique<QPrinter>());
+            pdf->printer().setOutputFileName(pdfPath); // a ".pdf" name: printed to that file
+            return std::unique_ptr<MovesPrinter>(std::move(pdf));
         };
         window = std::make_unique<MainWindow>(
             MainWindow::Services{realPrompts ? nullptr : &prompts, &sound, [this] { ++ended; }, printer});

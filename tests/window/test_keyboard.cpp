@@ -439,8 +439,10 @@ private slots:
         QVERIFY2(printed(m_rig->pdfPath).contains("The board 1 2 3 4 5 6 7 8 9 10 11"), qPrintable(printed(m_rig->pdfPath)));
         QVERIFY(printed(m_rig->pdfPath).contains("Moved 17 to 19"));
 
-        // Without a printer of its own, Print goes through the print dialog, which prints to a PDF file.
-        QPrinter printer;
+        // Without a printer of its own, the program loads the print module, and Print goes through
+        // the print dialog, which prints to a PDF file.
+        const std::unique_ptr<MovesPrinter> printer = MovesPrinter::load();
+        QVERIFY(printer);
         const QString chosen = m_rig->file("chosen.pdf");
         QString dialogTitle;
         whenModal([&](QWidget* dialog) {
@@ -450,15 +452,16 @@ private slots:
             dialog->findChild<QLineEdit*>("filename")->setText(chosen);
             static_cast<QDialog*>(dialog)->accept();
         });
-        MovesWindow("The board\nMoved 30 to 17", &printer, &m_rig->prompts, &window(), MovesWindow::Printing::ThroughDialog)
+        MovesWindow("The board\nMoved 30 to 17", printer.get(), &m_rig->prompts, &window(), MovesWindow::Printing::ThroughDialog)
             .Command2_Click();
         QCOMPARE(dialogTitle, "QPrintDialog");
         QVERIFY(printed(chosen).contains("The board Moved 30 to 17"));
         QVERIFY(m_rig->prompts.asked.isEmpty());
 
         // A print that cannot be written says so.
-        printer.setOutputFileName(m_rig->file("missing-folder/moves.pdf"));
-        MovesWindow("The board", &printer, &m_rig->prompts).Command2_Click();
+        QtMovesPrinter unwritable(std::make_unique<QPrinter>());
+        unwritable.printer().setOutputFileName(m_rig->file("missing-folder/moves.pdf"));
+        MovesWindow("The board", &unwritable, &m_rig->prompts).Command2_Click();
         QCOMPARE(m_rig->prompts.last("message"),
                  "The Dorv / The moves could not be printed: the printer did not start the document. / Critical");
     }

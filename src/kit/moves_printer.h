@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QWidget;
+
+// The program's printer for the moves. Qt's print support is not linked into the program: it
+// comes with the print module (libdorv-print.so), loaded the first time the player prints or sets
+// up the printer, so that no start pays for it.
+class MovesPrinter {
+public:
+    enum class Result { Printed, NotStarted, NotWhole };
+
+    virtual ~MovesPrinter() = default;
+    // The print dialog over `parent` (titled `title`, or as Qt titles it), over the printers there
+    // are now and with the setup chosen before; false when cancelled.
+    virtual bool choose(QWidget* parent, const QString& title) = 0;
+    // Prints `lines` in the face `family` at 10 points, a page after another, as one document.
+    virtual Result print(const QStringList& lines, const QString& family) = 0;
+
+    // A printer from the print module, beside the program in a build or in ../lib/the-dorv/ once
+    // installed; none, with a warning, when the module is missing or will not load.
+    static std::unique_ptr<MovesPrinter> load();
+};
+
+// The print module's one entry (extern "C", by this name): a new printer, which the program owns.
+using MakeMovesPrinter = MovesPrinter* (*)();
+inline constexpr char kMakeMovesPrinter[] = "dorvMakeMovesPrinter";

@@ -1,0 +1,8 @@
+#include "print/qt_moves_printer.h"
+
+#include <QPrinter>
+
+extern "C" Q_DECL_EXPORT MovesPrinter* dorvMakeMovesPrinter()
+{
+    return new QtMovesPrinter(std::make_unique<QPrinter>());
+}

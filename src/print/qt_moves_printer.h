@@ -1,0 +1,22 @@
+#pragma once
+
+#include "kit/moves_printer.h"
+
+#include <memory>
+
+class QPrinter;
+
+// The moves printed with Qt's print support, to the printer it is given and keeps.
+class QtMovesPrinter final : public MovesPrinter {
+public:
+    explicit QtMovesPrinter(std::unique_ptr<QPrinter> printer);
+    ~QtMovesPrinter() override;
+
+    bool choose(QWidget* parent, const QString& title) override;
+    Result print(const QStringList& lines, const QString& family) override;
+
+    QPrinter& printer() { return *m_printer; }
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
