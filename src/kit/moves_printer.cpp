@@ -11,7 +11,7 @@ std::unique_ptr<MovesPrinter> MovesPrinter::load()
     static const MakeMovesPrinter make = []() -> MakeMovesPrinter {
         const QString folder = QCoreApplication::applicationDirPath();
         for (const QString& path : {folder + QStringLiteral("/libdorv-print.so"),
-                                    folder + QStringLiteral("/../lib/the-dorv/libdorv-print.so")}) {
+                                    folder + QStringLiteral("/" DORV_INSTALLED_MODULE_DIR "/libdorv-print.so")}) {
             if (!QFileInfo::exists(path))
                 continue;
             // Kept loaded to the end: the printers it makes run its code.

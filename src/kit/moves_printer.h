@@ -8,8 +8,8 @@
 class QWidget;
 
 // The program's printer for the moves. Qt's print support is not linked into the program: it
-// comes with the print module (libdorv-print.so), loaded the first time the player prints or sets
-// up the printer, so that no start pays for it.
+// comes with the print module (libdorv-print.so), loaded the first time the player opens the
+// moves window, where the moves are printed, so that no start pays for it.
 class MovesPrinter {
 public:
     enum class Result { Printed, NotStarted, NotWhole };
@@ -21,8 +21,9 @@ public:
     // Prints `lines` in the face `family` at 10 points, a page after another, as one document.
     virtual Result print(const QStringList& lines, const QString& family) = 0;
 
-    // A printer from the print module, beside the program in a build or in ../lib/the-dorv/ once
-    // installed; none, with a warning, when the module is missing or will not load.
+    // A printer from the print module, beside the program in a build or in
+    // ../lib/<architecture>/the-dorv/ once installed; none, with a warning, when the module is
+    // missing or will not load.
     static std::unique_ptr<MovesPrinter> load();
 };
 

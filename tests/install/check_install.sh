@@ -37,8 +37,8 @@ for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/mus
             share/icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$root/$file" ] || fail "missing $file"
 done
-nm -D --defined-only "$root/lib/the-dorv/libdorv-print.so" 2>/dev/null | grep -qw dorvMakeMovesPrinter ||
-  fail "no print module at lib/the-dorv/libdorv-print.so"
+module=$(find "$root/lib" -name libdorv-print.so)
+nm -D --defined-only "$module" 2>/dev/null | grep -qw dorvMakeMovesPrinter || fail "no print module below lib/"
 for media in sound.dat music.tune; do
   cmp -s "$root/share/the-dorv/$media" "$build/bin/$media" || fail "the installed $media differs from the build's"
 done
