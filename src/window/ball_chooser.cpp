@@ -1,6 +1,7 @@
 #include "window/ball_chooser.h"
 
 #include "kit/accessible_controls.h"
+#include "kit/caption_label.h"
 #include "kit/picture_control.h"
 #include "rules/theme_code_words.h"
 #include "window/command_table.h"
@@ -24,9 +25,7 @@ constexpr int kBoards = 3;
 // grows with the window's zoom as the other labels do.
 QLabel* caption(QWidget* container, const char* name, const QString& text, qreal pointSize, bool bold)
 {
-    auto* label = new QLabel(container);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
+    auto* label = new CaptionLabel(text, container);
     Layout::place(label, name);
     // Coloured by its palette: a style sheet costs start-up time.
     QPalette colours = label->palette();

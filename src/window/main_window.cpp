@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 
 #include "kit/artwork.h"
+#include "kit/caption_label.h"
 #include "kit/history_list.h"
 #include "kit/picture_control.h"
 #include "kit/program_folder.h"
@@ -293,6 +294,9 @@ void MainWindow::buildLabels()
     // The prompt keeps the large face but never runs out of its label.
     m_prompt->setFont(
         PromptFit::fitted(promptFont, QCoreApplication::translate("Game", Game::kStartPrompt), m_prompt->width()));
+    // The captions draw in the faces of the prompt and of the window's text, loaded anyway.
+    CaptionLabel::shareFace(m_prompt->font());
+    CaptionLabel::shareFace(font());
     m_counter = makeLabel(this, "Label5", QStringLiteral("0"));
     m_startHole = makeLabel(this, "Label3");
 }

@@ -1,5 +1,6 @@
 #include "support/window_rig.h"
 
+#include "kit/caption_label.h"
 #include "kit/twips.h"
 #include "window/board_view.h"
 #include "window/high_score_window.h"
@@ -100,6 +101,36 @@ private slots:
         for (int n = 1; n <= kHoleCount; ++n)
             QCOMPARE(inWindow(rig.hole(n)), ownPlaces[n]);
         QCOMPARE(prompt->font().pointSizeF(), promptPoints);
+    }
+
+    // The captions draw their text in a face the window has loaded at another size: as a plain
+    // label draws it at the window's own size, and as wide as a plain label at twice the size.
+    void theCaptionsDrawAsPlainLabels()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        const auto text = [](QLabel* label) {
+            QImage drawn(label->size(), QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            label->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+            return drawn;
+        };
+        for (double zoom : {1.0, 2.0}) {
+            window.setZoom(zoom);
+            const auto captions = window.findChildren<CaptionLabel*>();
+            QCOMPARE(captions.size(), 2);
+            for (CaptionLabel* caption : captions) {
+                QLabel plain(caption->text());
+                plain.setFont(caption->font());
+                plain.setPalette(caption->palette());
+                plain.setAlignment(caption->alignment());
+                plain.resize(caption->size());
+                QVERIFY2(qAbs(caption->sizeHint().width() - plain.sizeHint().width()) <= 1, qPrintable(caption->objectName()));
+                QCOMPARE(caption->sizeHint().height(), plain.sizeHint().height());
+                if (zoom == 1)
+                    QVERIFY2(text(caption) == text(&plain), qPrintable(caption->objectName()));
+            }
+        }
     }
 
     void theKeysZoomAndAResizedWindowKeepsItsShape()
