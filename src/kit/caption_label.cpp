@@ -44,7 +44,7 @@ const CaptionLabel::Line& CaptionLabel::line() const
     made.face.setPixelSize(own.pixelSize() > 0 ? own.pixelSize() : std::round(own.pointSizeF() * logicalDpiY() / 72.0));
     made.glyphs = made.face.glyphIndexesForString(text());
     const QList<QPointF> advances = made.face.advancesForGlyphIndexes(made.glyphs, QRawFont::KernedAdvances);
-    // The advances as the face gives them at that size, kerned: as the toolkit lays out a line.
+    // The advances as the face gives them at that size, kerned, as the toolkit lays out a line.
     for (const QPointF& advance : advances) {
         made.positions.append(QPointF(made.width, 0));
         made.width += advance.x();
