@@ -51,7 +51,7 @@ private slots:
     }
     void cleanupTestCase() { AudioOutput::shutdown(); }
 
-    // Each end is noticed on SDL's audio thread; done() must come on the UI thread, once per end.
+    // Each end is noticed on the output's audio thread; done() must come on the UI thread, once per end.
     // The game restarts the music from its done() handler, and that restart must raise no done()
     // of its own (ends would skip 1). Here it restarts twice: the second start halts the first,
     // as choosing music anew while a piece plays does, and the notice of that halt, still queued
