@@ -1,10 +1,10 @@
 #include "kit/moves_printer.h"
 
+#include "kit/library_functions.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-
-#include <dlfcn.h>
 
 std::unique_ptr<MovesPrinter> MovesPrinter::load()
 {
@@ -14,12 +14,11 @@ std::unique_ptr<MovesPrinter> MovesPrinter::load()
                                     folder + QStringLiteral("/" DORV_INSTALLED_MODULE_DIR "/libdorv-print.so")}) {
             if (!QFileInfo::exists(path))
                 continue;
-            // Kept loaded to the end: the printers it makes run its code.
-            void* module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-            if (const auto found = module ? reinterpret_cast<MakeMovesPrinter>(dlsym(module, kMakeMovesPrinter)) : nullptr)
-                return found;
-            qWarning("Printing: cannot load %s: %s", qPrintable(path), dlerror());
-            return nullptr;
+            const QByteArray file = QFile::encodeName(path);
+            LibraryFunctions module(file.constData(), "the print module", "Printing");
+            MakeMovesPrinter found = nullptr;
+            module.find(found, kMakeMovesPrinter);
+            return found;
         }
         qWarning("Printing: the print module libdorv-print.so is missing");
         return nullptr;

@@ -4,6 +4,6 @@ namespace {
 AlsaLibrary::Functions s_functions;
 }
 
-bool AlsaLibrary::load() { return openOnce(s_functions, "libasound.so.2", "ALSA"); }
+bool AlsaLibrary::load() { return openOnce(s_functions, "libasound.so.2", "ALSA", "Audio"); }
 
 const AlsaLibrary::Functions& AlsaLibrary::api() { return s_functions; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/library_functions.h"
+#include "kit/library_functions.h"
 
 #include <alsa/asoundlib.h>
 

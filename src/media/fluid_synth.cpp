@@ -1,7 +1,7 @@
 #include "media/fluid_synth.h"
 
 #include "kit/file_store.h"
-#include "media/library_functions.h"
+#include "kit/library_functions.h"
 #include "media/sound_font_check.h"
 
 #include <QFile>
@@ -21,7 +21,7 @@ struct Functions {
 
 Functions s_fluid;
 
-bool load() { return openOnce(s_fluid, "libfluidsynth.so.3", "FluidSynth"); }
+bool load() { return openOnce(s_fluid, "libfluidsynth.so.3", "FluidSynth", "Audio"); }
 
 // The synthesiser's loudness: FluidSynth's own default is 0.2, the game's music has always
 // played at 1.2.

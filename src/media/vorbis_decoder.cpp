@@ -1,6 +1,6 @@
 #include "media/vorbis_decoder.h"
 
-#include "media/library_functions.h"
+#include "kit/library_functions.h"
 
 #include <algorithm>
 #include <bit>
@@ -17,7 +17,7 @@ struct Functions {
 
 Functions s_vorbis;
 
-bool load() { return openOnce(s_vorbis, "libvorbisfile.so.3", "libvorbisfile"); }
+bool load() { return openOnce(s_vorbis, "libvorbisfile.so.3", "libvorbisfile", "Audio"); }
 
 constexpr int kSampleBytes = 2;
 

@@ -1,11 +1,11 @@
 #pragma once
 
-// A shared library opened by name at run time, and the functions looked up in it. It stays loaded
-// to the end of the program: an audio thread may still run its code.
+// A shared library opened by name or path at run time, and the functions looked up in it. It stays
+// loaded to the end of the program: an audio thread, or an object it made, may still run its code.
 class LibraryFunctions {
 public:
-    // Opens the library; `shownName` names it in the warnings.
-    LibraryFunctions(const char* fileName, const char* shownName);
+    // Opens the library; `shownName` names it in the warnings, which begin with `purpose`.
+    LibraryFunctions(const char* fileName, const char* shownName, const char* purpose);
 
     // Sets `function` to the library's function `name`, or to null with a warning.
     template <typename Function>
@@ -21,6 +21,7 @@ private:
 
     void* m_handle = nullptr;
     const char* m_shownName;
+    const char* m_purpose;
     bool m_complete = false;
 };
 
@@ -32,10 +33,10 @@ private:
 // Opens the library the first time and fills `functions` (whose lookUpIn(LibraryFunctions&) finds
 // each of its functions); false, with a warning once, when the library or a function is missing.
 template <typename Functions>
-bool openOnce(Functions& functions, const char* fileName, const char* shownName)
+bool openOnce(Functions& functions, const char* fileName, const char* shownName, const char* purpose)
 {
     static const bool opened = [&] {
-        LibraryFunctions library(fileName, shownName);
+        LibraryFunctions library(fileName, shownName, purpose);
         functions.lookUpIn(library);
         return library.complete();
     }();

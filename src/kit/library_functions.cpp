@@ -1,16 +1,17 @@
-#include "media/library_functions.h"
+#include "kit/library_functions.h"
 
 #include <QtGlobal>
 
 #include <dlfcn.h>
 
-LibraryFunctions::LibraryFunctions(const char* fileName, const char* shownName)
+LibraryFunctions::LibraryFunctions(const char* fileName, const char* shownName, const char* purpose)
     : m_handle(dlopen(fileName, RTLD_NOW | RTLD_LOCAL))
     , m_shownName(shownName)
+    , m_purpose(purpose)
     , m_complete(m_handle != nullptr)
 {
     if (!m_handle)
-        qWarning("Audio: cannot open %s: %s", shownName, dlerror());
+        qWarning("%s: cannot open %s: %s", purpose, shownName, dlerror());
 }
 
 void* LibraryFunctions::lookUp(const char* name)
@@ -19,7 +20,7 @@ void* LibraryFunctions::lookUp(const char* name)
         return nullptr;
     void* function = dlsym(m_handle, name);
     if (!function) {
-        qWarning("Audio: %s has no %s", m_shownName, name);
+        qWarning("%s: %s has no %s", m_purpose, m_shownName, name);
         m_complete = false;
     }
     return function;
