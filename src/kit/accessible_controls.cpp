@@ -12,6 +12,7 @@
 namespace {
 const char* const kConcealed = "dorvConcealed";
 const char* const kGroup = "dorvGroup";
+const char* const kAlert = "dorvAlert";
 
 // A picture control: a button that can be pressed once it is named, otherwise a picture. The
 // button of a switch is a check box, that of a choice among several a radio button; either tells
@@ -95,6 +96,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new ConcealedAccessible(widget);
     if (className == QLatin1String("PictureControl"))
         return new PictureAccessible(static_cast<PictureControl*>(widget));
+    if (widget->property(kAlert).isValid())
+        return new QAccessibleWidget(widget, QAccessible::AlertMessage);
     if (className == QLatin1String("Panel") || widget->property(kGroup).isValid())
         return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
@@ -128,4 +131,17 @@ void AccessibleControls::group(QWidget* widget, const QString& name)
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
     if (made && made->role() != QAccessible::Grouping)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void AccessibleControls::alert(QWidget* widget, const QString& text)
+{
+    install();
+    if (!widget->property(kAlert).isValid()) {
+        widget->setProperty(kAlert, true);
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget); made && made->role() != QAccessible::AlertMessage)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+    widget->setAccessibleName(text);
+    QAccessibleEvent alert(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }

@@ -5,8 +5,8 @@ class QWidget;
 
 // How the window's own controls present themselves to assistive technology: a picture button or
 // a hole as a button that can be pressed (a switch's as a check box, a choice's as a radio button),
-// any other picture as a graphic, a panel or a strip of buttons as a group, and a control kept off
-// the screen as an invisible one.
+// any other picture as a graphic, a panel or a strip of buttons as a group, a word said for a moment
+// as an alert message, and a control kept off the screen as an invisible one.
 namespace AccessibleControls {
 // Installs the interfaces of picture controls, panels and concealed controls (once; every picture
 // control and panel calls it when it is made).
@@ -16,4 +16,6 @@ void install();
 void conceal(QWidget* widget, const QString& name);
 // Tells assistive technology that `widget` is a group of controls named `name`.
 void group(QWidget* widget, const QString& name);
+// Makes `widget` an alert message that says `text`, and has a screen reader say it now.
+void alert(QWidget* widget, const QString& text);
 }

@@ -71,6 +71,8 @@ constexpr Layout::Control kControls[] = {
     {"men2", -1, "Form1", 1920, 2640, 1215, 1215, nullptr, kHidden},
     {"Image15", -1, "men2", 240, 120, 0, 0, "btn_on", kShown},
     {"Image16", -1, "men2", 240, 600, 0, 0, "btn_off", kShown},
+    // A word for a moment below the board on the switch or choice just made.
+    {"notice", -1, "Form1", 1740, 6270, 3060, 390, nullptr, kHidden},
     // The Moves panel.
     {"men3", -1, "Form1", 120, 4680, 1815, 1575, nullptr, kHidden},
     {"Image22", -1, "men3", 240, 0, 0, 0, "btn_view", kShown},

@@ -11,6 +11,7 @@
 #include "records/moves_text.h"
 #include "window/ball_chooser.h"
 #include "window/board_view.h"
+#include "window/choice_notice.h"
 #include "window/command_table.h"
 #include "window/file_commands.h"
 #include "window/help_window.h"
@@ -110,6 +111,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_chooser->Image23_Click(0);
 
     m_toolbar = new Toolbar(this, *m_commands);
+    new ChoiceNotice(this, *m_commands);
     connectToolbar();
     connectCommands();
     addHint();

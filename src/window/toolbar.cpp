@@ -160,6 +160,16 @@ void Toolbar::buildSwitchPanels(QWidget* form)
     command(soundOff, "soundOff", switchTo(m_soundPanel, false));
     command(musicOn, "musicOn", switchTo(m_musicPanel, true));
     command(musicOff, "musicOff", switchTo(m_musicPanel, false));
+    // Each panel marks the way its switch stands.
+    for (PictureControl* item : {soundOn, soundOff, musicOn, musicOff}) {
+        auto* sub = static_cast<Panel*>(item->parentWidget());
+        const auto follow = [sub, item] {
+            if (item->action()->isChecked())
+                sub->setMarked(item);
+        };
+        connect(item->action(), &QAction::toggled, sub, follow);
+        follow();
+    }
     // The key of the sound or the music switches it the other way, as its On or Off button does.
     for (const QString& which : {QStringLiteral("sound"), QStringLiteral("music")}) {
         QAction* on = m_commands.action(which + QLatin1String("On"));

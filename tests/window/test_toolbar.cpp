@@ -2,6 +2,8 @@
 
 #include "window/high_score_window.h"
 #include "kit/artwork.h"
+#include "kit/panel.h"
+#include "window/choice_notice.h"
 
 // The picture-button toolbar and the ball and board choosers, driven with the mouse.
 class TestToolbar : public QObject {
@@ -125,6 +127,69 @@ private slots:
         QCOMPARE(m_rig->game().history().count(), std::size_t(3));
         m_rig->window->Image8_Click();
         QCOMPARE(holesShowing(ball), m_rig->holes());
+    }
+
+    void theSwitchPanelsMarkHowEachSwitchStandsAndEveryChangeIsSaidOnTheScreenAndAloud()
+    {
+        auto* soundPanel = m_rig->find<Panel>("men1");
+        auto* musicPanel = m_rig->find<Panel>("men2");
+        auto* notice = m_rig->find<QLabel>("notice");
+        // Gold where the panel marks `item`: the mark's square holds the tick's bright pixels.
+        const auto markShown = [](Panel* panel, const char* item) {
+            const QImage plate = panel->grab().toImage();
+            const QRect mark = panel->markRect(panel->findChild<QWidget*>(item));
+            int gold = 0;
+            for (int y = mark.top(); y <= mark.bottom(); ++y)
+                for (int x = mark.left(); x <= mark.right(); ++x)
+                    gold += qRed(plate.pixel(x, y)) > 200 && qGreen(plate.pixel(x, y)) > 150;
+            return gold > 3;
+        };
+        const auto marks = [&] {
+            return QStringList{markShown(soundPanel, "Image12") ? "sound on" : "", markShown(soundPanel, "Image13") ? "sound off" : "",
+                               markShown(musicPanel, "Image15") ? "music on" : "", markShown(musicPanel, "Image16") ? "music off" : ""}
+                .join(' ')
+                .simplified();
+        };
+        // The stored switches (both on at a first start) pass unsaid.
+        QCOMPARE(marks(), "sound on music on");
+        QVERIFY(notice->isHidden());
+        // What a screen reader finds: an alert message that says the change, in sight.
+        const auto heard = [&] {
+            QAccessibleInterface* said = QAccessible::queryAccessibleInterface(notice);
+            return said->role() == QAccessible::AlertMessage && !said->state().invisible ? said->text(QAccessible::Name) : QString();
+        };
+
+        // The keys, with the panels closed, the panel's buttons and the choosers: each change marked
+        // in its panel, shown below the board, and said.
+        QTest::keyClick(m_rig->window.get(), Qt::Key_S);
+        QCOMPARE(marks(), "sound off music on");
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), "Sound off");
+        QCOMPARE(heard(), "Sound off");
+        QTest::keyClick(m_rig->window.get(), Qt::Key_M);
+        QCOMPARE(marks(), "sound off music off");
+        QCOMPARE(notice->text(), "Music off");
+        click({"Image7", "Image11", "Image12"});
+        QCOMPARE(marks(), "sound on music off");
+        QCOMPARE(notice->text(), "Sound on");
+        QTest::keyClick(m_rig->window.get(), Qt::Key_4);
+        QCOMPARE(notice->text(), "Football");
+        QTest::keyClick(m_rig->window.get(), Qt::Key_B);
+        QCOMPARE(notice->text(), "Square grey board");
+        QCOMPARE(heard(), "Square grey board");
+        // It stands below the board, over no hole and no button, and goes by itself.
+        const QRect shown(notice->mapTo(m_rig->window.get(), QPoint()), notice->size());
+        for (QWidget* other : {m_rig->find("Picture2"), m_rig->find("Image19"), m_rig->find("Image5")})
+            QVERIFY(!shown.intersects(QRect(other->mapTo(m_rig->window.get(), QPoint()), other->size())));
+        QTRY_VERIFY_WITH_TIMEOUT(notice->isHidden(), 4 * ChoiceNotice::kShownMs);
+
+        // The next start shows the stored switches as the panels left them.
+        m_rig->start().show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_rig->window.get()));
+        soundPanel = m_rig->find<Panel>("men1");
+        musicPanel = m_rig->find<Panel>("men2");
+        QCOMPARE(marks(), "sound on music off");
+        QVERIFY(m_rig->find<QLabel>("notice")->isHidden());
     }
 
     void theBoardChooserChangesOnlyTheBoardPicture()
