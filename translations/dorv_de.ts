@@ -403,6 +403,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves could not be printed: </source>
         <translation>Die Züge konnten nicht gedruckt werden: </translation>
     </message>
+    <message>
+        <source>The printed moves</source>
+        <translation>Die gedruckten Züge</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>

@@ -403,6 +403,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves could not be printed: </source>
         <translation>No se pudieron imprimir los movimientos: </translation>
     </message>
+    <message>
+        <source>The printed moves</source>
+        <translation>Los movimientos impresos</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>

@@ -403,6 +403,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves could not be printed: </source>
         <translation>Les coups n’ont pas pu être imprimés : </translation>
     </message>
+    <message>
+        <source>The printed moves</source>
+        <translation>Les coups imprimés</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>

@@ -403,6 +403,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves could not be printed: </source>
         <translation>Non è stato possibile stampare le mosse: </translation>
     </message>
+    <message>
+        <source>The printed moves</source>
+        <translation>Le mosse stampate</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>

@@ -403,6 +403,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves could not be printed: </source>
         <translation>De zetten konden niet worden afgedrukt: </translation>
     </message>
+    <message>
+        <source>The printed moves</source>
+        <translation>De afgedrukte zetten</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>

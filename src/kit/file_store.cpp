@@ -65,10 +65,17 @@ bool FileStore::write(const QString& path, const std::string& bytes, QString* er
     QSaveFile file(path);
     // A folder that cannot take a temporary file may still hold a file that can be written.
     file.setDirectWriteFallback(true);
-    bool written = file.open(QIODevice::WriteOnly)
-        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-        && file.flush();
+    bool written = file.open(QIODevice::WriteOnly);
     QString reason = file.errorString();
+    if (written) {
+        errno = 0;
+        written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
+            && file.flush();
+        // Qt says "Unknown error" of a write the system refuses part way (beyond a file-size
+        // limit, EFBIG); the system says why.
+        if (!written)
+            reason = errno != 0 ? systemError(errno) : file.errorString();
+    }
     // The data must be on the disk before the old file is replaced: a full disk may only say so here.
     if (written && steps.sync(file.handle()) != 0) {
         written = false;

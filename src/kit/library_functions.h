@@ -2,6 +2,7 @@
 
 // A shared library opened by name or path at run time, and the functions looked up in it. It stays
 // loaded to the end of the program: an audio thread, or an object it made, may still run its code.
+// A library named by a path is opened only when that path is a regular file.
 class LibraryFunctions {
 public:
     // Opens the library; `shownName` names it in the warnings, which begin with `purpose`.

@@ -4,6 +4,7 @@
 #include "kit/moves_printer.h"
 #include "kit/prompts.h"
 #include "kit/twips.h"
+#include "window/file_commands.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -71,8 +72,13 @@ void MovesWindow::Command2_Click()
 {
     if (!havePrinter() || (m_printing == Printing::ThroughDialog && !m_printer->choose(this, {})))
         return;
-    switch (m_printer->print((QStringLiteral("\n") + text()).split(QLatin1Char('\n')), m_text->font().family())) {
+    const MovesPrinter::Printout printout =
+        m_printer->print((QStringLiteral("\n") + text()).split(QLatin1Char('\n')), m_text->font().family());
+    switch (printout.result) {
     case MovesPrinter::Result::Printed: break;
+    case MovesPrinter::Result::ForFile:
+        FileCommands::writeFile(*m_prompts, printout.file, printout.document.toStdString(), tr("The printed moves"));
+        break;
     case MovesPrinter::Result::NotStarted: printFailed(tr("the printer did not start the document.")); break;
     case MovesPrinter::Result::NotWhole: printFailed(tr("the printer did not take the whole document.")); break;
     }

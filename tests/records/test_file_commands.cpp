@@ -140,6 +140,80 @@ private slots:
         QVERIFY(printed.contains(move));
     }
 
+    // A printout longer than a page goes on over the next pages, to its last line.
+    void aLongPrintoutGoesOnOverTheNextPages()
+    {
+        WindowRig rig;
+        rig.start();
+        QStringList lines;
+        for (int n = 1; n <= 150; ++n)
+            lines << QString("Moved %1 to %2").arg(n).arg(n + 2);
+        QtMovesPrinter printer(std::make_unique<QPrinter>());
+        printer.printer().setOutputFileName(rig.pdfPath);
+        MovesWindow(lines.join('\n'), &printer, &rig.prompts).Command2_Click();
+        QCOMPARE(rig.prompts.asked, (QMap<QString, QStringList>()));
+        const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+            QSKIP("poppler-utils is not installed: the printed pages cannot be read back");
+        const auto run = [](const QString& program, const QStringList& arguments) {
+            QProcess reader;
+            reader.start(program, arguments);
+            return reader.waitForFinished(30000) ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
+        };
+        const QRegularExpressionMatch pages = QRegularExpression("^Pages: +(\\d+)$", QRegularExpression::MultilineOption)
+                                                  .match(run(pdfinfo, {rig.pdfPath}));
+        QVERIFY(pages.hasMatch());
+        const int count = pages.captured(1).toInt();
+        QVERIFY2(count >= 2, qPrintable(pages.captured(0)));
+        // Page 2 goes on where page 1 stopped; the last page ends with the last line; every line is
+        // printed once.
+        // The lines of each page, without the blanks and the page's end.
+        QList<QStringList> onPages;
+        for (int page = 1; page <= count; ++page) {
+            QStringList text;
+            for (const QString& line : run(pdftotext, {"-f", QString::number(page), "-l", QString::number(page), rig.pdfPath, "-"}).split('\n'))
+                if (!line.trimmed().isEmpty())
+                    text << line.trimmed();
+            onPages << text;
+        }
+        QVERIFY(!onPages[0].isEmpty() && !onPages[1].isEmpty());
+        QCOMPARE(lines.indexOf(onPages[1].first()), lines.indexOf(onPages[0].last()) + 1);
+        QCOMPARE(onPages.last().last(), lines.last());
+        QStringList printed;
+        for (const QStringList& page : onPages)
+            printed << page;
+        QCOMPARE(printed, lines);
+    }
+
+    // A name that is a folder's is no file to replace: nothing asks to replace it, the save is told
+    // as failed with the name and the reason, and the folder keeps what it holds.
+    void savingUnderAFoldersNameIsToldAndLosesNothing()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        rig.play(19, 2);
+        const QString folder = rig.file("games.dvg");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(FileStore::write(folder + "/kept.dvm", "kept"));
+        const std::pair<QString, std::function<void()>> saves[] = {{"The game", [&] { window.files().savegame(); }},
+                                                                   {"The moves", [&] { window.files().savemoves(); }}};
+        for (const auto& [what, save] : saves) {
+            rig.prompts.files << folder;
+            rig.prompts.answers << true;
+            save();
+            QCOMPARE(rig.prompts.asked.value("yesno"), QStringList());
+            const QString message = rig.prompts.last("message");
+            QVERIFY2(message.startsWith("The Dorv / " + what + " could not be saved to the file\n" + folder + "\n\nFilename refers to a directory")
+                         && message.endsWith(" / Critical"),
+                     qPrintable(message));
+        }
+        QCOMPARE(rig.prompts.asked.value("message").size(), 2);
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList("kept.dvm"));
+        QCOMPARE(FileStore::read(folder + "/kept.dvm").value_or(""), "kept");
+    }
+
 };
 
 QTEST_MAIN(TestFileCommands)

@@ -3,6 +3,7 @@
 #include "support/window_rig.h"
 
 #include "media/music_player.h"
+#include "window/moves_window.h"
 #include "window/high_score_window.h"
 #include "window/score_keeper.h"
 
@@ -19,6 +20,9 @@ std::string hallWith(const char* name, const char* score)
 {
     return std::string("hs1n") + name + "\r\nhs1" + score + "\r\n";
 }
+
+// Set in a copy of this test that runs in a folder of its own (see the print module's test).
+const char* const kCopyInOwnFolder = "DORV_TEST_COPY_IN_OWN_FOLDER";
 
 // Starts the game of tests/support/hall_of_fame_game.cpp and gives the first line it writes.
 QByteArray startedGame(QProcess& game, const QStringList& arguments)
@@ -204,6 +208,178 @@ private slots:
         QCOMPARE(rig.prompts.asked.value("yesno"), QStringList({busy, busy}));
         QCOMPARE(rig.read("dvhs.sys"), stored);
         QCOMPARE(rig.window->highScoreWindow()->hall().name(1), "Joan");
+    }
+
+    // Anything but a regular file where the settings are kept (a FIFO, which QSettings would wait
+    // on for ever, a folder, a FIFO in the place of their lock file) is left alone: the window
+    // shows with the default settings, says so once, and its switches still work for the session.
+    void settingsThatAreNoFileLeaveTheDefaults_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("FIFO") << "The Dorv.conf" << true;
+        QTest::newRow("folder") << "The Dorv.conf" << false;
+        QTest::newRow("FIFO lock") << "The Dorv.conf.lock" << true;
+    }
+    void settingsThatAreNoFileLeaveTheDefaults()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(bool, fifo);
+        WindowRig rig;
+        const QString folder = rig.file("config/The Dorv");
+        QVERIFY(QDir().mkpath(folder));
+        // Beside a lock file in the way, a settings file with the switches off stays unread.
+        const std::string stored = "[Options]\nMusic=0\nSound=0\n";
+        if (obstacle.endsWith(".lock"))
+            QVERIFY(FileStore::write(folder + "/The Dorv.conf", stored));
+        const QString path = folder + "/" + obstacle;
+        QVERIFY(fifo ? makeFifo(path) : QDir().mkdir(path));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Settings: .*" + QRegularExpression::escape(path)
+                                                              + " is not a regular file: .*default settings"));
+        const FifoWatch watch(path);
+        MainWindow& window = rig.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(524, 464));
+        QCOMPARE(rig.game().state().soundon, 1);
+        QCOMPARE(rig.game().state().musicon, 1);
+        window.media().setSound(false);
+        rig.start();
+        QCOMPARE(rig.game().state().soundon, 0);
+        QVERIFY2(!watch.readerWaited(), "the game waited on the FIFO");
+        QVERIFY(fifo ? isFifo(path) : QFileInfo(path).isDir());
+        if (obstacle.endsWith(".lock"))
+            QCOMPARE(FileStore::read(folder + "/The Dorv.conf").value_or(""), stored);
+    }
+
+    // A FIFO in the print module's place is no module (the loader would wait on it for ever): the
+    // moves window opens, and printing says there is no printer. The module is looked for beside
+    // the program, so a copy of this test (a second name of its file) runs in a folder holding the
+    // FIFO, and plays the game there.
+    void aFifoInThePrintModulesPlaceIsNoModule()
+    {
+        if (qEnvironmentVariableIsSet(kCopyInOwnFolder)) {
+            WindowRig rig;
+            rig.modulePrinter = true;
+            rig.start();
+            rig.play(19, 1);
+            whenModal([](QWidget* box) {
+                box->findChild<QPushButton*>("Command2")->click();
+                box->findChild<QPushButton*>("Command1")->click();
+            });
+            rig.window->showmoves();
+            QVERIFY(rig.prompts.last("message").startsWith("The Dorv / No printer is available"));
+            return;
+        }
+        // Beside this test's own file, so that a second name for it can be made there.
+        QTemporaryDir folder(QCoreApplication::applicationDirPath() + "/fifo-module-XXXXXX");
+        QVERIFY(folder.isValid());
+        const QString test = QCoreApplication::applicationFilePath();
+        const QString copy = folder.filePath(QFileInfo(test).fileName());
+        QVERIFY(::link(QFile::encodeName(test).constData(), QFile::encodeName(copy).constData()) == 0 || QFile::copy(test, copy));
+        const QString module = folder.filePath("libdorv-print.so");
+        QVERIFY(makeFifo(module));
+        const FifoWatch watch(module);
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kCopyInOwnFolder, "1");
+        game.setProcessEnvironment(environment);
+        game.setProcessChannelMode(QProcess::ForwardedChannels);
+        game.start(copy, {"aFifoInThePrintModulesPlaceIsNoModule"});
+        QVERIFY(game.waitForFinished(240000));
+        QVERIFY2(!watch.readerWaited(), "the game waited on the FIFO");
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 0);
+        QVERIFY(isFifo(module));
+    }
+
+    // A print to a PDF file that cannot be written is told as a save that fails (the file and the
+    // reason), and leaves no file behind, not even an empty one.
+    void aPrintThatCannotBeWrittenIsToldAndLeavesNoFile_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk") << "full disk" << "No space left on device";
+        QTest::newRow("file-size limit") << "file-size limit" << "File too large";
+        QTest::newRow("read-only folder") << "read-only folder" << "Permission denied";
+        QTest::newRow("missing folder") << "missing folder" << "No such file or directory";
+    }
+    void aPrintThatCannotBeWrittenIsToldAndLeavesNoFile()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        WindowRig rig;
+        FullDisk disk(rig.file("disk"));
+        if (fault == "full disk" && !disk.mounted)
+            QSKIP("mounting a small file system needs root");
+        const QString folder = fault == "full disk" ? disk.path : rig.file("prints");
+        if (fault != "missing folder")
+            QVERIFY(QDir().mkpath(folder));
+        const QString pdf = folder + "/print.pdf";
+        rig.pdfPath = pdf;
+        rig.start();
+        const auto print = [&] {
+            whenModal([](QWidget* box) {
+                box->findChild<QPushButton*>("Command2")->click();
+                box->findChild<QPushButton*>("Command1")->click();
+            });
+            rig.play(19, 1);
+            rig.window->showmoves();
+        };
+        if (fault == "full disk") {
+            disk.fill();
+            print();
+        } else if (fault == "file-size limit") {
+            const FileSizeLimit limit(2000);
+            print();
+        } else if (fault == "read-only folder") {
+            const ReadOnlyFolder readOnly(folder);
+            QVERIFY(readOnly.holds());
+            print();
+        } else {
+            print();
+        }
+        const QString message = rig.prompts.last("message");
+        QVERIFY2(message.startsWith("The Dorv / The printed moves could not be saved to the file\n" + pdf + "\n")
+                     && message.contains(reason) && message.endsWith("Critical"),
+                 qPrintable(message));
+        QVERIFY(!QFileInfo::exists(pdf));
+        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        QVERIFY2(left.isEmpty() || left == QStringList("filler"), qPrintable(left.join(' ')));
+    }
+
+    // A file-size limit (ulimit -f) does not end the game: the settings it writes as it starts
+    // fail as any write does. The program itself runs, with a limit of 0 bytes and the signal at
+    // its default, until its first frame is painted.
+    void aFileSizeLimitDoesNotEndTheGame()
+    {
+        QTemporaryDir home;
+        const QString painted = home.filePath("painted");
+        QVERIFY(makeFifo(painted));
+        // Kept open for reading, so that the program's report of its first frame never waits.
+        QFile report;
+        const int fd = ::open(QFile::encodeName(painted).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(fd >= 0 && report.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("XDG_DATA_HOME", home.filePath("data"));
+        environment.insert("DORV_PROGRAM_DIR", home.path());
+        environment.insert("DORV_BENCH_PAINTED", painted);
+        game.setProcessEnvironment(environment);
+        game.setProcessChannelMode(QProcess::ForwardedChannels);
+        game.setChildProcessModifier([] {
+            const rlimit none{0, RLIM_INFINITY};
+            ::setrlimit(RLIMIT_FSIZE, &none);
+            std::signal(SIGXFSZ, SIG_DFL);
+        });
+        game.start(kBuiltProgramFolder + "/dorv", {});
+        QByteArray reported;
+        QTRY_VERIFY_WITH_TIMEOUT((reported += report.readAll()).contains("painted") || game.state() == QProcess::NotRunning, 120000);
+        QVERIFY2(game.state() == QProcess::Running, qPrintable(QString("ended with signal or status %1").arg(game.exitCode())));
+        game.terminate();
+        QVERIFY(game.waitForFinished(60000));
+        QVERIFY(!QFileInfo(home.filePath("config/The Dorv/The Dorv.conf")).size());
     }
 
     // A write whose data cannot be put on the disk, or whose new file cannot take the old one's

@@ -7,11 +7,79 @@
 #include <QProcess>
 #include <QString>
 
+#include <atomic>
+#include <csignal>
+#include <fcntl.h>
 #include <linux/capability.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
+
+// The current file-size limit (ulimit -f) of this process, lowered to `bytes` while alive; the
+// signal a write beyond it sends is ignored meanwhile, as the program ignores it, so that the write
+// fails with EFBIG ("File too large"). Lowering and raising the soft limit again needs no privilege.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit lowered{bytes, m_before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = SIG_DFL;
+};
+
+// Watches a FIFO while alive, for a reader waiting on it: nobody may open it, so a reader there is
+// the game waiting for ever. The watch then opens and closes the other end, which ends the wait
+// (the reader reads nothing), so a test that meets the fault fails rather than hangs.
+class FifoWatch {
+public:
+    explicit FifoWatch(const QString& fifo)
+        : m_path(QFile::encodeName(fifo))
+        , m_thread([this] {
+            while (!m_stop) {
+                // Opening the writing end without waiting succeeds only while a reader has it open.
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    m_readers = true;
+                    ::close(fd);
+                }
+                ::usleep(50 * 1000);
+            }
+        })
+    {
+    }
+    ~FifoWatch()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    // True once a reader was found waiting.
+    bool readerWaited() const { return m_readers; }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_stop{false}, m_readers{false};
+    std::thread m_thread;
+};
+
+inline bool isFifo(const QString& path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
 
 // A 64 KiB tmpfs mounted on a new folder `path`, filled to the last byte once `fill()` ran.
 // `mounted` is false where mounting is not allowed (not root): the caller skips.

@@ -6,6 +6,7 @@
 #include "kit/file_store.h"
 #include "kit/history_list.h"
 #include "kit/picture_control.h"
+#include "kit/settings_file.h"
 #include "print/qt_moves_printer.h"
 #include "window/ball_chooser.h"
 #include "window/file_commands.h"
@@ -43,6 +44,9 @@ struct WindowRig {
     CountingSound sound;
     int ended = 0;
     QString pdfPath = file("moves.pdf");
+    // When set, the window prints as the program does, through the print module beside it.
+    bool modulePrinter = false;
+    std::unique_ptr<SettingsFile> settings;
     std::unique_ptr<MainWindow> window;
 
     WindowRig()
@@ -56,13 +60,17 @@ struct WindowRig {
     MainWindow& start(bool realPrompts = false)
     {
         window.reset();
+        // The settings checked as the program checks them at its start, once for the rig's session.
+        if (!settings)
+            settings = std::make_unique<SettingsFile>(file("config"));
         const auto printer = [this] {
             auto pdf = std::make_unique<QtMovesPrinter>(std::make_unique<QPrinter>());
             pdf->printer().setOutputFileName(pdfPath); // a ".pdf" name: printed to that file
             return std::unique_ptr<MovesPrinter>(std::move(pdf));
         };
         window = std::make_unique<MainWindow>(
-            MainWindow::Services{realPrompts ? nullptr : &prompts, &sound, [this] { ++ended; }, printer});
+            MainWindow::Services{realPrompts ? nullptr : &prompts, &sound, [this] { ++ended; },
+                                 modulePrinter ? std::function<std::unique_ptr<MovesPrinter>()>() : printer});
         return *window;
     }
 

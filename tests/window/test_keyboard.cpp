@@ -458,12 +458,13 @@ private slots:
         QVERIFY(printed(chosen).contains("The board Moved 30 to 17"));
         QVERIFY(m_rig->prompts.asked.isEmpty());
 
-        // A print that cannot be written says so.
+        // A print that cannot be written says so, as a failed save does.
         QtMovesPrinter unwritable(std::make_unique<QPrinter>());
         unwritable.printer().setOutputFileName(m_rig->file("missing-folder/moves.pdf"));
         MovesWindow("The board", &unwritable, &m_rig->prompts).Command2_Click();
-        QCOMPARE(m_rig->prompts.last("message"),
-                 "The Dorv / The moves could not be printed: the printer did not start the document. / Critical");
+        QCOMPARE(m_rig->prompts.last("message"), "The Dorv / The printed moves could not be saved to the file\n"
+                                                     + m_rig->file("missing-folder/moves.pdf")
+                                                     + "\n\nNo such file or directory / Critical");
     }
 };
 
