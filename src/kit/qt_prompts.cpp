@@ -1,8 +1,14 @@
 #include "kit/qt_prompts.h"
 
+#include "kit/twips.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QStyle>
+
+#include <iterator>
 
 namespace {
 // The game's messages break lines with carriage returns; the message boxes want line feeds.
@@ -12,6 +18,33 @@ QString shown(QString text)
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
+}
+
+void QtPrompts::followZoom(QWidget* box, QWidget* parent)
+{
+    // A box is a window of its own, which takes no font from the window it belongs to.
+    if (parent)
+        box->setFont(parent->font());
+    auto* message = qobject_cast<QMessageBox*>(box);
+    if (!message || Twips::zoom() == 1)
+        return;
+    // The message's icon at the zoomed size, drawn from the style's icon rather than stretched. The
+    // box keeps its kind of icon (it tells assistive technology what kind of message it is); a
+    // picture of the box's own is drawn at its size by whoever gives it.
+    const QStyle::StandardPixmap icons[] = {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning,
+                                             QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxQuestion};
+    const QMessageBox::Icon kinds[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical,
+                                       QMessageBox::Question};
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+    const QPixmap shown = message->iconPixmap();
+    if (!label || shown.isNull())
+        return;
+    const QSize size = (QSizeF(shown.deviceIndependentSize()) * Twips::zoom()).toSize();
+    for (std::size_t n = 0; n < std::size(kinds); ++n)
+        if (message->icon() == kinds[n]) {
+            label->setPixmap(box->style()->standardIcon(icons[n], nullptr, box).pixmap(size, box->devicePixelRatioF()));
+            return;
+        }
 }
 
 void QtPrompts::message(const QString& text, const QString& title, Icon icon)
@@ -26,6 +59,7 @@ void QtPrompts::message(const QString& text, const QString& title, Icon icon)
                 : icon == Icon::Information ? QMessageBox::Information
                                             : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    followZoom(&box, m_parent);
     box.exec();
 }
 
@@ -35,6 +69,7 @@ bool QtPrompts::askYesNo(const QString& text, const QString& title, bool yesIsDe
     box.setTextFormat(Qt::PlainText);
     box.setText(shown(text));
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
+    followZoom(&box, m_parent);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -45,6 +80,7 @@ QString QtPrompts::askText(const QString& prompt, const QString& title, const QS
     box.setLabelText(prompt);
     box.setTextValue(defaultAnswer);
     box.setInputMode(QInputDialog::TextInput);
+    followZoom(&box, m_parent);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
@@ -75,6 +111,7 @@ QString QtPrompts::fileName(const QString& title, const QString& filter, const Q
     // The game asks its own "Replace file?" question; the dialog must not ask it first.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    followZoom(&dialog, m_parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
