@@ -35,6 +35,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -228,11 +229,22 @@ void MainWindow::setZoom(double zoom)
     const QSize frame = frameGeometry().size() - size();
     resize(Layout::rect(Layout::of("Form1")).size());
     if (isVisible()) {
-        const QRect outer(pos(), size() + frame);
-        move(WindowZoom::keptIn(outer, WindowZoom::roomOf(outer, screenRooms())).topLeft());
+        keepOnScreen(QRect(pos(), size() + frame));
         // Kept at once, not only when the window goes: a game that is killed still opens at this zoom.
         savePlace();
     }
+}
+
+void MainWindow::keepOnScreen(const QRect& frame)
+{
+    move(WindowZoom::keptIn(frame, WindowZoom::roomOf(frame, screenRooms())).topLeft());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // The window's frame is known once it is shown: the place restored before fits it then.
+    if (!event->spontaneous())
+        keepOnScreen(frameGeometry());
 }
 
 QList<QRect> MainWindow::screenRooms()

@@ -83,6 +83,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void hidePanels() override;
@@ -103,6 +104,8 @@ private:
     // centred at its own size.
     void restorePlace();
     void savePlace() const;
+    // Moves the window, whose frame stands at `frame`, whole onto the screen that holds most of it.
+    void keepOnScreen(const QRect& frame);
     // The available room of every screen.
     static QList<QRect> screenRooms();
 
