@@ -5,12 +5,18 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStyle>
 
 #include <iterator>
 
 namespace {
+// About the width at which a message box wraps a long rich text (the About box's) at 100 %.
+constexpr int kWrappedWidth = 400;
+
 // The game's messages break lines with carriage returns; the message boxes want line feeds.
 QString shown(QString text)
 {
@@ -22,11 +28,38 @@ QString shown(QString text)
 
 void QtPrompts::followZoom(QWidget* box, QWidget* parent)
 {
+    const double zoom = Twips::zoom();
+    // A box sized by its maker (the file dialog) grows with the zoom.
+    if (box->testAttribute(Qt::WA_Resized) && zoom != 1)
+        box->resize(box->size() * zoom);
     // A box is a window of its own, which takes no font from the window it belongs to.
     if (parent)
         box->setFont(parent->font());
+    if (zoom == 1)
+        return;
     auto* message = qobject_cast<QMessageBox*>(box);
-    if (!message || Twips::zoom() == 1)
+    // A long text wraps at a width that grows with the zoom (as far as the screen allows), where
+    // the box would keep the width it has at 100 %.
+    if (auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")); message && text && text->textFormat() != Qt::PlainText) {
+        text->setWordWrap(true);
+        text->setMinimumWidth(int(kWrappedWidth * zoom));
+    }
+    // The room the style gives around and between the box's parts, and its buttons' least width,
+    // grow with the text.
+    if (QLayout* layout = box->layout()) {
+        const QMargins margins = layout->contentsMargins();
+        layout->setContentsMargins(int(margins.left() * zoom), int(margins.top() * zoom), int(margins.right() * zoom),
+                                   int(margins.bottom() * zoom));
+        if (layout->spacing() > 0)
+            layout->setSpacing(int(layout->spacing() * zoom));
+    }
+    for (QPushButton* button : box->findChildren<QPushButton*>()) {
+        const QSize own = QPushButton(button->text()).sizeHint();
+        button->setMinimumSize(int(own.width() * zoom), int(own.height() * zoom));
+    }
+    for (QLineEdit* line : box->findChildren<QLineEdit*>())
+        line->setMinimumHeight(int(QLineEdit().sizeHint().height() * zoom));
+    if (!message)
         return;
     // The message's icon at the zoomed size, drawn from the style's icon rather than stretched. The
     // box keeps its kind of icon (it tells assistive technology what kind of message it is); a
@@ -39,7 +72,7 @@ void QtPrompts::followZoom(QWidget* box, QWidget* parent)
     const QPixmap shown = message->iconPixmap();
     if (!label || shown.isNull())
         return;
-    const QSize size = (QSizeF(shown.deviceIndependentSize()) * Twips::zoom()).toSize();
+    const QSize size = (QSizeF(shown.deviceIndependentSize()) * zoom).toSize();
     for (std::size_t n = 0; n < std::size(kinds); ++n)
         if (message->icon() == kinds[n]) {
             label->setPixmap(box->style()->standardIcon(icons[n], nullptr, box).pixmap(size, box->devicePixelRatioF()));
@@ -80,6 +113,8 @@ QString QtPrompts::askText(const QString& prompt, const QString& title, const QS
     box.setLabelText(prompt);
     box.setTextValue(defaultAnswer);
     box.setInputMode(QInputDialog::TextInput);
+    // Asked for a button's text, the box makes its parts, which the zoom sizes.
+    box.setOkButtonText(box.okButtonText());
     followZoom(&box, m_parent);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }

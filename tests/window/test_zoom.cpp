@@ -1,15 +1,17 @@
 #include "support/window_rig.h"
 
 #include "kit/caption_label.h"
+#include "kit/qt_prompts.h"
 #include "kit/twips.h"
 #include "window/board_view.h"
+#include "window/command_table.h"
 #include "window/high_score_window.h"
 #include "window/window_zoom.h"
 
 namespace {
-// The screens the tests run on (see main()): two side by side, the second larger.
-const QRect kFirstScreen(0, 0, 800, 600);
-const QRect kSecondScreen(800, 0, 1280, 1024);
+// The screens the tests run on (see main()): two side by side, the second smaller.
+const QRect kFirstScreen(0, 0, 1920, 1200);
+const QRect kSecondScreen(1920, 0, 800, 600);
 
 // Where `widget` lies in its window.
 QRect inWindow(const QWidget* widget) { return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()); }
@@ -56,12 +58,11 @@ private slots:
             QPoint kept;
         } places[] = {
             {{20, 30}, kFirstScreen, {20, 30}},              // whole on the first: stays
-            {{250, 400}, kFirstScreen, {250, 132}},          // off the first's bottom
-            {{500, 400}, kSecondScreen, {800, 400}},         // across both, more on the second
+            {{1600, 900}, kFirstScreen, {1392, 732}},        // off the first's corner, not on the second
             {{-300, -50}, kFirstScreen, {0, 0}},             // off its left and top
-            {{700, 100}, kSecondScreen, {800, 100}},         // across both, most on the second
-            {{1900, 800}, kSecondScreen, {1552, 556}},       // off the second's corner
-            {{3000, 2000}, kSecondScreen, {1552, 556}},      // on no screen: the nearest
+            {{1800, 100}, kSecondScreen, {1920, 100}},       // across both, most on the second
+            {{2500, 400}, kSecondScreen, {2192, 132}},       // off the second's corner
+            {{4000, 3000}, kSecondScreen, {2192, 132}},      // on no screen: the nearest
             {{-2000, 100}, kFirstScreen, {0, 100}},
         };
         for (const auto& place : places) {
@@ -75,10 +76,10 @@ private slots:
             QCOMPARE(WindowZoom::keptIn(grown, WindowZoom::roomOf(grown, rooms)).right(), room.right());
         }
         // Larger than its screen: its top left corner on it.
-        QCOMPARE(WindowZoom::keptIn(QRect(100, 100, 1000, 700), kFirstScreen).topLeft(), QPoint(0, 0));
+        QCOMPARE(WindowZoom::keptIn(QRect(2000, 100, 1000, 700), kSecondScreen).topLeft(), QPoint(1920, 0));
         QCOMPARE(WindowZoom::roomOf(QRect(0, 0, 10, 10), {}), QRect());
-        QCOMPARE(WindowZoom::largest(kFirstScreen.size()), 600.0 / 464);
-        QCOMPARE(WindowZoom::largest(kSecondScreen.size()), 1024.0 / 464);
+        QCOMPARE(WindowZoom::largest(kFirstScreen.size()), 1200.0 / 464);
+        QCOMPARE(WindowZoom::largest(kSecondScreen.size()), 600.0 / 464);
         QCOMPARE(WindowZoom::largest(QSize(100000, 100000)), 4.0);
 
         const struct {
@@ -132,7 +133,7 @@ private slots:
         const struct {
             QPoint kept;
             QRect screen;
-        } places[] = {{{700, 100}, kSecondScreen}, {{1900, 800}, kSecondScreen}, {{250, 400}, kFirstScreen},
+        } places[] = {{{1800, 100}, kSecondScreen}, {{2500, 400}, kSecondScreen}, {{1600, 900}, kFirstScreen},
                       {{-100, 300}, kFirstScreen}};
         for (const auto& place : places) {
             rig.window.reset(); // a window keeps its place as it goes
@@ -156,6 +157,54 @@ private slots:
             QCOMPARE(window.zoom(), 1.25);
             QVERIFY2(onScreen(window, screen), qPrintable(QStringLiteral("at %1,%2").arg(window.x()).arg(window.y())));
         }
+    }
+
+    // Every window and box the game opens is about twice as large at 200 % as at 100 %: the About
+    // box, the help, the name box of the hall of fame, the moves, the hall of fame, and the message,
+    // question and file boxes the window asks through.
+    void everyBoxTheGameOpensFollowsTheZoom()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start(true);
+        QtPrompts prompts(&window);
+        const auto opened = [](const std::function<void()>& open) {
+            QSize size;
+            whenModal([&size](QWidget* box) {
+                size = box->size();
+                QTRY_VERIFY(box->isVisible());
+                static_cast<QDialog*>(box)->reject();
+            });
+            open();
+            return size;
+        };
+        const std::pair<const char*, std::function<void()>> boxes[] = {
+            {"About", [&] { window.commands().action("about")->trigger(); }},
+            {"help", [&] { window.commands().action("help")->trigger(); }},
+            {"name box", [&] {
+                 rig.game().startNewGame();
+                 rig.play(19, 8);
+                 window.Image8_Click();
+             }},
+            {"moves", [&] { window.showmoves(); }},
+            {"hall of fame", [&] { window.highScoreWindow()->exec(); }},
+            {"message", [&] { prompts.message("The file could not be read.", "The Dorv", Prompts::Icon::Critical); }},
+            {"question", [&] { prompts.askYesNo("Replace file?", "The Dorv", true); }},
+            {"file", [&] { prompts.openFileName("Load Game", "The Dorv Game (*.dvg)|*.dvg", "dvg"); }},
+        };
+        QHash<QString, QSize> own;
+        for (const auto& [name, open] : boxes)
+            own[name] = opened(open);
+        window.setZoom(2);
+        QStringList unlike;
+        for (const auto& [name, open] : boxes) {
+            const QSize twice = opened(open);
+            const double wide = double(twice.width()) / own[name].width();
+            const double high = double(twice.height()) / own[name].height();
+            if (wide < 1.7 || wide > 2.3 || high < 1.7 || high > 2.3)
+                unlike << QStringLiteral("%1 %2x%3 at 100 %, %4x%5 at 200 %").arg(name).arg(own[name].width()).arg(own[name].height())
+                              .arg(twice.width()).arg(twice.height());
+        }
+        QCOMPARE(unlike.join(", "), QString());
     }
 
     void atTwiceItsSizeEveryHoleLiesInTheWindowAndPlays()
