@@ -511,6 +511,14 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Code word</source>
         <translation>Codewort</translation>
     </message>
+    <message>
+        <source>Balls</source>
+        <translation>Kugeln</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Bretter</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>

@@ -511,6 +511,14 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Code word</source>
         <translation>Palabra clave</translation>
     </message>
+    <message>
+        <source>Balls</source>
+        <translation>Bolas</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Tableros</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>

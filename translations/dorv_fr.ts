@@ -511,6 +511,14 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Code word</source>
         <translation>Mot de passe</translation>
     </message>
+    <message>
+        <source>Balls</source>
+        <translation>Billes</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Plateaux</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>

@@ -511,6 +511,14 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Code word</source>
         <translation>Parola chiave</translation>
     </message>
+    <message>
+        <source>Balls</source>
+        <translation>Biglie</translation>
+    </message>
+    <message>
+        <source>Boards</source>
+        <translation>Tavole</translation>
+    </message>
 </context>
 <context>
     <name>BoardView</name>

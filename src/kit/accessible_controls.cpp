@@ -7,12 +7,54 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
+#include <QMenu>
 #include <QString>
+
+#include <algorithm>
 
 namespace {
 const char* const kConcealed = "dorvConcealed";
 const char* const kGroup = "dorvGroup";
 const char* const kAlert = "dorvAlert";
+const char* const kWindow = "dorvWindow";
+const char* const kDecoration = "dorvDecoration";
+
+// A window or a group whose children assistive technology reads in the order the player reads
+// them on the screen. Children out of sight (hidden, or a panel not opened) and pictures that only
+// decorate are left out.
+class ReadingOrderAccessible : public QAccessibleWidget {
+public:
+    ReadingOrderAccessible(QWidget* widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role)
+    {
+    }
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> all = children();
+        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child || !child->object() || !child->object()->isWidgetType())
+            return -1;
+        return int(children().indexOf(static_cast<QWidget*>(child->object())));
+    }
+
+private:
+    QList<QWidget*> children() const
+    {
+        QList<QWidget*> shown;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child && !child->isWindow() && !qobject_cast<QMenu*>(child) && !child->isHidden()
+                && !child->property(kDecoration).toBool())
+                shown << child;
+        }
+        return AccessibleControls::readingOrder(shown);
+    }
+};
 
 // A picture control: a button that can be pressed once it is named, otherwise a picture. The
 // button of a switch is a check box, that of a choice among several a radio button; either tells
@@ -98,8 +140,10 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new PictureAccessible(static_cast<PictureControl*>(widget));
     if (widget->property(kAlert).isValid())
         return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+    if (widget->property(kWindow).isValid())
+        return new ReadingOrderAccessible(widget, QAccessible::Window);
     if (className == QLatin1String("Panel") || widget->property(kGroup).isValid())
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
+        return new ReadingOrderAccessible(widget, QAccessible::Grouping);
     return nullptr;
 }
 }
@@ -122,6 +166,39 @@ void AccessibleControls::conceal(QWidget* widget, const QString& name)
     if (made && !dynamic_cast<ConcealedAccessible*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
+
+QList<QWidget*> AccessibleControls::readingOrder(QList<QWidget*> widgets)
+{
+    // Lines from the top: a widget joins the line of the widgets above it while its top lies above
+    // the middle of the line's shortest widget (measured from the line's top); each line is read
+    // from the left.
+    std::stable_sort(widgets.begin(), widgets.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    QList<QWidget*> ordered;
+    for (qsizetype first = 0; first < widgets.size();) {
+        int ends = widgets[first]->y() + widgets[first]->height() / 2;
+        qsizetype next = first + 1;
+        while (next < widgets.size() && widgets[next]->y() < ends) {
+            ends = std::min(ends, widgets[first]->y() + widgets[next]->height() / 2);
+            ++next;
+        }
+        const auto line = ordered.size();
+        ordered.append(widgets.mid(first, next - first));
+        std::stable_sort(ordered.begin() + line, ordered.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+        first = next;
+    }
+    return ordered;
+}
+
+void AccessibleControls::window(QWidget* widget)
+{
+    install();
+    widget->setProperty(kWindow, true);
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    if (made && made->role() != QAccessible::Window)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void AccessibleControls::decoration(QWidget* widget) { widget->setProperty(kDecoration, true); }
 
 void AccessibleControls::group(QWidget* widget, const QString& name)
 {

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-// The prompts as the platform's own modal message boxes, input box and file dialogs.
+// The prompts as the platform's own modal message boxes, input box and file dialogs, at the
+// windows' zoom.
 class QtPrompts final : public Prompts {
 public:
     explicit QtPrompts(QWidget* parent) : m_parent(parent) {}
@@ -17,6 +18,9 @@ public:
 
     // "Label(*.dvm)|*.dvm|All Files (*.*)|*.*" as the file dialog's name filters; "*.*" means every file.
     static QStringList nameFilters(const QString& filter);
+    // Sizes `box` at the windows' zoom, as its `parent` is: the parent's font, and a message's icon
+    // drawn at the zoomed size.
+    static void followZoom(QWidget* box, QWidget* parent);
 
 private:
     QString fileName(const QString& title, const QString& filter, const QString& defaultSuffix, bool save);

@@ -70,7 +70,7 @@ void BallChooser::buildBalls(QWidget* form, const CommandTable& commands)
 {
     auto* chooser = new QWidget(form);
     Layout::place(chooser, "Picture1");
-    AccessibleControls::group(chooser, QStringLiteral("Balls"));
+    AccessibleControls::group(chooser, tr("Balls"));
     QLabel* prompt = caption(chooser, "Label2", tr("Select a type of 'balll' or element to play with"), 8, false);
     prompt->setProperty(Layout::kFitsText, true);
     prompt->adjustSize();
@@ -92,7 +92,7 @@ void BallChooser::buildBoards(QWidget* form, const CommandTable& commands)
 {
     auto* boards = new QWidget(form);
     Layout::place(boards, "Picture3");
-    AccessibleControls::group(boards, QStringLiteral("Boards"));
+    AccessibleControls::group(boards, tr("Boards"));
     caption(boards, "Label4", tr("Chose Board"), 7, true)->setAlignment(Qt::AlignCenter);
     for (int index = 0; index < kBoards; ++index) {
         PictureControl* choice = Layout::picture(boards, "Image23", index);

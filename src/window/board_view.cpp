@@ -51,6 +51,7 @@ BoardView::BoardView(QWidget* form)
 {
     Layout::place(this, "Picture2");
     m_boardPicture = Layout::picture(this, "Image6");
+    AccessibleControls::decoration(m_boardPicture);
     for (HoleNumber n = 1; n <= kHoleCount; ++n) {
         // Every hole is a copy of hole 1; holes 2..37 appear when a game starts. A ball picture of
         // any size is drawn into the hole's own size, so every hole stays on the board.
@@ -63,11 +64,14 @@ BoardView::BoardView(QWidget* form)
         connect(control, &PictureControl::mouseDown, this, [this, n] { m_cursorHole = n; });
     }
     m_cursor = new BoardCursor(this);
+    // Assistive technology hears the hole the cursor is on; the ring itself is a picture.
+    AccessibleControls::decoration(m_cursor);
     arrangeHoles();
     setFocusPolicy(Qt::StrongFocus);
     AccessibleControls::group(this, tr("Board"));
-    Layout::picture(form, "Image3");
+    AccessibleControls::decoration(Layout::picture(form, "Image3"));
     m_ballReference = Layout::picture(form, "Image4");
+    AccessibleControls::decoration(m_ballReference);
     // The reference ball takes the size of the ball it shows.
     m_ballReference->setStretch(false);
 }

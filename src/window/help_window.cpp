@@ -1,6 +1,7 @@
 #include "window/help_window.h"
 
 #include "kit/artwork.h"
+#include "kit/qt_prompts.h"
 #include "kit/twips.h"
 #include "window/command_table.h"
 
@@ -90,5 +91,10 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
 
 void HelpWindow::about(QWidget* parent)
 {
-    QMessageBox::about(parent, tr("About The Dorv"), tr(kAbout) + QString::fromUtf8(kLicence));
+    QMessageBox box(QMessageBox::NoIcon, tr("About The Dorv"), tr(kAbout) + QString::fromUtf8(kLicence), QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("About"));
+    // At the windows' zoom, with the game's picture drawn at that zoom.
+    box.setIconPixmap(Artwork::pixmap(QStringLiteral("icon"), QSize(64, 64)));
+    QtPrompts::followZoom(&box, parent);
+    box.exec();
 }

@@ -1,13 +1,17 @@
 #include "window/hint_overlay.h"
 
+#include "kit/accessible_controls.h"
+
 #include <QAccessible>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
-// Room between the tip and the holes it names.
-constexpr int kGap = 6;
+// Room between the tip and the holes above it.
+constexpr int kGap = 3;
 }
 
 HintOverlay::HintOverlay(QWidget* board)
@@ -17,6 +21,8 @@ HintOverlay::HintOverlay(QWidget* board)
     setObjectName(QStringLiteral("hint"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The marks are pictures; the tip's words are what assistive technology reads.
+    AccessibleControls::decoration(this);
     m_tip->setObjectName(QStringLiteral("hinttip"));
     m_tip->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_tip->setTextFormat(Qt::PlainText);
@@ -57,22 +63,26 @@ void HintOverlay::rezoom(double factor)
 
 void HintOverlay::hideEvent(QHideEvent*) { m_tip->hide(); }
 
-// Below the marks when the tip fits there inside the window, else above them; across, centred on
-// them as far as the window allows.
+// Below the board's lowest row of holes, over the board's frame and the window's free room under
+// it, centred on the board; a text wider than the board goes on two lines or more. So it hides no
+// hole, whichever holes it names, at every zoom.
 void HintOverlay::placeTip()
 {
     QWidget* window = m_tip->parentWidget();
-    QRect marks;
-    for (const QRect& hole : m_holes)
-        marks |= QRect(mapTo(window, hole.topLeft()), hole.size());
-    if (marks.isNull())
-        marks = QRect(mapTo(window, QPoint(0, 0)), size());
-    const QSize size = m_tip->sizeHint();
-    int top = marks.bottom() + 1 + kGap;
-    if (top + size.height() > window->height())
-        top = marks.top() - kGap - size.height();
-    const int left = std::clamp(marks.center().x() - size.width() / 2, 0, std::max(0, window->width() - size.width()));
-    m_tip->setGeometry(QRect(QPoint(left, std::max(0, top)), size));
+    const QWidget* board = parentWidget();
+    const QRect boardRect(board->mapTo(window, QPoint(0, 0)), board->size());
+    int holesBottom = boardRect.top();
+    for (const QWidget* hole : board->findChildren<QWidget*>(QStringLiteral("Image1"), Qt::FindDirectChildrenOnly))
+        holesBottom = std::max(holesBottom, hole->mapTo(window, QPoint(0, hole->height())).y());
+    m_tip->setWordWrap(false);
+    QSize size = m_tip->sizeHint();
+    if (size.width() > boardRect.width()) {
+        m_tip->setWordWrap(true);
+        size = QSize(boardRect.width(), m_tip->heightForWidth(boardRect.width()));
+    }
+    const int top = std::max(holesBottom + 1, std::min(holesBottom + kGap, window->height() - size.height()));
+    const int left = std::clamp(boardRect.center().x() - size.width() / 2, 0, std::max(0, window->width() - size.width()));
+    m_tip->setGeometry(QRect(QPoint(left, top), size));
 }
 
 void HintOverlay::paintEvent(QPaintEvent*)

@@ -9,8 +9,8 @@
 
 // A hint's marks on the board: a glowing ring on the ball to move and on the hole it should jump
 // to (or on the ball to remove first). Drawn over the holes, visibly unlike the selection frame,
-// and never in the way of a click. Its words stand in a tip beside the marks, above or below
-// them but never over a hole they name, and are spoken by a screen reader.
+// and never in the way of a click. Its words stand in a tip under the board's holes, over none of
+// them, and are spoken by a screen reader.
 class HintOverlay : public QWidget {
     Q_OBJECT
 public:

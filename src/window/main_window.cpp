@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include "kit/accessible_controls.h"
 #include "kit/artwork.h"
 #include "kit/caption_label.h"
 #include "kit/history_list.h"
@@ -35,9 +36,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // A label of the window. Labels show the game's own texts and the start hole read from a moves
@@ -76,6 +79,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     Twips::setZoom(1);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Dorv 1.0"));
+    AccessibleControls::window(this);
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     // The window can be resized, and its zoom follows once the resizing pauses.
     setMinimumSize(WindowZoom::ownSize() * WindowZoom::kSmallest);
@@ -99,6 +103,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_files = new FileCommands(m_game, *m_services.prompts, [this] { Image8_Click(); }, [this] { loadballs(); }, this);
 
     m_background = Layout::picture(this, "bck");
+    AccessibleControls::decoration(m_background);
     connect(m_background, &PictureControl::clicked, this, &MainWindow::hidePanels);
     buildLabels();
     m_board = new BoardView(this);
@@ -203,13 +208,15 @@ double MainWindow::zoom() const { return Twips::zoom(); }
 
 void MainWindow::stepZoom(int steps)
 {
-    // To the next zoom of the list that way, the largest the screen allows at most.
-    setZoom(WindowZoom::stepped(zoom(), steps, WindowZoom::largest(screen() ? screen()->availableGeometry().size() : QSize())));
+    // To the next zoom of the list that way, the largest the window's screen allows at most.
+    const QRect frame = frameGeometry();
+    const QRect room = WindowZoom::roomOf(frame, screenRooms());
+    setZoom(WindowZoom::stepped(zoom(), steps, WindowZoom::largest(room.size() - (frame.size() - size()))));
 }
 
 void MainWindow::setZoom(double zoom)
 {
-    zoom = std::max(zoom, WindowZoom::kSmallest);
+    zoom = std::clamp(std::isfinite(zoom) ? zoom : 1.0, WindowZoom::kSmallest, WindowZoom::kLargest);
     const double was = Twips::zoom();
     if (std::abs(zoom - was) > 0.0001) {
         Twips::setZoom(zoom);
@@ -220,17 +227,34 @@ void MainWindow::setZoom(double zoom)
         if (auto* overlay = findChild<HintOverlay*>(QStringLiteral("hint")))
             overlay->rezoom(zoom / was);
     }
-    // A shown window grows from its corner, but never off its screen while it fits there.
+    // A shown window grows from its corner, but never off the screen it stands on while it fits there.
     const QSize frame = frameGeometry().size() - size();
     resize(Layout::rect(Layout::of("Form1")).size());
-    if (isVisible() && screen()) {
-        const QRect room = screen()->availableGeometry();
-        const QSize outer = size() + frame;
-        move(std::clamp(x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())),
-             std::clamp(y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+    if (isVisible()) {
+        keepOnScreen(QRect(pos(), size() + frame));
         // Kept at once, not only when the window goes: a game that is killed still opens at this zoom.
         savePlace();
     }
+}
+
+void MainWindow::keepOnScreen(const QRect& frame)
+{
+    move(WindowZoom::keptIn(frame, WindowZoom::roomOf(frame, screenRooms())).topLeft());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    // The window's frame is known once it is shown: the place restored before fits it then.
+    if (!event->spontaneous())
+        keepOnScreen(frameGeometry());
+}
+
+QList<QRect> MainWindow::screenRooms()
+{
+    QList<QRect> rooms;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rooms << screen->availableGeometry();
+    return rooms;
 }
 
 void MainWindow::scaleFonts()
@@ -266,17 +290,18 @@ void MainWindow::followSize()
 void MainWindow::restorePlace()
 {
     const WindowZoom::Place saved = WindowZoom::saved();
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const auto anyScreen = [&](const auto& holds) {
-        return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) { return holds(screen->availableGeometry()); });
-    };
-    if (saved.zoom && *saved.zoom >= WindowZoom::kSmallest) {
-        const QSize zoomed = WindowZoom::ownSize() * *saved.zoom;
-        if (anyScreen([&](const QRect& room) { return room.width() >= zoomed.width() && room.height() >= zoomed.height(); }))
+    const QList<QRect> rooms = screenRooms();
+    if (saved.zoom) {
+        const QSize zoomed = (QSizeF(WindowZoom::ownSize()) * *saved.zoom).toSize();
+        if (std::any_of(rooms.begin(), rooms.end(), [&](const QRect& room) { return room.width() >= zoomed.width() && room.height() >= zoomed.height(); }))
             setZoom(*saved.zoom);
     }
-    if (saved.position && anyScreen([&](const QRect& room) { return room.contains(QRect(*saved.position, size())); }))
-        move(*saved.position);
+    // A place partly off its screen (a smaller screen now, or one taken away) comes back whole on
+    // the screen that holds most of it; a place on no screen at all, centred on the first.
+    const QRect frame(saved.position.value_or(QPoint()), frameGeometry().size());
+    const QRect room = WindowZoom::roomOf(frame, rooms);
+    if (saved.position && room.intersects(frame))
+        move(WindowZoom::keptIn(frame, room).topLeft());
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }

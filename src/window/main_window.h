@@ -74,7 +74,8 @@ public:
 
     // The zoom of the window and of the windows it opens: 1 at its own size.
     double zoom() const;
-    // Lays everything out at `zoom` (half the size at least) and sizes the window to it.
+    // Lays everything out at `zoom` (within the steps' range; 1 for what is not a number) and sizes
+    // the window to it.
     void setZoom(double zoom);
     // Ctrl+plus and Ctrl+minus: the next zoom larger or smaller, no larger than the screen.
     void stepZoom(int steps);
@@ -82,6 +83,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void hidePanels() override;
@@ -102,6 +104,10 @@ private:
     // centred at its own size.
     void restorePlace();
     void savePlace() const;
+    // Moves the window, whose frame stands at `frame`, whole onto the screen that holds most of it.
+    void keepOnScreen(const QRect& frame);
+    // The available room of every screen.
+    static QList<QRect> screenRooms();
 
     Services m_services;
     std::unique_ptr<Prompts> m_ownPrompts;

@@ -1,5 +1,6 @@
 #include "window/toolbar.h"
 
+#include "kit/accessible_controls.h"
 #include "kit/panel.h"
 #include "kit/picture_control.h"
 #include "window/command_table.h"
@@ -103,6 +104,7 @@ void Toolbar::buildGamePanel(QWidget* form)
         Layout::place(line, name);
         line->setAutoFillBackground(true);
         line->setPalette(QPalette(QColor(201, 154, 46)));
+        AccessibleControls::decoration(line);
     }
     auto* quitItem = button(m_gamePanel, "Image17");
     highlightOnHover({newItem, loadItem, saveItem, sound, music, quitItem});

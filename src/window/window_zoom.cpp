@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 namespace {
 struct PlaceSettings : QSettings {
@@ -25,11 +26,14 @@ QSize WindowZoom::ownSize()
     return {Twips::px(form.width), Twips::px(form.height)};
 }
 
+bool WindowZoom::allowed(double zoom) { return std::isfinite(zoom) && zoom >= kSmallest && zoom <= kLargest; }
+
 double WindowZoom::largest(QSize room)
 {
     if (room.isEmpty())
-        return kSteps[std::size(kSteps) - 1];
-    return std::max(1.0, std::min(double(room.width()) / ownSize().width(), double(room.height()) / ownSize().height()));
+        return kLargest;
+    const double fits = std::min(double(room.width()) / ownSize().width(), double(room.height()) / ownSize().height());
+    return std::clamp(fits, 1.0, kLargest);
 }
 
 double WindowZoom::stepped(double now, int steps, double largest)
@@ -53,13 +57,44 @@ double WindowZoom::fitting(QSize size)
     return std::floor(fits * 100 + 0.5) / 100;
 }
 
+QRect WindowZoom::roomOf(const QRect& frame, const QList<QRect>& rooms)
+{
+    QRect best;
+    qint64 bestShared = 0;
+    qint64 bestDistance = std::numeric_limits<qint64>::max();
+    for (const QRect& room : rooms) {
+        const QRect shared = room.intersected(frame);
+        const qint64 area = shared.isEmpty() ? 0 : qint64(shared.width()) * shared.height();
+        // How far the frame's centre lies outside the room, when nothing of it is in.
+        const QPoint centre = frame.center();
+        const qint64 dx = std::max({qint64(room.left()) - centre.x(), qint64(centre.x()) - room.right(), qint64(0)});
+        const qint64 dy = std::max({qint64(room.top()) - centre.y(), qint64(centre.y()) - room.bottom(), qint64(0)});
+        const qint64 distance = dx * dx + dy * dy;
+        if (area > bestShared || (bestShared == 0 && area == 0 && distance < bestDistance)) {
+            best = room;
+            bestShared = area;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QRect WindowZoom::keptIn(const QRect& frame, const QRect& room)
+{
+    if (room.isEmpty())
+        return frame;
+    const int left = std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width()));
+    const int top = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
+    return QRect(QPoint(left, top), frame.size());
+}
+
 WindowZoom::Place WindowZoom::saved()
 {
     PlaceSettings settings;
     Place place;
     bool known = false;
     const double zoom = settings.value(QStringLiteral("zoom")).toString().toDouble(&known);
-    if (known)
+    if (known && allowed(zoom))
         place.zoom = zoom;
     if (settings.contains(QStringLiteral("position")))
         place.position = settings.value(QStringLiteral("position")).toPoint();

@@ -3,15 +3,21 @@
 #include "support/core_test_helpers.h"
 #include "support/window_rig.h"
 
+#include "board/board_geometry.h"
+#include "kit/twips.h"
 #include "window/board_view.h"
 #include "window/hint_keeper.h"
 #include "window/hint_overlay.h"
+#include "window/layout.h"
 
 #include <QAccessible>
 
 #include <fstream>
 
 namespace {
+// Where `widget` lies in its window.
+QRect inWindow(const QWidget* widget) { return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()); }
+
 // The process's resident memory in MB.
 double residentMb()
 {
@@ -25,7 +31,112 @@ double residentMb()
 class TestHintWindow : public QObject {
     Q_OBJECT
 
+    // What the window showed each time a hint came: its words, the tip's rectangle and name.
+    struct Shown {
+        QString text, named;
+        QRect tip;
+    };
+    static void recordHints(HintKeeper& hint)
+    {
+        auto shown = std::make_shared<QList<Shown>>();
+        QObject::connect(&hint, &HintKeeper::shown, &hint, [&hint, shown] {
+            QLabel* tip = hint.overlay()->tip();
+            *shown << Shown{hint.shownText(), QAccessible::queryAccessibleInterface(tip)->text(QAccessible::Name), tip->geometry()};
+        });
+        s_shown = shown;
+    }
+    static inline std::shared_ptr<QList<Shown>> s_shown;
+
+    // The holes' rectangles in the window, as the layout places them at the windows' zoom.
+    static QList<QRect> holeRects()
+    {
+        const Layout::Control& first = Layout::of("Image1", 1);
+        const QPoint board = Layout::rect(Layout::of("Picture2")).topLeft();
+        QList<QRect> holes;
+        for (HoleNumber n = 1; n <= kHoleCount; ++n) {
+            const auto at = BoardGeometry::holePosition(n, first.left, first.top, first.width, first.height);
+            holes << Twips::rect(at.left, at.top, first.width, first.height).translated(board);
+        }
+        return holes;
+    }
+
 private slots:
+    // The hint's words stand where they hide no hole, at 100 % and at 200 %, whichever holes the
+    // hint names, and assistive technology reads them.
+    void theHintsWordsHideNoHole()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        HintKeeper& hint = window.hint();
+        recordHints(hint);
+        QStringList covered;
+        for (const double zoom : {1.0, 2.0}) {
+            window.setZoom(zoom);
+            rig.game().startNewGame();
+            for (const int jumps : {-1, 0, 4}) { // before the start, after it, and on in the game
+                if (jumps >= 0) {
+                    rig.game().startNewGame();
+                    rig.play(19, jumps);
+                }
+                s_shown->clear();
+                hint.ask();
+                QTRY_VERIFY_WITH_TIMEOUT(!s_shown->isEmpty(), 60000);
+                const Shown& shown = s_shown->constFirst();
+                QVERIFY(!shown.text.isEmpty());
+                QCOMPARE(shown.named, shown.text);
+                QVERIFY(window.rect().contains(shown.tip));
+                const QList<QRect> holes = holeRects();
+                for (int n = 0; n < holes.size(); ++n)
+                    if (holes[n].intersects(shown.tip))
+                        covered << QStringLiteral("%1 % hole %2 under \"%3\"").arg(zoom * 100).arg(n + 1).arg(shown.text);
+                QCOMPARE(holes[18], inWindow(rig.hole(19)));
+            }
+        }
+        QCOMPARE(covered, QStringList());
+    }
+
+    // An answer for a position the player has left is never shown: the hint asked, the board
+    // changed (the very jump the hint would name played) and the hint asked again before the
+    // worker answered; the answers come back in the order asked, so the first shown is the last.
+    void aHintForAPositionLeftIsNeverShown()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        HintKeeper& hint = window.hint();
+        recordHints(hint);
+        const auto expected = [&rig] {
+            HintSolver::Balls balls{};
+            for (HoleNumber n = 1; n <= kHoleCount; ++n)
+                balls[static_cast<std::size_t>(n - 1)] = rig.game().board().hasBall(n);
+            return HintSolver().bestMove(balls);
+        };
+        rig.play(19, 3);
+        const Hint left = expected();
+        QVERIFY(left.jump);
+        hint.ask();
+        QVERIFY(hint.working());
+        rig.game().click(left.jump->origin);
+        rig.game().click(left.jump->destination);
+        QCOMPARE(rig.game().counter(), "4");
+        QVERIFY(!hint.working());
+        const Hint now = expected();
+        hint.ask();
+        QTRY_VERIFY_WITH_TIMEOUT(!s_shown->isEmpty(), 60000);
+        QCOMPARE(s_shown->constFirst().text, HintKeeper::describe(now));
+        QVERIFY(HintKeeper::describe(now) != HintKeeper::describe(left));
+        QCOMPARE(s_shown->size(), 1);
+        // Undone before the answer: the position left again, nothing shown.
+        s_shown->clear();
+        hint.ask();
+        window.Image18_Click();
+        hint.ask();
+        QTRY_VERIFY_WITH_TIMEOUT(!s_shown->isEmpty(), 60000);
+        QCOMPARE(s_shown->constFirst().text, HintKeeper::describe(expected()));
+        QCOMPARE(s_shown->size(), 1);
+    }
+
     void aHintShowsTheBestJumpAndChangesNothing()
     {
         WindowRig rig;

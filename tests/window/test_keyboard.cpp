@@ -9,6 +9,8 @@
 #include <QAccessible>
 #include <QTextTable>
 
+#include <numeric>
+
 namespace {
 // The game of the replay tests: 19 taken off, then 17 to 19, 30 to 17, 26 to 24 and 32 to 30.
 const int kClicks[] = {19, 17, 19, 30, 17, 26, 24, 32, 30};
@@ -363,6 +365,79 @@ private slots:
         QCOMPARE(accessibleName(focus()), "Moves menu");
         keys(Qt::CTRL | Qt::Key_Q);
         QCOMPARE(m_rig->ended, 1);
+    }
+
+
+    // The window reaches assistive technology as a frame named by its title. Everything in its tree
+    // has a name, with the panels open as well; every group's children, the holes 1 to 37 among
+    // them, stand in the order the player reads them on the screen, and Tab goes in that order too.
+    void assistiveTechnologyReadsTheWindowAsThePlayerDoes()
+    {
+        startShown();
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window());
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), "The Dorv 1.0");
+
+        // `later` reads after `earlier`: on the same line and to the right, or on a line below.
+        const auto readsAfter = [](const QRect& earlier, const QRect& later) {
+            const bool sameLine = later.top() <= earlier.bottom() && earlier.top() <= later.bottom();
+            return sameLine ? later.left() > earlier.left() : later.top() > earlier.bottom();
+        };
+        QStringList unnamed, misplaced;
+        QList<int> holes;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            const QString name = node->object() ? node->object()->objectName() : QStringLiteral("?");
+            if (node->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << name;
+            QRect previous;
+            for (int n = 0; n < node->childCount(); ++n) {
+                QAccessibleInterface* child = node->child(n);
+                QVERIFY(child && node->indexOfChild(child) == n);
+                if (auto* hole = qobject_cast<PictureControl*>(child->object()); hole && hole->objectName() == "Image1")
+                    holes << hole->index();
+                // Out of sight (the code-word box), a control has no place to be read in.
+                if (!child->state().invisible) {
+                    if (previous.isValid() && !readsAfter(previous, child->rect()))
+                        misplaced << child->object()->objectName();
+                    previous = child->rect();
+                }
+                walk(child);
+            }
+        };
+        walk(frame);
+        QCOMPARE(unnamed, QStringList());
+        QCOMPARE(misplaced, QStringList());
+        QList<int> inOrder(kHoleCount);
+        std::iota(inOrder.begin(), inOrder.end(), 1);
+        QCOMPARE(holes, inOrder);
+        // With GAME's panel and the Sound panel open.
+        QVERIFY(tabTo("Game menu"));
+        press(" ");
+        QVERIFY(tabTo("Sound"));
+        press(" ");
+        QCOMPARE(openPanels(), "men men1");
+        unnamed.clear();
+        walk(frame);
+        QCOMPARE(unnamed, QStringList());
+        keys(QKeyCombination(Qt::Key_Escape));
+        QCOMPARE(openPanels(), "");
+
+        // Tab from GAME round the window and back, each stop after the one before as the window reads.
+        QVERIFY(tabTo("Game menu"));
+        QWidget* const first = focus();
+        QStringList round;
+        QRect previous = QRect(first->mapTo(&window(), QPoint(0, 0)), first->size());
+        for (int n = 0; n < 40; ++n) {
+            QTest::keyClick(focus(), Qt::Key_Tab);
+            if (focus() == first)
+                break;
+            const QRect at(focus()->mapTo(&window(), QPoint(0, 0)), focus()->size());
+            round << accessibleName(focus());
+            QVERIFY2(readsAfter(previous, at), qPrintable(round.join(", ")));
+            previous = at;
+        }
+        QCOMPARE(focus(), first);
+        QCOMPARE(round.size(), 14);
     }
 
     void everyControlIsNamedForAssistiveTechnology()

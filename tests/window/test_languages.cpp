@@ -78,6 +78,40 @@ private slots:
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "1");
     }
 
+    // The platform's own name box, which asks a winner's name for the hall of fame, asks in the
+    // player's language; the name the player gives stays as typed.
+    void theNameBoxAsksInThePlayersLanguage()
+    {
+        const struct {
+            const char* locale;
+            QString title, label;
+        } languages[] = {
+            {"de_DE", "Die SIEGER!",
+             "Gl\u00fcckwunsch, du hast es in die Ruhmeshalle \u201aTHE DORV WINNERS\u2018 geschafft. Bitte gib deinen Namen ein"},
+            {"fr_FR", "Les GAGNANTS !",
+             "F\u00e9licitations, vous entrez au panth\u00e9on \u00ab THE DORV WINNERS \u00bb. Veuillez saisir votre nom"},
+        };
+        for (const auto& language : languages) {
+            Translations::install(QLocale(QString::fromLatin1(language.locale)));
+            WindowRig rig;
+            rig.start(true);
+            rig.play(19, 8);
+            QString title, label;
+            whenModal([&](QWidget* box) {
+                auto* input = qobject_cast<QInputDialog*>(box);
+                QVERIFY(input);
+                title = input->windowTitle();
+                label = input->labelText();
+                input->setTextValue("J\u00fcrgen");
+                input->accept();
+            });
+            rig.window->Image8_Click();
+            QCOMPARE(title, language.title);
+            QCOMPARE(label, language.label);
+            QVERIFY(rig.read("dvhs.sys").starts_with("hs1nJ\xfcrgen\r\nhs18\r\n"));
+        }
+    }
+
     void everyLanguageShowsItsWholeStartPrompt()
     {
         QStringList cut;
