@@ -302,6 +302,61 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>GAME</source>
+        <translation>SPIEL</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansehen</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>The Dorv Help</source>

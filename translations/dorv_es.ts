@@ -302,6 +302,61 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>GAME</source>
+        <translation>PARTIDA</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>DESHACER</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>The Dorv Help</source>

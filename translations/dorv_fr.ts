@@ -302,6 +302,61 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>GAME</source>
+        <translation>PARTIE</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Palmarès</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Voir</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>The Dorv Help</source>

@@ -302,6 +302,61 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>GAME</source>
+        <translation>PARTITA</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>ANNULLA</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vedi</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>The Dorv Help</source>

@@ -302,6 +302,61 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>GAME</source>
+        <translation>SPEL</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>TERUG</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Bekijken</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>The Dorv Help</source>

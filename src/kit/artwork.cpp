@@ -1,5 +1,6 @@
 #include "kit/artwork.h"
 
+#include "kit/picture_words.h"
 #include "kit/twips.h"
 
 #include <QGuiApplication>
@@ -72,8 +73,19 @@ QSize Artwork::naturalSize(const QString& name)
 
 QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
 {
-    if (size.isEmpty())
-        size = naturalSize(name);
+    // A button in the player's language shows its word there, at the English picture's size; the
+    // English picture stands in for a word the program holds no picture of.
+    const QString drawn = PictureWords::picture(name);
+    if (drawn != name) {
+        const QPixmap word = named(drawn, size.isEmpty() ? naturalSize(name) : size, ratio);
+        if (!word.isNull())
+            return word;
+    }
+    return named(name, size.isEmpty() ? naturalSize(name) : size, ratio);
+}
+
+QPixmap Artwork::named(const QString& name, QSize size, qreal ratio)
+{
     const QSize shown = size;
     double zoom = 1;
     if (ratio <= 0) {

@@ -10,7 +10,8 @@
 // the font configuration again, about 2 million instructions, a fortieth of the whole start. It
 // draws as a plain label does (the same glyphs, hinting, antialiasing and kerned advances at the
 // same whole pixel size); the text is not shaped and takes no glyph from another face, which the
-// game's captions in its languages never need.
+// game's captions in its languages never need. A text wider than its room is drawn at the largest
+// whole pixel size at which it fits, measured in the same face, so no language loses its edges.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
@@ -18,6 +19,14 @@ public:
 
     // `font`'s face, loaded anyway, is one captions of the same family, weight and style draw in.
     static void shareFace(const QFont& font);
+
+    // The label is sized to its text, whose room is then its container's width less the label's
+    // left margin at either side; otherwise the room is the label's own width.
+    void fitContainer();
+    // The pixel size the text is drawn at: the font's own, or smaller where the text would not fit.
+    int drawnPixelSize() const;
+    // The text's width at that size.
+    qreal drawnWidth() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -30,12 +39,15 @@ private:
     struct Line {
         QString text;
         QFont font;
+        int room = 0;
         QRawFont face;
         QList<quint32> glyphs;
         QList<QPointF> positions;
         qreal width = 0;
     };
     const Line& line() const;
+    int room() const;
 
+    bool m_fitsContainer = false;
     mutable std::optional<Line> m_line;
 };

@@ -22,8 +22,8 @@ constexpr int kChoices = 12;
 constexpr int kBoards = 3;
 
 // A caption in the chooser's pale gold. Its size is its own font's, not a style's, so that it
-// grows with the window's zoom as the other labels do.
-QLabel* caption(QWidget* container, const char* name, const QString& text, qreal pointSize, bool bold)
+// grows with the window's zoom as the other labels do; a text too wide for its room is drawn smaller.
+CaptionLabel* caption(QWidget* container, const char* name, const QString& text, qreal pointSize, bool bold)
 {
     auto* label = new CaptionLabel(text, container);
     Layout::place(label, name);
@@ -71,9 +71,9 @@ void BallChooser::buildBalls(QWidget* form, const CommandTable& commands)
     auto* chooser = new QWidget(form);
     Layout::place(chooser, "Picture1");
     AccessibleControls::group(chooser, tr("Balls"));
-    QLabel* prompt = caption(chooser, "Label2", tr("Select a type of 'balll' or element to play with"), 8, false);
+    CaptionLabel* prompt = caption(chooser, "Label2", tr("Select a type of 'balll' or element to play with"), 8, false);
     prompt->setProperty(Layout::kFitsText, true);
-    prompt->adjustSize();
+    prompt->fitContainer();
     for (int index = 0; index < kChoices; ++index) {
         // Every choice is shown at the chooser's size; the larger globe too.
         PictureControl* choice = Layout::picture(chooser, "Image2", index);

@@ -7,5 +7,6 @@ class QLocale;
 // English or C locale nothing is loaded.
 class Translations {
 public:
+    // The language of `locale`, in place of any installed before.
     static void install(const QLocale& locale);
 };

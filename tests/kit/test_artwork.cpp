@@ -1,12 +1,30 @@
 // The pictures the program keeps as plain pixels show exactly what their PNG pictures show, and
-// those it does not keep are drawn as the build drew them.
+// those it does not keep are drawn as the build drew them; the buttons show their words in the
+// player's language.
 #include "kit/artwork.h"
+#include "kit/picture_words.h"
+#include "window/translations.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 #include <QtTest>
+
+namespace {
+// The most opaque pixel on the picture's outermost rows and columns: a word cut by the edge of
+// its button leaves its strokes there.
+int edgeAlpha(const QImage& picture)
+{
+    const QImage straight = picture.convertToFormat(QImage::Format_ARGB32);
+    int most = 0;
+    for (int y = 0; y < straight.height(); ++y)
+        for (int x = 0; x < straight.width(); ++x)
+            if (x == 0 || y == 0 || x == straight.width() - 1 || y == straight.height() - 1)
+                most = std::max(most, qAlpha(straight.pixel(x, y)));
+    return most;
+}
+}
 
 class TestArtwork : public QObject {
     Q_OBJECT
@@ -80,6 +98,55 @@ private slots:
             // Premultiplied in the program, straight in a PNG file: the faintest edges round apart.
             QVERIFY2(most <= 2, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(picture.drawn)).arg(most)));
         }
+    }
+
+    // In English every button shows the picture the build drew, pixel for pixel, at the window's
+    // size and at twice it, with its word clear of its edges. With each translation, a button whose
+    // word the translation changes shows another picture, as large as the English one, with the
+    // word whole inside it; the English ones come back with English.
+    void theButtonsShowTheirWordsInThePlayersLanguage()
+    {
+        QStringList buttons = QDir(QStringLiteral(DORV_ART_DIR)).entryList({QStringLiteral("btn_*.png")}, QDir::Files, QDir::Name);
+        buttons = buttons.filter(QRegularExpression(QStringLiteral("^[a-z_]+\\.png$"))).replaceInStrings(QStringLiteral(".png"), QString());
+        QCOMPARE(buttons.size(), 13);
+        QHash<QString, QImage> english;
+        const auto checkEnglish = [&] {
+            for (const QString& button : buttons)
+                for (const qreal ratio : {1, 2}) {
+                    const QString file = QStringLiteral(DORV_ART_DIR "/%1%2.png").arg(button, ratio == 2 ? "@2x" : "");
+                    const QImage shown = Artwork::pixmap(button, {}, ratio).toImage();
+                    QVERIFY2(shown == QPixmap::fromImage(QImage(file)).toImage(), qPrintable(file));
+                    QVERIFY2(edgeAlpha(shown) <= (ratio == 2 ? 0 : 127), qPrintable(file));
+                    english[QStringLiteral("%1@%2").arg(button).arg(ratio)] = shown;
+                }
+        };
+        checkEnglish();
+        QStringList wrong;
+        for (const char* language : {"de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL"}) {
+            Translations::install(QLocale(QString::fromLatin1(language)));
+            int translated = 0;
+            for (const QString& button : buttons) {
+                const char* word = PictureWords::english(button);
+                QVERIFY2(word, qPrintable(button));
+                const bool differs = QCoreApplication::translate("PictureWords", word) != QLatin1String(word);
+                translated += differs;
+                for (const qreal ratio : {1, 2}) {
+                    const QImage shown = Artwork::pixmap(button, {}, ratio).toImage();
+                    const QImage own = english.value(QStringLiteral("%1@%2").arg(button).arg(ratio));
+                    const QString where = QStringLiteral("%1 %2 %3x").arg(QLatin1String(language), button).arg(ratio);
+                    // The word clear of the edge: drawn at twice the size, nothing on it, as in
+                    // English; at the window's own size at most the faint fringe of its shadow.
+                    const int edge = ratio == 2 ? 0 : 127;
+                    if (shown.size() != own.size() || (shown == own) == differs || edgeAlpha(shown) > edge)
+                        wrong << QStringLiteral("%1: %2x%3, %4, edge %5").arg(where).arg(shown.width()).arg(shown.height())
+                                     .arg(shown == own ? "as in English" : "its own").arg(edgeAlpha(shown));
+                }
+            }
+            QVERIFY2(translated == buttons.size(), language);
+        }
+        QCOMPARE(wrong.join(QStringLiteral(", ")), QString());
+        Translations::install(QLocale::c());
+        checkEnglish();
     }
 };
 

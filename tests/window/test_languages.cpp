@@ -1,7 +1,9 @@
 #include "support/window_rig.h"
 
+#include "kit/caption_label.h"
 #include "window/command_table.h"
 #include "window/help_window.h"
+#include "window/layout.h"
 #include "window/high_score_window.h"
 #include "window/translations.h"
 
@@ -124,6 +126,48 @@ private slots:
             const int wide = QFontMetrics(prompt->font()).horizontalAdvance(prompt->text());
             if (wide > prompt->width())
                 cut << QString("%1 %2 > %3").arg(name).arg(wide).arg(prompt->width());
+        }
+        QCOMPARE(cut.join(", "), QString());
+    }
+
+    // The choosers' captions in every language, at the window's own size and at twice it: each
+    // text as the toolkit lays it out at the size drawn fits the caption, and the caption its
+    // room (the board chooser's caption has the chooser's width; the ball chooser's is as wide as
+    // its text, within the chooser less its margin at either side). English keeps its own size,
+    // and a language drawn smaller than English draws its longer words, not a size too small.
+    void everyCaptionFitsItsRoomInEveryLanguage()
+    {
+        QStringList cut;
+        for (const char* name : {"en_US", "de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL", "C"}) {
+            const bool english = QLatin1String(name) == "en_US" || QLatin1String(name) == "C";
+            Translations::install(QLocale(QString::fromLatin1(name)));
+            WindowRig rig;
+            MainWindow& window = rig.start();
+            for (double zoom : {1.0, 2.0}) {
+                window.setZoom(zoom);
+                const auto captions = window.findChildren<CaptionLabel*>();
+                QCOMPARE(captions.size(), 2);
+                for (const CaptionLabel* caption : captions) {
+                    const QString where = QString("%1 %2 at %3").arg(name, caption->objectName()).arg(zoom);
+                    const bool fitsText = caption->property(Layout::kFitsText).toBool();
+                    const int chooser = caption->parentWidget()->width();
+                    const int room = fitsText ? chooser - 2 * caption->x() : caption->contentsRect().width();
+                    QFont drawn = caption->font();
+                    drawn.setPixelSize(caption->drawnPixelSize());
+                    const qreal wide = QFontMetricsF(drawn).horizontalAdvance(caption->text());
+                    if (wide > room || caption->drawnWidth() > room || wide > caption->contentsRect().width() + 1
+                        || caption->x() < 0 || caption->geometry().right() >= chooser - caption->x())
+                        cut << QString("%1: %2 wide, room %3").arg(where).arg(wide).arg(room);
+                    const int own = QFontInfo(caption->font()).pixelSize();
+                    if (english) {
+                        QCOMPARE(caption->drawnPixelSize(), own);
+                    } else if (caption->drawnPixelSize() < own) {
+                        // Drawn a pixel larger, the text would not have fitted.
+                        drawn.setPixelSize(caption->drawnPixelSize() + 1);
+                        QVERIFY2(QFontMetricsF(drawn).horizontalAdvance(caption->text()) > room, qPrintable(where));
+                    }
+                }
+            }
         }
         QCOMPARE(cut.join(", "), QString());
     }

@@ -12,19 +12,28 @@ When words change, refresh it by passing the helper's path:
     python3 assets/art/tools/gen_art.py --text2path /tmp/art-tools-build/text2path
 
 Without --text2path the cached outlines are used (no Qt needed).
+
+The button words in the player's language are the translations of the context
+"PictureWords" in translations/dorv_*.ts: each button whose word a language
+translates differently is also written as words/<button>.<word>.svg, once
+for every language that uses that word (see word_file_name).
 Randomness (cloud texture, snow) uses fixed seeds, so the output is stable.
 """
 import argparse
+import glob
 import json
 import math
 import os
 import random
 import subprocess
 import sys
+import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ART = os.path.dirname(HERE)
 CACHE = os.path.join(HERE, 'text_outlines.json')
+WORDS = os.path.join(ART, 'words')
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.dirname(ART)), 'translations')
 FONT_DIR = '/usr/share/fonts/truetype/dejavu'
 BOLD = 'DejaVuSans-Bold.ttf'
 
@@ -33,6 +42,36 @@ TEXTS = [(BOLD, t) for t in (
     'GAME', 'New', 'Load', 'Save', 'Sound', 'Music', 'Quit', 'On', 'Off',
     'Moves', 'View', 'UNDO', 'High Scores', 'THE', 'DORV', 'WINNERS',
     '8', '1')]
+
+
+# ------------------------------------------------------------ translations --
+
+def translated_words():
+    """{English word: set of its translations} from the context PictureWords of
+    every translation file."""
+    words = {}
+    for ts in sorted(glob.glob(os.path.join(TRANSLATIONS, 'dorv_*.ts'))):
+        for context in ET.parse(ts).getroot().iter('context'):
+            if context.findtext('name') != 'PictureWords':
+                continue
+            for message in context.iter('message'):
+                english = message.findtext('source')
+                word = message.findtext('translation')
+                if english and word and word != english:
+                    words.setdefault(english, set()).add(word)
+    return words
+
+
+def word_file_name(button, word):
+    """The picture of `button` showing `word`: letters and digits as they are,
+    any other character as its code point in hex between underscores (the
+    program names its pictures the same way, src/kit/picture_words.cpp)."""
+    return '%s.%s.svg' % (button[:-len('.svg')], ''.join(
+        ch if ch.isascii() and ch.isalnum() else '_%x_' % ord(ch) for ch in word))
+
+
+TRANSLATED = translated_words()
+TEXTS += sorted({(BOLD, w) for ws in TRANSLATED.values() for w in ws})
 
 
 # ---------------------------------------------------------------- outlines --
@@ -249,9 +288,12 @@ def outline_d(cmds, sx, sy, ox, oy):
     return ''.join(out) + 'Z'
 
 
-def word(text, box, font=BOLD, stretch=(0.92, 1.18), align='center'):
+def word(text, box, font=BOLD, stretch=(0.92, 1.18), align='center', narrower=None):
     """Outline of `text` fitted into box (x, y, w, h).  The vertical scale may
     differ from the horizontal one within `stretch` to fill the box better.
+    A word so long that it would fill less than `narrower` = (share, most) of
+    the box's height is drawn narrower still, up to `most` times taller than
+    wide, until it fills that share.
     Returns (d, (x0, y0, x1, y1))."""
     cmds = OUTLINES['%s|%s' % (font, text)]
     bx0, by0, bx1, by1 = outline_bbox(cmds)
@@ -262,6 +304,8 @@ def word(text, box, font=BOLD, stretch=(0.92, 1.18), align='center'):
     s = min(sx, sy)
     if sx < sy:      # limited by width: grow taller within limits
         sx, sy = s, min(sy, s * stretch[1])
+        if narrower and bh * sy < h * narrower[0]:
+            sy = min(h * narrower[0] / bh, s * narrower[1])
     else:            # limited by height: grow wider within limits
         sy, sx = s, min(sx, s / stretch[0])
     tw, th = bw * sx, bh * sy
@@ -306,7 +350,7 @@ def text_button(name, w, h, text, pad=(2.2, 2.0, 3.0, 3.0), **kw):
     d.save(name)
 
 
-def undo_button():
+def undo_button(text='UNDO', name='btn_undo.svg', **kw):
     w, h = 117, 32
     d = Doc(w, h)
     # a chunky left arrow
@@ -315,9 +359,9 @@ def undo_button():
           (29.0, cy + 5.0), (15.5, cy + 5.0), (15.5, cy + 11.5)]
     arrow = poly_d(ax)
     gold_paint(d, arrow, (0, cy - 11.5, 0, cy + 11.5))
-    pd, bb = word('UNDO', (34, 2.0, w - 34 - 3, h - 5))
+    pd, bb = word(text, (34, 2.0, w - 34 - 3, h - 5), **kw)
     gold_paint(d, pd, bb)
-    d.save('btn_undo.svg')
+    d.save(name)
 
 
 # ------------------------------------------------------------- background --
@@ -1227,6 +1271,9 @@ def icon():
 
 # ------------------------------------------------------------------- main --
 
+# How narrow a long word of another language may be drawn: see word().
+LONG_WORDS = (0.8, 1.6)
+
 BUTTONS = [  # file, width, height, word
     ('btn_game.svg', 97, 31, 'GAME'), ('btn_new.svg', 66, 30, 'New'), ('btn_load.svg', 72, 30, 'Load'),
     ('btn_save.svg', 76, 32, 'Save'), ('btn_sound.svg', 95, 31, 'Sound'), ('btn_music.svg', 87, 30, 'Music'),
@@ -1250,6 +1297,16 @@ def main():
     for name, w, h, text in BUTTONS:
         text_button(name, w, h, text)
     undo_button()
+    # The words in the other languages, drawn afresh: a word no language uses any more goes.
+    os.makedirs(WORDS, exist_ok=True)
+    for old in glob.glob(os.path.join(WORDS, '*.svg')):
+        os.remove(old)
+    # A long word is drawn narrower rather than much smaller than the English.
+    for name, w, h, text in BUTTONS:
+        for other in sorted(TRANSLATED.get(text, ())):
+            text_button(os.path.join('words', word_file_name(name, other)), w, h, other, narrower=LONG_WORDS)
+    for other in sorted(TRANSLATED.get('UNDO', ())):
+        undo_button(other, os.path.join('words', word_file_name('btn_undo.svg', other)), narrower=LONG_WORDS)
     banner()
     icon()
 
