@@ -55,7 +55,7 @@ BallChooser::BallChooser(QWidget* form, const CommandTable& commands)
     // The button's own access key would click it only after a short delay, and letters typed
     // meanwhile would be lost: Alt+C acts at once, and every Alt+C starts a new code word.
     m_codeButton->setShortcut(QKeySequence());
-    connect(commands.action(QStringLiteral("codeWord")), &QAction::triggered, this, &BallChooser::Command1_Click);
+    connect(commands.action(CommandTable::Command::CodeWord), &QAction::triggered, this, &BallChooser::Command1_Click);
     // Only Alt+C gives the box the keyboard: Tab passes over both.
     m_codeWord->setFocusPolicy(Qt::ClickFocus);
     m_codeButton->setFocusPolicy(Qt::NoFocus);
@@ -80,7 +80,7 @@ void BallChooser::buildBalls(QWidget* form, const CommandTable& commands)
         if (index >= kShownChoices)
             continue;
         choice->setCursor(Qt::PointingHandCursor);
-        m_balls[static_cast<std::size_t>(index)] = commands.action(ballPictureName(index));
+        m_balls[static_cast<std::size_t>(index)] = commands.action(CommandTable::ball(index));
         choice->setAction(m_balls[static_cast<std::size_t>(index)]);
         choice->frameWhilePressed();
         connect(choice->action(), &QAction::triggered, this, [this, index] { Image2_Click(index); });
@@ -97,7 +97,7 @@ void BallChooser::buildBoards(QWidget* form, const CommandTable& commands)
     for (int index = 0; index < kBoards; ++index) {
         PictureControl* choice = Layout::picture(boards, "Image23", index);
         choice->setCursor(Qt::PointingHandCursor);
-        m_boards[static_cast<std::size_t>(index)] = commands.action(QStringLiteral("board%1").arg(index));
+        m_boards[static_cast<std::size_t>(index)] = commands.action(CommandTable::board(index));
         choice->setAction(m_boards[static_cast<std::size_t>(index)]);
         choice->frameWhilePressed();
         connect(choice->action(), &QAction::triggered, this, [this, index] { Image23_Click(index); });
@@ -109,8 +109,8 @@ void BallChooser::buildBoards(QWidget* form, const CommandTable& commands)
             Image23_Click((static_cast<int>(shown - m_boards.begin()) + by + kBoards) % kBoards);
         };
     };
-    connect(commands.action(QStringLiteral("nextBoard")), &QAction::triggered, this, step(1));
-    connect(commands.action(QStringLiteral("previousBoard")), &QAction::triggered, this, step(-1));
+    connect(commands.action(CommandTable::Command::NextBoard), &QAction::triggered, this, step(1));
+    connect(commands.action(CommandTable::Command::PreviousBoard), &QAction::triggered, this, step(-1));
 }
 
 void BallChooser::Image2_Click(int index)

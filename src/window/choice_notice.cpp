@@ -28,9 +28,11 @@ ChoiceNotice::ChoiceNotice(QWidget* form, const CommandTable& commands)
     m_hide->setInterval(kShownMs);
     connect(m_hide, &QTimer::timeout, m_label, &QWidget::hide);
 
-    for (const char* id : {"soundOn", "soundOff", "musicOn", "musicOff", "ball0", "ball1", "ball2", "ball3", "ball4",
-                           "ball5", "ball6", "board0", "board1", "board2"}) {
-        QAction* choice = commands.action(QString::fromLatin1(id));
+    using Command = CommandTable::Command;
+    for (const Command command : {Command::SoundOn, Command::SoundOff, Command::MusicOn, Command::MusicOff, Command::Ball0,
+                                  Command::Ball1, Command::Ball2, Command::Ball3, Command::Ball4, Command::Ball5,
+                                  Command::Ball6, Command::Board0, Command::Board1, Command::Board2}) {
+        QAction* choice = commands.action(command);
         connect(choice, &QAction::toggled, this, [this, form, choice](bool on) {
             if (on && form->isVisible())
                 say(choice->text());

@@ -7,18 +7,26 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 constexpr QKeyCombination kNoKey = QKeyCombination::fromCombined(0);
 
+using Command = CommandTable::Command;
+
 struct Row {
+    Command command;
     const char* id;
     const char* text;
+    // The key players have always had, and the platform's standard keys for the command besides.
     QKeyCombination key = kNoKey;
     // What the help says the key does; none: the text.
     const char* help = nullptr;
     bool checkable = false;
     // The checkable commands of one group exclude each other.
     const char* group = nullptr;
+    QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
 };
 
 // The keys of the board and of moving between the controls, which are no commands.
@@ -29,55 +37,71 @@ const char* const kBoardKeys[][2] = {
     {QT_TRANSLATE_NOOP("CommandTable", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("CommandTable", "Move through the board and the commands")},
 };
 
-const Row kRows[] = {
-    {"vhint", QT_TRANSLATE_NOOP("CommandTable", "&Hint: show the best next jump"), Qt::Key_H,
+constexpr Row kRows[] = {
+    {Command::Hint, "vhint", QT_TRANSLATE_NOOP("CommandTable", "&Hint: show the best next jump"), Qt::Key_H,
      QT_TRANSLATE_NOOP("CommandTable", "Hint: mark the best next jump and say the best finish still possible")},
-    {"newGame", QT_TRANSLATE_NOOP("CommandTable", "New game"), Qt::CTRL | Qt::Key_N},
-    {"loadGame", QT_TRANSLATE_NOOP("CommandTable", "Load game"), Qt::CTRL | Qt::Key_O},
-    {"saveGame", QT_TRANSLATE_NOOP("CommandTable", "Save game"), Qt::CTRL | Qt::Key_S},
-    {"undo", QT_TRANSLATE_NOOP("CommandTable", "Undo last move"), Qt::CTRL | Qt::Key_Z, QT_TRANSLATE_NOOP("CommandTable", "Undo last move (UNDO)")},
-    {"loadMoves", QT_TRANSLATE_NOOP("CommandTable", "Load moves"), Qt::CTRL | Qt::SHIFT | Qt::Key_O},
-    {"saveMoves", QT_TRANSLATE_NOOP("CommandTable", "Save moves"), Qt::CTRL | Qt::SHIFT | Qt::Key_S},
-    {"vboard", QT_TRANSLATE_NOOP("CommandTable", "&View moves been played on the board"), Qt::CTRL | Qt::Key_R,
+    {Command::NewGame, "newGame", QT_TRANSLATE_NOOP("CommandTable", "New game"), Qt::CTRL | Qt::Key_N, nullptr, false, nullptr, QKeySequence::New},
+    {Command::LoadGame, "loadGame", QT_TRANSLATE_NOOP("CommandTable", "Load game"), Qt::CTRL | Qt::Key_O, nullptr, false, nullptr, QKeySequence::Open},
+    {Command::SaveGame, "saveGame", QT_TRANSLATE_NOOP("CommandTable", "Save game"), Qt::CTRL | Qt::Key_S, nullptr, false, nullptr, QKeySequence::Save},
+    {Command::Undo, "undo", QT_TRANSLATE_NOOP("CommandTable", "Undo last move"), Qt::CTRL | Qt::Key_Z, QT_TRANSLATE_NOOP("CommandTable", "Undo last move (UNDO)"),
+     false, nullptr, QKeySequence::Undo},
+    {Command::LoadMoves, "loadMoves", QT_TRANSLATE_NOOP("CommandTable", "Load moves"), Qt::CTRL | Qt::SHIFT | Qt::Key_O},
+    {Command::SaveMoves, "saveMoves", QT_TRANSLATE_NOOP("CommandTable", "Save moves"), Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {Command::ViewOnBoard, "vboard", QT_TRANSLATE_NOOP("CommandTable", "&View moves been played on the board"), Qt::CTRL | Qt::Key_R,
      QT_TRANSLATE_NOOP("CommandTable", "Replay the moves on the board, one a second")},
-    {"vtext", QT_TRANSLATE_NOOP("CommandTable", "&View the moves played in text mode"), Qt::CTRL | Qt::Key_T, QT_TRANSLATE_NOOP("CommandTable", "The moves as text, to read or print")},
-    {"highScores", QT_TRANSLATE_NOOP("CommandTable", "High scores"), Qt::CTRL | Qt::Key_H, QT_TRANSLATE_NOOP("CommandTable", "High Scores")},
-    {"quit", QT_TRANSLATE_NOOP("CommandTable", "Quit"), Qt::CTRL | Qt::Key_Q},
+    {Command::ViewAsText, "vtext", QT_TRANSLATE_NOOP("CommandTable", "&View the moves played in text mode"), Qt::CTRL | Qt::Key_T, QT_TRANSLATE_NOOP("CommandTable", "The moves as text, to read or print")},
+    {Command::HighScores, "highScores", QT_TRANSLATE_NOOP("CommandTable", "High scores"), Qt::CTRL | Qt::Key_H, QT_TRANSLATE_NOOP("CommandTable", "High Scores")},
+    {Command::Quit, "quit", QT_TRANSLATE_NOOP("CommandTable", "Quit"), Qt::CTRL | Qt::Key_Q, nullptr, false, nullptr, QKeySequence::Quit},
     // A key switches the sound or the music either way; checked while it is on.
-    {"sound", QT_TRANSLATE_NOOP("CommandTable", "Sound on or off"), Qt::Key_S, nullptr, true},
-    {"music", QT_TRANSLATE_NOOP("CommandTable", "Music on or off"), Qt::Key_M, nullptr, true},
+    {Command::Sound, "sound", QT_TRANSLATE_NOOP("CommandTable", "Sound on or off"), Qt::Key_S, nullptr, true},
+    {Command::Music, "music", QT_TRANSLATE_NOOP("CommandTable", "Music on or off"), Qt::Key_M, nullptr, true},
     // The balls of the chooser, numbered as they stand from left to right.
-    {"ball0", QT_TRANSLATE_NOOP("CommandTable", "Eyeball on legs"), Qt::Key_1, QT_TRANSLATE_NOOP("CommandTable", "Ball: Eyeball on legs"), true, "balls"},
-    {"ball1", QT_TRANSLATE_NOOP("CommandTable", "Blue ball"), Qt::Key_2, QT_TRANSLATE_NOOP("CommandTable", "Ball: Blue ball"), true, "balls"},
-    {"ball2", QT_TRANSLATE_NOOP("CommandTable", "Eight ball"), Qt::Key_3, QT_TRANSLATE_NOOP("CommandTable", "Ball: Eight ball"), true, "balls"},
-    {"ball4", QT_TRANSLATE_NOOP("CommandTable", "Football"), Qt::Key_4, QT_TRANSLATE_NOOP("CommandTable", "Ball: Football"), true, "balls"},
-    {"ball5", QT_TRANSLATE_NOOP("CommandTable", "Green blob with eyes"), Qt::Key_5, QT_TRANSLATE_NOOP("CommandTable", "Ball: Green blob with eyes"), true, "balls"},
-    {"ball3", QT_TRANSLATE_NOOP("CommandTable", "Christmas bauble"), Qt::Key_6, QT_TRANSLATE_NOOP("CommandTable", "Ball: Christmas bauble"), true, "balls"},
-    {"ball6", QT_TRANSLATE_NOOP("CommandTable", "The Earth"), Qt::Key_7, QT_TRANSLATE_NOOP("CommandTable", "Ball: The Earth"), true, "balls"},
-    {"nextBoard", QT_TRANSLATE_NOOP("CommandTable", "Next board"), Qt::Key_B},
-    {"previousBoard", QT_TRANSLATE_NOOP("CommandTable", "Previous board"), Qt::SHIFT | Qt::Key_B},
-    {"closePanels", QT_TRANSLATE_NOOP("CommandTable", "Close panels"), Qt::Key_Escape, QT_TRANSLATE_NOOP("CommandTable", "Close the open panel")},
-    {"codeWord", QT_TRANSLATE_NOOP("CommandTable", "Code word"), Qt::ALT | Qt::Key_C, QT_TRANSLATE_NOOP("CommandTable", "Type a code word for a hidden ball")},
+    {Command::Ball0, "ball0", QT_TRANSLATE_NOOP("CommandTable", "Eyeball on legs"), Qt::Key_1, QT_TRANSLATE_NOOP("CommandTable", "Ball: Eyeball on legs"), true, "balls"},
+    {Command::Ball1, "ball1", QT_TRANSLATE_NOOP("CommandTable", "Blue ball"), Qt::Key_2, QT_TRANSLATE_NOOP("CommandTable", "Ball: Blue ball"), true, "balls"},
+    {Command::Ball2, "ball2", QT_TRANSLATE_NOOP("CommandTable", "Eight ball"), Qt::Key_3, QT_TRANSLATE_NOOP("CommandTable", "Ball: Eight ball"), true, "balls"},
+    {Command::Ball4, "ball4", QT_TRANSLATE_NOOP("CommandTable", "Football"), Qt::Key_4, QT_TRANSLATE_NOOP("CommandTable", "Ball: Football"), true, "balls"},
+    {Command::Ball5, "ball5", QT_TRANSLATE_NOOP("CommandTable", "Green blob with eyes"), Qt::Key_5, QT_TRANSLATE_NOOP("CommandTable", "Ball: Green blob with eyes"), true, "balls"},
+    {Command::Ball3, "ball3", QT_TRANSLATE_NOOP("CommandTable", "Christmas bauble"), Qt::Key_6, QT_TRANSLATE_NOOP("CommandTable", "Ball: Christmas bauble"), true, "balls"},
+    {Command::Ball6, "ball6", QT_TRANSLATE_NOOP("CommandTable", "The Earth"), Qt::Key_7, QT_TRANSLATE_NOOP("CommandTable", "Ball: The Earth"), true, "balls"},
+    {Command::NextBoard, "nextBoard", QT_TRANSLATE_NOOP("CommandTable", "Next board"), Qt::Key_B},
+    {Command::PreviousBoard, "previousBoard", QT_TRANSLATE_NOOP("CommandTable", "Previous board"), Qt::SHIFT | Qt::Key_B},
+    {Command::ClosePanels, "closePanels", QT_TRANSLATE_NOOP("CommandTable", "Close panels"), Qt::Key_Escape, QT_TRANSLATE_NOOP("CommandTable", "Close the open panel")},
+    {Command::CodeWord, "codeWord", QT_TRANSLATE_NOOP("CommandTable", "Code word"), Qt::ALT | Qt::Key_C, QT_TRANSLATE_NOOP("CommandTable", "Type a code word for a hidden ball")},
     // The window's zoom: everything in it larger or smaller, or back to its own size.
-    {"zoomIn", QT_TRANSLATE_NOOP("CommandTable", "Zoom in"), Qt::CTRL | Qt::Key_Plus, QT_TRANSLATE_NOOP("CommandTable", "A larger window")},
-    {"zoomOut", QT_TRANSLATE_NOOP("CommandTable", "Zoom out"), Qt::CTRL | Qt::Key_Minus, QT_TRANSLATE_NOOP("CommandTable", "A smaller window")},
-    {"zoomReset", QT_TRANSLATE_NOOP("CommandTable", "Actual size"), Qt::CTRL | Qt::Key_0, QT_TRANSLATE_NOOP("CommandTable", "The window at its own size")},
-    {"help", QT_TRANSLATE_NOOP("CommandTable", "Help"), Qt::Key_F1, QT_TRANSLATE_NOOP("CommandTable", "This help")},
-    {"about", QT_TRANSLATE_NOOP("CommandTable", "About"), Qt::SHIFT | Qt::Key_F1, QT_TRANSLATE_NOOP("CommandTable", "About The Dorv")},
+    {Command::ZoomIn, "zoomIn", QT_TRANSLATE_NOOP("CommandTable", "Zoom in"), Qt::CTRL | Qt::Key_Plus, QT_TRANSLATE_NOOP("CommandTable", "A larger window"), false, nullptr,
+     QKeySequence::ZoomIn},
+    {Command::ZoomOut, "zoomOut", QT_TRANSLATE_NOOP("CommandTable", "Zoom out"), Qt::CTRL | Qt::Key_Minus, QT_TRANSLATE_NOOP("CommandTable", "A smaller window"), false, nullptr,
+     QKeySequence::ZoomOut},
+    {Command::ZoomReset, "zoomReset", QT_TRANSLATE_NOOP("CommandTable", "Actual size"), Qt::CTRL | Qt::Key_0, QT_TRANSLATE_NOOP("CommandTable", "The window at its own size")},
+    {Command::Help, "help", QT_TRANSLATE_NOOP("CommandTable", "Help"), Qt::Key_F1, QT_TRANSLATE_NOOP("CommandTable", "This help"), false, nullptr,
+     QKeySequence::HelpContents},
+    {Command::About, "about", QT_TRANSLATE_NOOP("CommandTable", "About"), Qt::SHIFT | Qt::Key_F1, QT_TRANSLATE_NOOP("CommandTable", "About The Dorv")},
     // The buttons that open the panels, the panels' switches and View, and the boards.
-    {"gameMenu", QT_TRANSLATE_NOOP("CommandTable", "Game menu")},
-    {"movesMenu", QT_TRANSLATE_NOOP("CommandTable", "Moves menu")},
-    {"soundMenu", QT_TRANSLATE_NOOP("CommandTable", "Sound")},
-    {"musicMenu", QT_TRANSLATE_NOOP("CommandTable", "Music")},
-    {"soundOn", QT_TRANSLATE_NOOP("CommandTable", "Sound on"), kNoKey, nullptr, true, "sound"},
-    {"soundOff", QT_TRANSLATE_NOOP("CommandTable", "Sound off"), kNoKey, nullptr, true, "sound"},
-    {"musicOn", QT_TRANSLATE_NOOP("CommandTable", "Music on"), kNoKey, nullptr, true, "music"},
-    {"musicOff", QT_TRANSLATE_NOOP("CommandTable", "Music off"), kNoKey, nullptr, true, "music"},
-    {"viewMoves", QT_TRANSLATE_NOOP("CommandTable", "View the moves")},
-    {"board0", QT_TRANSLATE_NOOP("CommandTable", "Octagonal lacquer board"), kNoKey, nullptr, true, "boards"},
-    {"board1", QT_TRANSLATE_NOOP("CommandTable", "Square grey board"), kNoKey, nullptr, true, "boards"},
-    {"board2", QT_TRANSLATE_NOOP("CommandTable", "Round silver board"), kNoKey, nullptr, true, "boards"},
+    {Command::GameMenu, "gameMenu", QT_TRANSLATE_NOOP("CommandTable", "Game menu")},
+    {Command::MovesMenu, "movesMenu", QT_TRANSLATE_NOOP("CommandTable", "Moves menu")},
+    {Command::SoundMenu, "soundMenu", QT_TRANSLATE_NOOP("CommandTable", "Sound")},
+    {Command::MusicMenu, "musicMenu", QT_TRANSLATE_NOOP("CommandTable", "Music")},
+    {Command::SoundOn, "soundOn", QT_TRANSLATE_NOOP("CommandTable", "Sound on"), kNoKey, nullptr, true, "sound"},
+    {Command::SoundOff, "soundOff", QT_TRANSLATE_NOOP("CommandTable", "Sound off"), kNoKey, nullptr, true, "sound"},
+    {Command::MusicOn, "musicOn", QT_TRANSLATE_NOOP("CommandTable", "Music on"), kNoKey, nullptr, true, "music"},
+    {Command::MusicOff, "musicOff", QT_TRANSLATE_NOOP("CommandTable", "Music off"), kNoKey, nullptr, true, "music"},
+    {Command::ViewMoves, "viewMoves", QT_TRANSLATE_NOOP("CommandTable", "View the moves")},
+    {Command::Board0, "board0", QT_TRANSLATE_NOOP("CommandTable", "Octagonal lacquer board"), kNoKey, nullptr, true, "boards"},
+    {Command::Board1, "board1", QT_TRANSLATE_NOOP("CommandTable", "Square grey board"), kNoKey, nullptr, true, "boards"},
+    {Command::Board2, "board2", QT_TRANSLATE_NOOP("CommandTable", "Round silver board"), kNoKey, nullptr, true, "boards"},
 };
+
+// The table holds every command once, in the order of the enumeration.
+constexpr bool inOrder()
+{
+    if (std::size(kRows) != CommandTable::kCommands)
+        return false;
+    for (std::size_t n = 0; n < std::size(kRows); ++n)
+        if (kRows[n].command != Command(n))
+            return false;
+    return true;
+}
+static_assert(inOrder(), "every command has one row, in the order of CommandTable::Command");
 
 // A text of the table in the player's language.
 QString translated(const char* text) { return QCoreApplication::translate("CommandTable", text); }
@@ -98,7 +122,15 @@ CommandTable::CommandTable(QWidget* form)
     for (const Row& row : kRows) {
         auto* action = new QAction(translated(row.text), form);
         action->setObjectName(QString::fromLatin1(row.id));
-        action->setShortcut(QKeySequence(row.key));
+        // The key players know first (the help names it), then the platform's other keys for it.
+        QList<QKeySequence> keys;
+        if (row.key != kNoKey)
+            keys << QKeySequence(row.key);
+        if (row.standard != QKeySequence::UnknownKey)
+            for (const QKeySequence& standard : QKeySequence::keyBindings(row.standard))
+                if (!keys.contains(standard))
+                    keys << standard;
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setCheckable(row.checkable);
         if (row.group) {
@@ -111,26 +143,28 @@ CommandTable::CommandTable(QWidget* form)
         m_actions << action;
     }
     // Ctrl+plus is also Ctrl+= on the keyboards where plus takes Shift.
-    action(QStringLiteral("zoomIn"))->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* zoomIn = action(Command::ZoomIn);
+    zoomIn->setShortcuts(zoomIn->shortcuts() << QKeySequence(Qt::CTRL | Qt::Key_Equal));
     // The menu's entries are its own.
     m_view->setObjectName(QStringLiteral("view"));
-    for (const char* id : {"vboard", "vtext", "", "vhint"}) {
-        if (!*id) {
+    for (const Command command : {Command::ViewOnBoard, Command::ViewAsText, Command::Hint}) {
+        if (command == Command::Hint)
             m_view->addSeparator();
-            continue;
-        }
-        action(QString::fromLatin1(id))->setParent(m_view);
-        m_view->addAction(action(QString::fromLatin1(id)));
+        action(command)->setParent(m_view);
+        m_view->addAction(action(command));
     }
 }
 
-QAction* CommandTable::action(const QString& id) const
+QAction* CommandTable::action(Command command) const { return m_actions.at(qsizetype(command)); }
+
+CommandTable::Command CommandTable::ball(int index)
 {
-    for (QAction* action : m_actions)
-        if (action->objectName() == id)
-            return action;
-    qFatal("The window has no command %s", qPrintable(id));
+    static constexpr Command kBalls[] = {Command::Ball0, Command::Ball1, Command::Ball2, Command::Ball3,
+                                         Command::Ball4, Command::Ball5, Command::Ball6};
+    return kBalls[std::clamp(index, 0, int(std::size(kBalls)) - 1)];
 }
+
+CommandTable::Command CommandTable::board(int index) { return Command(int(Command::Board0) + std::clamp(index, 0, 2)); }
 
 QList<CommandTable::Key> CommandTable::keys() const
 {
@@ -145,8 +179,8 @@ QList<CommandTable::Key> CommandTable::keys() const
 
 void CommandTable::showSwitches(bool sound, bool music)
 {
-    action(QStringLiteral("sound"))->setChecked(sound);
-    action(sound ? QStringLiteral("soundOn") : QStringLiteral("soundOff"))->setChecked(true);
-    action(QStringLiteral("music"))->setChecked(music);
-    action(music ? QStringLiteral("musicOn") : QStringLiteral("musicOff"))->setChecked(true);
+    action(Command::Sound)->setChecked(sound);
+    action(sound ? Command::SoundOn : Command::SoundOff)->setChecked(true);
+    action(Command::Music)->setChecked(music);
+    action(music ? Command::MusicOn : Command::MusicOff)->setChecked(true);
 }

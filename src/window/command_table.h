@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <cstddef>
+
 class QAction;
 class QKeySequence;
 class QMenu;
@@ -16,6 +18,22 @@ class QWidget;
 class CommandTable : public QObject {
     Q_OBJECT
 public:
+    // The commands, in the order the help lists their keys. Each names its action; the action's
+    // object name is the command's name in lower camel case ("newGame").
+    enum class Command {
+        Hint, NewGame, LoadGame, SaveGame, Undo, LoadMoves, SaveMoves, ViewOnBoard, ViewAsText, HighScores, Quit,
+        Sound, Music,
+        // The balls of the chooser from left to right, named by their pictures.
+        Ball0, Ball1, Ball2, Ball4, Ball5, Ball3, Ball6,
+        NextBoard, PreviousBoard, ClosePanels, CodeWord, ZoomIn, ZoomOut, ZoomReset, Help, About,
+        GameMenu, MovesMenu, SoundMenu, MusicMenu, SoundOn, SoundOff, MusicOn, MusicOff, ViewMoves,
+        Board0, Board1, Board2,
+    };
+    static constexpr std::size_t kCommands = std::size_t(Command::Board2) + 1;
+    // The command that chooses ball picture `index` (0..6) or board `index` (0..2).
+    static Command ball(int index);
+    static Command board(int index);
+
     // A key and what it does, as the help and the manual page list them.
     struct Key {
         QString keys;
@@ -24,8 +42,7 @@ public:
 
     explicit CommandTable(QWidget* form);
 
-    // The action of command `id` (its object name).
-    QAction* action(const QString& id) const;
+    QAction* action(Command command) const;
     // The `view` menu: the two ways of viewing the moves, and the hint.
     QMenu* viewMenu() const { return m_view; }
     // Every key of the window: the board's, then the commands' in the order of the table.

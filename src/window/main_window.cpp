@@ -43,6 +43,7 @@
 #include <cmath>
 
 namespace {
+using Command = CommandTable::Command;
 // A label of the window. Labels show the game's own texts and the start hole read from a moves
 // file: never markup.
 QLabel* makeLabel(QWidget* form, const char* name, const QString& text = {})
@@ -146,17 +147,17 @@ void MainWindow::connectToolbar()
 
 void MainWindow::connectCommands()
 {
-    connect(m_commands->action(QStringLiteral("help")), &QAction::triggered, this, &MainWindow::showHelp);
-    connect(m_commands->action(QStringLiteral("about")), &QAction::triggered, this, [this] { HelpWindow::about(this); });
+    connect(m_commands->action(Command::Help), &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m_commands->action(Command::About), &QAction::triggered, this, [this] { HelpWindow::about(this); });
     // Escape closes the panels, and takes the keyboard back from the code-word box for the board.
-    connect(m_commands->action(QStringLiteral("closePanels")), &QAction::triggered, this, [this] {
+    connect(m_commands->action(Command::ClosePanels), &QAction::triggered, this, [this] {
         hidePanels();
         if (m_chooser->typingCodeWord() || !focusWidget())
             m_board->setFocus(Qt::ShortcutFocusReason);
     });
-    connect(m_commands->action(QStringLiteral("zoomIn")), &QAction::triggered, this, [this] { stepZoom(1); });
-    connect(m_commands->action(QStringLiteral("zoomOut")), &QAction::triggered, this, [this] { stepZoom(-1); });
-    connect(m_commands->action(QStringLiteral("zoomReset")), &QAction::triggered, this, [this] { setZoom(1); });
+    connect(m_commands->action(Command::ZoomIn), &QAction::triggered, this, [this] { stepZoom(1); });
+    connect(m_commands->action(Command::ZoomOut), &QAction::triggered, this, [this] { stepZoom(-1); });
+    connect(m_commands->action(Command::ZoomReset), &QAction::triggered, this, [this] { setZoom(1); });
     connect(m_media, &MediaSwitches::switched, this, [this] {
         m_commands->showSwitches(m_game.state().soundon == 1, m_game.state().musicon == 1);
     });
@@ -166,7 +167,7 @@ void MainWindow::addHint()
 {
     // The hint, from the view menu or the H key (a letter typed into the code-word box stays there).
     m_hint = new HintKeeper(m_game, *m_board, this);
-    connect(m_commands->action(QStringLiteral("vhint")), &QAction::triggered, this, [this] {
+    connect(m_commands->action(Command::Hint), &QAction::triggered, this, [this] {
         m_hint->ask();
         hidePanels();
     });

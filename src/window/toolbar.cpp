@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QMenu>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -38,9 +39,9 @@ void highlightOnHover(const std::vector<PictureControl*>& items)
 }
 
 template <typename Run>
-void Toolbar::command(PictureControl* button, const char* id, Run run)
+void Toolbar::command(PictureControl* button, Command id, Run run)
 {
-    QAction* action = m_commands.action(QString::fromLatin1(id));
+    QAction* action = m_commands.action(id);
     button->setAction(action);
     connect(action, &QAction::triggered, this, run);
 }
@@ -59,22 +60,22 @@ Toolbar::Toolbar(QWidget* form, const CommandTable& commands)
     for (PictureControl* pressable : {game, moves, undoButton, highScoresButton})
         pressable->frameWhilePressed();
 
-    command(game, "gameMenu", [this] {
+    command(game, Command::GameMenu, [this] {
         m_soundPanel->hide();
         m_musicPanel->hide();
         m_movesPanel->hide();
         m_gamePanel->setVisible(!m_gamePanel->isVisible());
     });
     connect(moves, &PictureControl::mouseDown, this, &Toolbar::hideGamePanels);
-    command(moves, "movesMenu", [this] {
+    command(moves, Command::MovesMenu, [this] {
         hideGamePanels();
         m_movesPanel->setVisible(!m_movesPanel->isVisible());
     });
-    command(undoButton, "undo", [this] { emit undo(); });
+    command(undoButton, Command::Undo, [this] { emit undo(); });
     connect(highScoresButton, &PictureControl::mouseDown, this, &Toolbar::hidePanels);
     // The hall of fame opens on button-up, after the frame is gone, wherever the button is released.
-    highScoresButton->setAction(commands.action(QStringLiteral("highScores")), PictureControl::Trigger::OnRelease);
-    connect(commands.action(QStringLiteral("highScores")), &QAction::triggered, this, [this] {
+    highScoresButton->setAction(commands.action(Command::HighScores), PictureControl::Trigger::OnRelease);
+    connect(commands.action(Command::HighScores), &QAction::triggered, this, [this] {
         hidePanels();
         emit highScores();
     });
@@ -119,21 +120,21 @@ void Toolbar::buildGamePanel(QWidget* form)
     for (PictureControl* item : {sound, music}) {
         Panel* sub = item == sound ? m_soundPanel : m_musicPanel;
         connect(item, &PictureControl::mouseMove, this, [showOnly, sub] { showOnly(sub); });
-        command(item, item == sound ? "soundMenu" : "musicMenu", [showOnly, sub] { showOnly(sub); });
+        command(item, item == sound ? Command::SoundMenu : Command::MusicMenu, [showOnly, sub] { showOnly(sub); });
     }
-    command(newItem, "newGame", [this] {
+    command(newItem, Command::NewGame, [this] {
         emit newGame();
         m_gamePanel->hide();
     });
-    command(loadItem, "loadGame", [this] {
+    command(loadItem, Command::LoadGame, [this] {
         m_gamePanel->hide();
         emit loadGame();
     });
-    command(saveItem, "saveGame", [this] {
+    command(saveItem, Command::SaveGame, [this] {
         m_gamePanel->hide();
         emit saveGame();
     });
-    command(quitItem, "quit", [this] { emit quit(); });
+    command(quitItem, Command::Quit, [this] { emit quit(); });
 }
 
 void Toolbar::buildSwitchPanels(QWidget* form)
@@ -158,10 +159,10 @@ void Toolbar::buildSwitchPanels(QWidget* form)
                 emit musicSwitched(on);
         };
     };
-    command(soundOn, "soundOn", switchTo(m_soundPanel, true));
-    command(soundOff, "soundOff", switchTo(m_soundPanel, false));
-    command(musicOn, "musicOn", switchTo(m_musicPanel, true));
-    command(musicOff, "musicOff", switchTo(m_musicPanel, false));
+    command(soundOn, Command::SoundOn, switchTo(m_soundPanel, true));
+    command(soundOff, Command::SoundOff, switchTo(m_soundPanel, false));
+    command(musicOn, Command::MusicOn, switchTo(m_musicPanel, true));
+    command(musicOff, Command::MusicOff, switchTo(m_musicPanel, false));
     // Each panel marks the way its switch stands.
     for (PictureControl* item : {soundOn, soundOff, musicOn, musicOff}) {
         auto* sub = static_cast<Panel*>(item->parentWidget());
@@ -173,9 +174,10 @@ void Toolbar::buildSwitchPanels(QWidget* form)
         follow();
     }
     // The key of the sound or the music switches it the other way, as its On or Off button does.
-    for (const QString& which : {QStringLiteral("sound"), QStringLiteral("music")}) {
-        QAction* on = m_commands.action(which + QLatin1String("On"));
-        QAction* off = m_commands.action(which + QLatin1String("Off"));
+    for (const auto& [which, turnOn, turnOff] : {std::tuple{Command::Sound, Command::SoundOn, Command::SoundOff},
+                                                std::tuple{Command::Music, Command::MusicOn, Command::MusicOff}}) {
+        QAction* on = m_commands.action(turnOn);
+        QAction* off = m_commands.action(turnOff);
         connect(m_commands.action(which), &QAction::triggered, this, [on, off] { (on->isChecked() ? off : on)->trigger(); });
     }
 }
@@ -188,16 +190,16 @@ void Toolbar::buildMovesPanel(QWidget* form)
     auto* loadItem = button(m_movesPanel, "Image20");
     highlightOnHover({loadItem, saveItem, view});
 
-    connect(m_commands.action(QStringLiteral("vboard")), &QAction::triggered, this, [this] {
+    connect(m_commands.action(Command::ViewOnBoard), &QAction::triggered, this, [this] {
         emit viewOnBoard();
         m_movesPanel->hide();
     });
-    connect(m_commands.action(QStringLiteral("vtext")), &QAction::triggered, this, [this] {
+    connect(m_commands.action(Command::ViewAsText), &QAction::triggered, this, [this] {
         emit viewAsText();
         m_movesPanel->hide();
     });
     // The menu pops up at the pointer; from the keyboard, under its button with its first entry chosen.
-    command(view, "viewMoves", [this, view] {
+    command(view, Command::ViewMoves, [this, view] {
         if (!view->hasFocus()) {
             m_view->popup(QCursor::pos());
             return;
@@ -205,11 +207,11 @@ void Toolbar::buildMovesPanel(QWidget* form)
         m_view->popup(view->mapToGlobal(QPoint(0, view->height())));
         m_view->setActiveAction(m_view->actions().value(0));
     });
-    command(saveItem, "saveMoves", [this] {
+    command(saveItem, Command::SaveMoves, [this] {
         m_movesPanel->hide();
         emit saveMoves();
     });
-    command(loadItem, "loadMoves", [this] {
+    command(loadItem, Command::LoadMoves, [this] {
         m_movesPanel->hide();
         emit loadMoves();
     });

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "window/command_table.h"
+
 #include <QHash>
 #include <QObject>
 
-class CommandTable;
 class Panel;
 class PictureControl;
 class QAction;
@@ -41,12 +42,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using Command = CommandTable::Command;
     void buildGamePanel(QWidget* form);
     void buildSwitchPanels(QWidget* form);
     void buildMovesPanel(QWidget* form);
     // Shows command `id` on `button`; `run` does it.
     template <typename Run>
-    void command(PictureControl* button, const char* id, Run run);
+    void command(PictureControl* button, Command id, Run run);
     // Hides the GAME panel and its two beside it.
     void hideGamePanels();
 

@@ -3,6 +3,7 @@
 #include "support/core_test_helpers.h"
 #include "media/music_player.h"
 #include "window/board_view.h"
+#include "window/command_table.h"
 #include "window/high_score_window.h"
 #include "window/moves_window.h"
 
@@ -119,6 +120,42 @@ class TestKeyboard : public QObject {
 
 private slots:
     void cleanup() { m_rig.reset(); }
+
+    // The keys players know come first (the help names them) and stay on every platform, also
+    // where the platform has no standard key for the command (the offscreen one has none for
+    // Quit); the platform's standard keys for it work besides.
+    void theCommandsKeepTheirKeysAndTakeThePlatformsStandardOnesBesides()
+    {
+        using Command = CommandTable::Command;
+        startShown();
+        const struct {
+            Command command;
+            const char* known;
+            QKeySequence::StandardKey standard;
+        } rows[] = {
+            {Command::NewGame, "Ctrl+N", QKeySequence::New},         {Command::LoadGame, "Ctrl+O", QKeySequence::Open},
+            {Command::SaveGame, "Ctrl+S", QKeySequence::Save},       {Command::Undo, "Ctrl+Z", QKeySequence::Undo},
+            {Command::Quit, "Ctrl+Q", QKeySequence::Quit},           {Command::ZoomIn, "Ctrl++", QKeySequence::ZoomIn},
+            {Command::ZoomOut, "Ctrl+-", QKeySequence::ZoomOut},     {Command::Help, "F1", QKeySequence::HelpContents},
+            {Command::LoadMoves, "Ctrl+Shift+O", QKeySequence::UnknownKey},
+        };
+        for (const auto& row : rows) {
+            const QList<QKeySequence> bound = window().commands().action(row.command)->shortcuts();
+            QCOMPARE(bound.value(0).toString(QKeySequence::PortableText), QString::fromLatin1(row.known));
+            for (const QKeySequence& standard : QKeySequence::keyBindings(row.standard))
+                QVERIFY2(bound.contains(standard), qPrintable(standard.toString()));
+            QCOMPARE(QSet<QKeySequence>(bound.begin(), bound.end()).size(), bound.size());
+        }
+        QVERIFY(window().commands().action(Command::ZoomIn)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
+        // Through the real key: a standard key of Undo that is not Ctrl+Z takes a move back as Ctrl+Z does.
+        const QList<QKeySequence> undoKeys = QKeySequence::keyBindings(QKeySequence::Undo);
+        const auto other = std::find_if(undoKeys.begin(), undoKeys.end(), [](const QKeySequence& key) { return key != QKeySequence(Qt::CTRL | Qt::Key_Z); });
+        if (other != undoKeys.end()) {
+            m_rig->play(19, 1);
+            QTest::keySequence(focus(), *other);
+            QCOMPARE(m_rig->game().history().count(), std::size_t(0));
+        }
+    }
 
     void theKeyboardPlaysSavesLoadsAndUndoesAsTheMouseDoes()
     {

@@ -70,7 +70,7 @@ private slots:
                                                "The Dorv / Das Laden einer Z\u00fcgedatei l\u00f6scht das laufende Spiel. "
                                                "M\u00f6chtest du wirklich fortfahren? / Yes",
                                                "Z\u00fcge laden / The-Dorv-Zugliste (*.dvm)|*.dvm|Alle Dateien (*.*)|*.* / dvm"}));
-        QCOMPARE(rig.window->commands().action("newGame")->text(), "Neues Spiel");
+        QCOMPARE(rig.window->commands().action(CommandTable::Command::NewGame)->text(), "Neues Spiel");
         QCOMPARE(rig.window->commands().keys().value(0).does, "Den Ring \u00fcber die L\u00f6cher bewegen");
         HelpWindow help(rig.window->commands());
         QVERIFY(help.findChild<QTextBrowser*>("text")->toPlainText().startsWith("So wird gespielt"));

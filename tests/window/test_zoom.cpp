@@ -178,8 +178,8 @@ private slots:
             return size;
         };
         const std::pair<const char*, std::function<void()>> boxes[] = {
-            {"About", [&] { window.commands().action("about")->trigger(); }},
-            {"help", [&] { window.commands().action("help")->trigger(); }},
+            {"About", [&] { window.commands().action(CommandTable::Command::About)->trigger(); }},
+            {"help", [&] { window.commands().action(CommandTable::Command::Help)->trigger(); }},
             {"name box", [&] {
                  rig.game().startNewGame();
                  rig.play(19, 8);
