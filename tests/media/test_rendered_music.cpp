@@ -210,7 +210,7 @@ private slots:
         QVERIFY(player.open());
         player.play();
         QVERIFY(player.isPlaying());
-        QCOMPARE(s_reports, QStringList{kTuneFile + QStringLiteral(": ") + ProgramFolder::file(kTuneFile)});
+        QCOMPARE(s_reports.filter(kTuneFile), QStringList{kTuneFile + QStringLiteral(": ") + ProgramFolder::file(kTuneFile)});
     }
 
     // A rendered file that does not fit the piece is passed over, never played and never waited
