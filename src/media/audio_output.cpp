@@ -14,8 +14,10 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -23,16 +25,53 @@ namespace {
 
 const AlsaLibrary::Functions& alsa() { return AlsaLibrary::api(); }
 
+// The frames mixed at a time, about 23 ms, and how far ahead of the speaker the device is fed.
+constexpr int kPeriodFrames = 1024;
+constexpr unsigned kLatencyMicroseconds = 100000;
+// A device that takes nothing for this long is given up, and the output goes on silently.
+constexpr int kStalledMs = 2000;
+constexpr int kWaitMs = 100;
+// The sounds wait this long at most for the device to come up before they play on silently; a
+// device that is not up after the longer time is given up.
+constexpr int kFirstOpenMs = 500;
+constexpr int kOpeningMs = 3000;
+// How long quitting waits for a device that still answers to close.
+constexpr int kClosingMs = 500;
+
+// The device as the thread that drives it sees it: the device is opened, set up, written and
+// closed only there, so a device whose calls block holds up that thread alone. The mixing thread
+// copies a period into `frames`, hands it over and waits no longer than a device may take; a
+// device that takes longer, or does not come up in time, is given up and its thread left to
+// itself, and the output goes on silently. Both threads hold the link, so a thread given up may
+// outlive the output (and, stuck in a call that never returns, the program's end).
+struct DeviceLink {
+    enum class State { Opening, Ready, Failed };
+
+    std::mutex lock;
+    std::condition_variable changed;
+    State state = State::Opening;
+    // Set by the mixing thread when it gives the device up, or at shutdown: the device thread
+    // closes the device as soon as it is back from the device.
+    std::atomic<bool> givenUp{false};
+    // A period handed over and not yet written, and whether the device had to make room for it.
+    bool handed = false;
+    bool waited = false;
+    // The device thread has closed the device and ends.
+    bool finished = false;
+    std::array<std::int16_t, kPeriodFrames * AudioSource::kChannels> frames{};
+};
+
 // Held while the sources are mixed and while what the slots play changes.
 std::mutex s_mixing;
 std::array<AudioSource*, 2> s_playing{};
-// The rest is the UI thread's: whether the output is open, the device it writes to (none when it
-// plays silently) and the thread that mixes and writes.
+// The rest is the UI thread's: whether the output is open, the thread that mixes, and the device
+// with its thread (none when the output plays silently).
 bool s_open = false;
-snd_pcm_t* s_device = nullptr;
-std::thread s_thread;
+std::thread s_mixer;
+std::shared_ptr<DeviceLink> s_link;
+std::thread s_driver;
 std::atomic<bool> s_closing{false};
-// A program that ends without shutdown() (a test, say) still ends the thread first.
+// A program that ends without shutdown() (a test, say) still ends the threads first.
 struct ShutDownAtExit {
     ~ShutDownAtExit() { AudioOutput::shutdown(); }
 } s_shutDownAtExit;
@@ -43,13 +82,6 @@ const char* const kFluidFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 // The General MIDI programs of the game's tune; the build cuts them, with the drum kit, out of the
 // soundfont above into "music.sf2" beside the program.
 constexpr int kMusicPrograms[] = {DORV_MUSIC_PROGRAMS};
-
-// The frames mixed at a time, about 23 ms, and how far ahead of the speaker the device is fed.
-constexpr int kPeriodFrames = 1024;
-constexpr unsigned kLatencyMicroseconds = 100000;
-// A device that takes nothing for this long is given up, and the output goes on silently.
-constexpr int kStalledMs = 2000;
-constexpr int kWaitMs = 100;
 
 // Adds what `source` has for `frames` frames to `out`, clipping at the ends of the sample range;
 // a source that comes to its end leaves its slot.
@@ -81,12 +113,13 @@ void mix(std::int16_t* out, int frames)
         addSource(source, out, frames);
 }
 
-// Writes the frames to the device as it takes them, setting `waited` when it had to wait for room;
-// false when it fails for good, stalls, or the output closes meanwhile.
-bool write(snd_pcm_t* device, const std::int16_t* frames, int count, bool& waited)
+// On the device thread: writes the frames to the device as it takes them, setting `waited` when it
+// had to wait for room; false when it fails for good, stalls, or the device is given up meanwhile.
+// A write that comes back short is continued from the first frame the device did not take.
+bool write(snd_pcm_t* device, const std::int16_t* frames, int count, bool& waited, const DeviceLink& link)
 {
     int stalledMs = 0;
-    while (count > 0 && !s_closing.load()) {
+    while (count > 0 && !link.givenUp.load()) {
         snd_pcm_sframes_t written = alsa().snd_pcm_writei(device, frames, snd_pcm_uframes_t(count));
         if (written == -EAGAIN) {
             // Full: wait for room, a little at a time so that closing is never held up.
@@ -114,45 +147,13 @@ bool write(snd_pcm_t* device, const std::int16_t* frames, int count, bool& waite
     return count == 0;
 }
 
-// The audio thread: mixes a period at a time and writes it to the device; without one, or once
-// it failed, lets each period's time pass as if it played, so the music keeps its timing and its
-// end silently.
-void run(snd_pcm_t* device)
-{
-    using Clock = std::chrono::steady_clock;
-    constexpr auto kPeriod = std::chrono::microseconds(std::int64_t(kPeriodFrames) * 1000000 / AudioSource::kRate);
-    std::array<std::int16_t, kPeriodFrames * AudioSource::kChannels> buffer;
-    Clock::time_point due = Clock::now();
-    while (!s_closing.load()) {
-        mix(buffer.data(), kPeriodFrames);
-        if (device) {
-            bool waited = false;
-            if (write(device, buffer.data(), kPeriodFrames, waited)) {
-                // A device that made room at its own pace sets the pace; one that takes everything
-                // at once (ALSA's null device) is held to it by the clock.
-                due = waited ? Clock::now() : due + kPeriod;
-                std::this_thread::sleep_until(due);
-                continue;
-            }
-            device = nullptr;
-            due = Clock::now();
-        }
-        // A clock that fell far behind (the machine was asleep) starts again from now rather than
-        // hurrying through what it missed.
-        due = std::max(due + kPeriod, Clock::now() - std::chrono::seconds(1));
-        std::this_thread::sleep_until(due);
-    }
-}
-
 // ALSA would print its own lines for a missing card or device; the one warning below says why.
 void quiet(const char*, int, const char*, int, const char*, ...) {}
 
-// ALSA's default device, or the one AUDIODEV names, opened for the output's frames; none, with
-// the reason, when there is no such device or it does not take them.
-snd_pcm_t* openDevice(QByteArray& reason)
+// ALSA's device `name` opened for the output's frames; none, with the reason, when there is no
+// such device or it does not take them.
+snd_pcm_t* openDevice(const QByteArray& name, QByteArray& reason)
 {
-    const QByteArray name = qEnvironmentVariableIsEmpty("AUDIODEV") ? QByteArrayLiteral("default") : qgetenv("AUDIODEV");
-    alsa().snd_lib_error_set_handler(quiet);
     snd_pcm_t* device = nullptr;
     // Not blocking, neither in opening a device another program holds nor in writing to it.
     int error = alsa().snd_pcm_open(&device, name.constData(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
@@ -169,6 +170,117 @@ snd_pcm_t* openDevice(QByteArray& reason)
     return device;
 }
 
+// The device thread: opens the device, writes each period handed to it, and closes the device
+// when it fails or is given up. Any of these calls may block; nothing else waits for them.
+void drive(std::shared_ptr<DeviceLink> link, QByteArray name)
+{
+    QByteArray reason;
+    snd_pcm_t* device = openDevice(name, reason);
+    std::unique_lock<std::mutex> lock(link->lock);
+    if (!device && !link->givenUp)
+        qWarning("Audio: no sound device (%s); playing silently", reason.constData());
+    link->state = device ? DeviceLink::State::Ready : DeviceLink::State::Failed;
+    link->changed.notify_all();
+    while (device) {
+        link->changed.wait(lock, [&] { return link->handed || link->givenUp; });
+        if (link->givenUp)
+            break;
+        lock.unlock();
+        bool waited = false;
+        const bool written = write(device, link->frames.data(), kPeriodFrames, waited, *link);
+        lock.lock();
+        link->handed = false;
+        link->waited = waited;
+        if (!written)
+            link->state = DeviceLink::State::Failed;
+        link->changed.notify_all();
+        if (!written)
+            break;
+    }
+    lock.unlock();
+    if (device) {
+        alsa().snd_pcm_drop(device);
+        alsa().snd_pcm_close(device);
+    }
+    lock.lock();
+    link->finished = true;
+    link->changed.notify_all();
+}
+
+// What became of a period handed to the device.
+enum class Handed { Written, WrittenAfterWaiting, NotYet, DeviceGone };
+
+// On the mixing thread: hands `frames` to the device and waits until it has taken them, no longer
+// than a device may take; a device still coming up takes nothing yet, one that does not come up
+// by `openBy` is given up.
+Handed handOver(DeviceLink& link, const std::int16_t* frames, std::chrono::steady_clock::time_point openBy)
+{
+    std::unique_lock<std::mutex> lock(link.lock);
+    if (link.givenUp || link.state == DeviceLink::State::Failed)
+        return Handed::DeviceGone;
+    if (link.state == DeviceLink::State::Opening) {
+        if (std::chrono::steady_clock::now() < openBy)
+            return Handed::NotYet;
+        qWarning("Audio: the sound device did not come up; playing silently");
+        link.givenUp = true;
+        link.changed.notify_all();
+        return Handed::DeviceGone;
+    }
+    std::copy_n(frames, link.frames.size(), link.frames.begin());
+    link.handed = true;
+    link.changed.notify_all();
+    if (!link.changed.wait_for(lock, std::chrono::milliseconds(kStalledMs + kWaitMs),
+                               [&] { return !link.handed || link.givenUp; })) {
+        qWarning("Audio: the sound device does not answer; playing silently");
+        link.givenUp = true;
+        link.changed.notify_all();
+        return Handed::DeviceGone;
+    }
+    if (link.givenUp || link.state == DeviceLink::State::Failed)
+        return Handed::DeviceGone;
+    return link.waited ? Handed::WrittenAfterWaiting : Handed::Written;
+}
+
+// The mixing thread: mixes a period at a time and hands it to the device; without one, while it
+// comes up, or once it failed or was given up, lets each period's time pass as if it played, so
+// the sounds keep their timing and the music its end silently. It never waits for the device
+// longer than a device may take.
+void run(std::shared_ptr<DeviceLink> link)
+{
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kPeriod = std::chrono::microseconds(std::int64_t(kPeriodFrames) * 1000000 / AudioSource::kRate);
+    const Clock::time_point openBy = Clock::now() + std::chrono::milliseconds(kOpeningMs);
+    if (link) {
+        // The first sound waits a moment for the device to come up rather than lose its start.
+        std::unique_lock<std::mutex> lock(link->lock);
+        link->changed.wait_for(lock, std::chrono::milliseconds(kFirstOpenMs),
+                               [&] { return link->state != DeviceLink::State::Opening || link->givenUp; });
+    }
+    std::array<std::int16_t, kPeriodFrames * AudioSource::kChannels> buffer;
+    Clock::time_point due = Clock::now();
+    while (!s_closing.load()) {
+        mix(buffer.data(), kPeriodFrames);
+        if (link) {
+            const Handed handed = handOver(*link, buffer.data(), openBy);
+            if (handed == Handed::Written || handed == Handed::WrittenAfterWaiting) {
+                // A device that made room at its own pace sets the pace; one that takes everything
+                // at once (ALSA's null device) is held to it by the clock.
+                due = handed == Handed::WrittenAfterWaiting ? Clock::now() : due + kPeriod;
+                std::this_thread::sleep_until(due);
+                continue;
+            }
+            if (handed == Handed::DeviceGone) {
+                link.reset();
+                due = Clock::now();
+            }
+        }
+        // A clock that fell far behind (the machine was asleep) starts again from now rather than
+        // hurrying through what it missed.
+        due = std::max(due + kPeriod, Clock::now() - std::chrono::seconds(1));
+        std::this_thread::sleep_until(due);
+    }
+}
+
 AudioSource*& slotOf(AudioOutput::Slot slot) { return s_playing[slot == AudioOutput::Slot::Music ? 0 : 1]; }
 
 } // namespace
@@ -178,17 +290,20 @@ bool AudioOutput::ensureOpen()
     if (s_open)
         return true;
     // SDL_AUDIODRIVER=dummy, the usual way of asking a game for no sound device (the tests ask
-    // so), plays silently without looking for one.
+    // so), plays silently without looking for one. Otherwise the device is ALSA's default one, or
+    // the one AUDIODEV names, opened on a thread of its own: nothing here waits for it.
+    std::shared_ptr<DeviceLink> link;
     if (qgetenv("SDL_AUDIODRIVER") != "dummy") {
         if (!AlsaLibrary::load())
             return false;
-        QByteArray reason;
-        s_device = openDevice(reason);
-        if (!s_device)
-            qWarning("Audio: no sound device (%s); playing silently", reason.constData());
+        alsa().snd_lib_error_set_handler(quiet);
+        link = std::make_shared<DeviceLink>();
+        const QByteArray name = qEnvironmentVariableIsEmpty("AUDIODEV") ? QByteArrayLiteral("default") : qgetenv("AUDIODEV");
+        s_driver = std::thread(drive, link, name);
     }
     s_closing = false;
-    s_thread = std::thread(run, s_device);
+    s_link = link;
+    s_mixer = std::thread(run, std::move(link));
     s_open = true;
     return true;
 }
@@ -249,14 +364,29 @@ void AudioOutput::shutdown()
 {
     if (!s_open)
         return;
-    // The audio thread ends within a period or a short wait; what played is dropped without
-    // coming to its end.
+    // The mixing thread ends within a period, whatever the device does; what played is dropped
+    // without coming to its end.
     s_closing = true;
-    s_thread.join();
-    if (s_device) {
-        alsa().snd_pcm_drop(s_device);
-        alsa().snd_pcm_close(s_device);
-        s_device = nullptr;
+    bool givenUpBefore = true;
+    if (s_link) {
+        const std::lock_guard<std::mutex> lock(s_link->lock);
+        givenUpBefore = s_link->givenUp.exchange(true);
+        s_link->changed.notify_all();
+    }
+    s_mixer.join();
+    if (s_link) {
+        // A device that answers is closed before the program goes on; a device thread stuck in a
+        // call to the device (given up already, or not back in a moment) is left to itself: it
+        // holds nothing of the output's but its link, and ends with the program.
+        std::unique_lock<std::mutex> lock(s_link->lock);
+        const bool finished = s_link->changed.wait_for(lock, std::chrono::milliseconds(givenUpBefore ? 0 : kClosingMs),
+                                                       [] { return s_link->finished; });
+        lock.unlock();
+        if (finished)
+            s_driver.join();
+        else
+            s_driver.detach();
+        s_link.reset();
     }
     s_playing = {};
     s_open = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -29,15 +30,19 @@ bool readVariable(std::string_view bytes, std::size_t& at, std::size_t end, std:
 
 // Walks the channel events of one track, bytes[at, end), handing each (status, first data byte,
 // second data byte) to `event` until it returns true. Meta events and system-exclusive messages
-// go to `other` the same way, with their status only. False when the track ends first or is broken.
+// go to `other` the same way, with their status only. `tick`, when given, adds up the deltas: it
+// holds each event's tick while the event is handed on. False when the track ends first or is broken.
 template <typename Event, typename Other>
-bool walkTrack(std::string_view bytes, std::size_t at, std::size_t end, Event event, Other other)
+bool walkTrack(std::string_view bytes, std::size_t at, std::size_t end, Event event, Other other,
+               std::uint64_t* tick = nullptr)
 {
     std::uint8_t status = 0;
     std::uint32_t length = 0;
     while (at < end) {
         if (!readVariable(bytes, at, end, length) || at >= end)
             return false;
+        if (tick)
+            *tick += length;
         if (static_cast<std::uint8_t>(bytes[at]) & 0x80)
             status = static_cast<std::uint8_t>(bytes[at++]);
         else if (status == 0 || status >= 0xf0)
@@ -106,6 +111,37 @@ bool MidiCheck::holdsNotes(std::string_view bytes)
         }, [](std::uint8_t) { return false; });
     });
     return whole && note;
+}
+
+bool MidiCheck::withinBounds(std::string_view bytes)
+{
+    // The tick of every event, so many at most: the tracks play side by side, so the events of a
+    // tick are counted over all of them once the ticks are sorted.
+    std::vector<std::uint64_t> ticks;
+    bool within = true;
+    const bool whole = walkTracks(bytes, [&](std::size_t at, std::size_t end) {
+        std::uint64_t tick = 0;
+        const auto count = [&] {
+            within = within && ticks.size() < kMaxEvents;
+            if (within)
+                ticks.push_back(tick);
+            return !within;
+        };
+        if (within)
+            walkTrack(bytes, at, end, [&](std::uint8_t, std::uint8_t, std::uint8_t) { return count(); },
+                      [&](std::uint8_t) { return count(); }, &tick);
+    });
+    if (!whole || !within)
+        return false;
+    std::sort(ticks.begin(), ticks.end());
+    for (std::size_t first = 0; first < ticks.size();) {
+        const std::size_t last = std::size_t(std::upper_bound(ticks.begin() + std::ptrdiff_t(first), ticks.end(), ticks[first])
+                                             - ticks.begin());
+        if (last - first > kMaxEventsAtOneTick)
+            return false;
+        first = last;
+    }
+    return true;
 }
 
 bool MidiCheck::usesOnlyPrograms(std::string_view bytes, std::span<const int> programs)

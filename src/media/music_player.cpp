@@ -86,7 +86,16 @@ bool MusicPlayer::open()
         return true;
     }
     close();
-    if (!bytes || !MidiCheck::holdsNotes(*bytes) || !AudioOutput::ensureOpen())
+    if (!bytes || !MidiCheck::holdsNotes(*bytes))
+        return false;
+    // A piece of millions of events would take hundreds of megabytes in the synthesiser and hold
+    // the audio thread for seconds at a tick: it is refused, once for each time it is chosen.
+    if (!MidiCheck::withinBounds(*bytes)) {
+        qWarning("Audio: %s holds more than %zu events, or more than %zu at one tick; the music is not played",
+                 qPrintable(QDir::toNativeSeparators(m_fileName)), MidiCheck::kMaxEvents, MidiCheck::kMaxEventsAtOneTick);
+        return false;
+    }
+    if (!AudioOutput::ensureOpen())
         return false;
     m_bytes = std::move(*bytes);
     // The tune rendered when the game was built lies beside it; soundfonts the player names in

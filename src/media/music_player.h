@@ -27,8 +27,8 @@ public:
 
     void stop();
     void close();
-    // Opens the file; a file that is missing, is not a Standard MIDI File or holds no note stays
-    // closed. The same piece opened again keeps its synthesiser and soundfont.
+    // Opens the file; a file that is missing, is not a Standard MIDI File, holds no note or more
+    // events than a piece may (MidiCheck::withinBounds, with a warning) stays closed. The same piece opened again keeps its synthesiser and soundfont.
     bool open();
     void play();
     bool isPlaying() const;

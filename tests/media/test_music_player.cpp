@@ -1,6 +1,8 @@
 #include "kit/program_folder.h"
 #include "media/audio_output.h"
+#include "media/midi_check.h"
 #include "media/music_player.h"
+#include "media/sound_font_check.h"
 #include <QtTest> // with QtCore
 
 #include <sys/stat.h>
@@ -39,6 +41,35 @@ static qint64 peakResidentKb()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').first().toLongLong();
     return -1;
+}
+
+// The warnings of the audio, counted while a test looks.
+static int s_audioWarnings = 0;
+static QtMessageHandler s_previousHandler = nullptr;
+static void countAudioWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QStringLiteral("Audio:")))
+        ++s_audioWarnings;
+    s_previousHandler(type, context, message);
+}
+
+// A track chunk of `events`: each a delta and a note-on of `note` at full velocity on channel 1,
+// running status after the first, then the end of the track.
+static QByteArray noteTrack(int events, int delta)
+{
+    QByteArray body;
+    body.reserve(events * 3 + 8);
+    for (int i = 0; i < events; ++i) {
+        body += char(delta);
+        if (i == 0)
+            body += char(0x90);
+        body += char(0x3c);
+        body += char(0x64);
+    }
+    body += QByteArray::fromHex("00ff2f00");
+    QByteArray chunk = "MTrk" + QByteArray(4, '\0') + body;
+    qToBigEndian(quint32(body.size()), chunk.data() + 4);
+    return chunk;
 }
 
 class TestMusicPlayer : public QObject {
@@ -137,6 +168,8 @@ private slots:
         QTest::newRow("junk") << QByteArray("RIFF this is not a piece of music\n").repeated(50);
         QTest::newRow("MThd then junk") << QByteArray("MThd").append(QByteArray("junk ").repeated(40));
         QTest::newRow("track without note") << kHeader + QByteArray::fromHex("4d54726b 00000004 00ff2f00");
+        // Notes struck at no velocity, and let go: nothing is heard and the piece ends at once.
+        QTest::newRow("no audible note") << kHeader + QByteArray::fromHex("4d54726b 00000010 00993c00 00903c00 01893c40 00ff2f00");
         QTest::newRow("track past the end") << kHeader + QByteArray::fromHex("4d54726b 00000040 00c000 00903c64 30803c40 00ff2f00");
         QTest::newRow("missing") << QByteArray();
     }
@@ -213,6 +246,72 @@ private slots:
         QCOMPARE(player.isPlaying(), withGoodFont);
         deliverNotices();
         QCOMPARE(spy.count(), 0);
+    }
+
+    // A piece that would cost the synthesiser without bound: the player's own MIDI file of 15 MB of
+    // notes at one tick (five million events: hundreds of megabytes in the synthesiser and seconds
+    // of the audio thread at that tick), more notes at one tick than the bound over two tracks,
+    // or more events than the bound one tick apart. Each is refused with one warning, nothing
+    // plays, and the output shuts down at once.
+    void costlyPieceIsRefusedWithOneWarning_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        const int atOnce = int(MidiCheck::kMaxEventsAtOneTick);
+        QTest::newRow("15 MB of notes at one tick") << kHeader + noteTrack(5000000, 0);
+        QTest::newRow("more at one tick over two tracks")
+            << QByteArray::fromHex("4d546864 00000006 0001 0002 0060") + noteTrack(atOnce / 2 + 1, 0) + noteTrack(atOnce / 2, 0);
+        QTest::newRow("more events than a piece may hold")
+            << kHeader + noteTrack(int(MidiCheck::kMaxEvents), 1);
+    }
+
+    void costlyPieceIsRefusedWithOneWarning()
+    {
+        QFETCH(QByteArray, contents);
+        const QString path = m_dir.filePath(QStringLiteral("costly.dat"));
+        QVERIFY(writeFile(path, contents));
+        MusicPlayer player;
+        QSignalSpy spy(&player, &MusicPlayer::done);
+        player.setFileName(path);
+        s_audioWarnings = 0;
+        s_previousHandler = qInstallMessageHandler(countAudioWarnings);
+        const bool opened = player.open();
+        player.play();
+        const bool playing = player.isPlaying();
+        qInstallMessageHandler(s_previousHandler);
+        QVERIFY(!opened);
+        QVERIFY(!playing);
+        QCOMPARE(s_audioWarnings, 1);
+        player.stop();
+        AudioOutput::shutdown();
+        deliverNotices();
+        QCOMPARE(spy.count(), 0);
+    }
+
+    // A soundfont whose only fault is its sample chunk: the file's and the lists' lengths are
+    // right, but the chunk claims more samples than its list holds (the synthesiser would take that
+    // many). It is refused, and the game's soundfont it was made from is not.
+    void soundFontWithSamplesPastTheirList()
+    {
+        QFile source(ProgramFolder::file(QStringLiteral("music.sf2")));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray good = source.readAll();
+        QByteArray bad = good;
+        const qsizetype smpl = bad.indexOf("sdtasmpl") + 4;
+        QVERIFY(smpl > 8);
+        qToLittleEndian(quint32(qFromLittleEndian<quint32>(bad.constData() + smpl + 4) + 2), bad.data() + smpl + 4);
+        QVERIFY(SoundFontCheck::samplesInside(std::string_view(good.constData(), std::size_t(good.size()))));
+        QVERIFY(!SoundFontCheck::samplesInside(std::string_view(bad.constData(), std::size_t(bad.size()))));
+        const QString font = m_dir.filePath(QStringLiteral("samples past their list.sf2"));
+        QVERIFY(writeFile(font, bad));
+        const QByteArray soundFonts = qgetenv("SDL_SOUNDFONTS");
+        qputenv("SDL_SOUNDFONTS", QFile::encodeName(font));
+        MusicPlayer player;
+        player.setFileName(m_piece);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("samples lie inside it")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no soundfont for the music")));
+        const bool opened = player.open();
+        qputenv("SDL_SOUNDFONTS", soundFonts);
+        QVERIFY(!opened);
     }
 
 private:

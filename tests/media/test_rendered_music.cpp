@@ -185,6 +185,34 @@ private slots:
         QVERIFY(again == played);
     }
 
+    // Music.dat replaced while the game runs: at the next start (the loop's) the new piece is played,
+    // from the rendering made of it, and never the rendering beside the file, made of the piece
+    // that was there before.
+    void replacedPieceIsPlayedAsTheNewPiece()
+    {
+        QTemporaryDir dir;
+        const QString piece = dir.filePath(QStringLiteral("Music.dat"));
+        QVERIFY(writeFile(piece, kPiece));
+        Ramp second(AudioSource::kRate);
+        QVERIFY(writeTune(dir.filePath(kTuneFile), kPiece, second));
+        MusicPlayer player;
+        player.setFileName(piece);
+        QVERIFY(player.open());
+        player.play();
+        QVERIFY(s_reports.contains(kTuneFile + QStringLiteral(": ") + dir.filePath(kTuneFile)));
+
+        // The game's own tune in its place: rendered when the game was built, beside the program.
+        s_reports.clear();
+        QFile gameTune(ProgramFolder::media(QStringLiteral("Music.dat")));
+        QVERIFY(gameTune.open(QIODevice::ReadOnly));
+        QVERIFY(writeFile(piece, gameTune.readAll()));
+        player.stop();
+        QVERIFY(player.open());
+        player.play();
+        QVERIFY(player.isPlaying());
+        QCOMPARE(s_reports.filter(kTuneFile), QStringList{kTuneFile + QStringLiteral(": ") + ProgramFolder::file(kTuneFile)});
+    }
+
     // A rendered file that does not fit the piece is passed over, never played and never waited
     // on: the synthesiser plays the piece instead of the minute of the rendered file. (Its end
     // notice on the synthesiser is the music player's own test.)
