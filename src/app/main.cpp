@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     // A write beyond a file-size limit (ulimit -f) fails as any other write does, and is reported;
     // the signal would end the game on the spot.
     std::signal(SIGXFSZ, SIG_IGN);
+    // So does a write into a pipe whose reader went away (a sound device writing to one).
+    std::signal(SIGPIPE, SIG_IGN);
     if (const std::optional<int> answered = CommandLine::handle(argc, argv))
         return *answered;
     QApplication app(argc, argv);

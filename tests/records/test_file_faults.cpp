@@ -382,6 +382,37 @@ private slots:
         QVERIFY(!QFileInfo(home.filePath("config/The Dorv/The Dorv.conf")).size());
     }
 
+    // A sound device that writes into a pipe whose reader goes away (ALSA's file device on a FIFO, a
+    // sound server's socket that closes) fails that write; the game plays on, silently.
+    void aSoundDeviceWhoseReaderGoesAwayDoesNotEndTheGame()
+    {
+        QTemporaryDir home;
+        const QString device = home.filePath("device");
+        QVERIFY(makeFifo(device));
+        QFile listener;
+        const int fd = ::open(QFile::encodeName(device).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(fd >= 0 && listener.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("XDG_DATA_HOME", home.filePath("data"));
+        environment.remove("SDL_AUDIODRIVER");
+        environment.insert("AUDIODEV", "file:FILE=" + device + ",FORMAT=raw");
+        game.setProcessEnvironment(environment);
+        game.start(kBuiltProgramFolder + "/dorv", {});
+        // The music reaches the device...
+        qint64 heard = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((heard += listener.readAll().size()) > 0 || game.state() == QProcess::NotRunning, 120000);
+        QVERIFY(game.state() == QProcess::Running);
+        // ...then nobody listens any more: the next write fails, and the game says it plays on silently.
+        listener.close();
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += game.readAllStandardError()).contains("playing silently") || game.state() == QProcess::NotRunning, 120000);
+        QVERIFY2(game.state() == QProcess::Running, qPrintable(QString("ended with signal or status %1").arg(game.exitCode())));
+        game.kill();
+        QVERIFY(game.waitForFinished(60000));
+    }
+
     // A write whose data cannot be put on the disk, or whose new file cannot take the old one's
     // place, is told with its reason and leaves the old file byte for byte.
     void aFailedSyncOrReplaceKeepsTheOldFile()
