@@ -10,7 +10,8 @@
 #include <unistd.h>
 
 namespace {
-// The library opened with every symbol bound at once and kept to itself (QLibrary's default). A
+// The library opened with every symbol bound at once and kept to itself (QLibrary's default), and
+// never unloaded, not even by Qt's clean-up when the program ends, while a thread may run it. A
 // path (a name with a slash) is opened only when it names a regular file, since the loader would
 // wait for ever on a FIFO for a writer, and has no use for a device or a folder; it is made
 // absolute, so the loader tries that file and no other. A name is tried as it is given: the
@@ -32,7 +33,7 @@ bool openLibrary(QLibrary& library, const char* fileName, const char* shownName,
         version = name.mid(so + 4);
     }
     library.setFileNameAndVersion(name, version);
-    library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    library.setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
     if (!library.load()) {
         qWarning("%s: cannot open %s: %s", purpose, shownName, qPrintable(library.errorString()));
         return false;
