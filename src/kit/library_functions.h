@@ -1,8 +1,11 @@
 #pragma once
 
-// A shared library opened by name or path at run time, and the functions looked up in it. It stays
-// loaded to the end of the program: an audio thread, or an object it made, may still run its code.
-// A library named by a path is opened only when that path is a regular file.
+#include <QLibrary>
+
+// A shared library opened by name or path at run time through QLibrary, and the functions looked
+// up in it, typed as their headers declare them. It stays loaded to the end of the program: an
+// audio thread, or an object it made, may still run its code. A library named by a path is opened
+// only when that path is a regular file.
 class LibraryFunctions {
 public:
     // Opens the library; `shownName` names it in the warnings, which begin with `purpose`.
@@ -18,9 +21,9 @@ public:
     bool complete() const { return m_complete; }
 
 private:
-    void* lookUp(const char* name);
+    QFunctionPointer lookUp(const char* name);
 
-    void* m_handle = nullptr;
+    QLibrary m_library;
     const char* m_shownName;
     const char* m_purpose;
     bool m_complete = false;

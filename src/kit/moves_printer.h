@@ -36,7 +36,3 @@ public:
     // missing or will not load.
     static std::unique_ptr<MovesPrinter> load();
 };
-
-// The print module's one entry (extern "C", by this name): a new printer, which the program owns.
-using MakeMovesPrinter = MovesPrinter* (*)();
-inline constexpr char kMakeMovesPrinter[] = "dorvMakeMovesPrinter";

@@ -1,8 +1,10 @@
+#include "print/print_module.h"
+
 #include "print/qt_moves_printer.h"
 
 #include <QPrinter>
 
-extern "C" Q_DECL_EXPORT MovesPrinter* dorvMakeMovesPrinter()
+std::unique_ptr<MovesPrinter> PrintModule::makePrinter()
 {
-    return new QtMovesPrinter(std::make_unique<QPrinter>());
+    return std::make_unique<QtMovesPrinter>(std::make_unique<QPrinter>());
 }

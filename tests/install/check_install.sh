@@ -38,7 +38,9 @@ for file in share/the-dorv/sound.dat share/the-dorv/Music.dat share/the-dorv/mus
   [ -s "$root/$file" ] || fail "missing $file"
 done
 module=$(find "$root/lib" -name libdorv-print.so)
-nm -D --defined-only "$module" 2>/dev/null | grep -qw dorvMakeMovesPrinter || fail "no print module below lib/"
+# A Qt plugin: its entry for the plugin loader, and its data, which names what it implements.
+nm -D --defined-only "$module" 2>/dev/null | grep -qw qt_plugin_instance &&
+  grep -q MovesPrinterFactory "$module" || fail "no print module below lib/"
 for media in sound.dat music.tune; do
   cmp -s "$root/share/the-dorv/$media" "$build/bin/$media" || fail "the installed $media differs from the build's"
 done

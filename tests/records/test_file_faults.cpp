@@ -293,6 +293,77 @@ private slots:
         QVERIFY(isFifo(module));
     }
 
+    // A regular file in the print module's place that is no print module of this program is no
+    // module either: there is no printer (which the window tells as above), the refusal is warned
+    // of once, and nothing crashes. Each runs in a copy of this test in a folder of its own, as above.
+    void aFileThatIsNoPrintModuleIsNoModule_data()
+    {
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no library") << "Printing: cannot open the print module: ";
+        QTest::newRow("a program, no plugin") << "Printing: cannot open the print module: ";
+        // The module's data patched to say it was built against Qt 6.99.
+        QTest::newRow("built against another Qt") << "uses incompatible Qt library. (6.99.0)";
+        // The module's data patched to name another interface: not even loaded.
+        QTest::newRow("a plugin of another interface")
+            << "Printing: the print module has no io.github.thedorv.TheDorv.MovesPrinterFactory/1.0";
+    }
+    void aFileThatIsNoPrintModuleIsNoModule()
+    {
+        QFETCH(QString, warning);
+        if (qEnvironmentVariableIsSet(kCopyInOwnFolder)) {
+            static QStringList warnings;
+            static QtMessageHandler before = nullptr;
+            before = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (text.startsWith("Printing: "))
+                    warnings << text;
+                before(type, context, text);
+            });
+            // As the moves window asks for it, once and then again.
+            const bool none = !MovesPrinter::load() && !MovesPrinter::load();
+            qInstallMessageHandler(before);
+            QVERIFY(none);
+            QCOMPARE(warnings.size(), 1);
+            QVERIFY2(warnings[0].contains(warning), qPrintable(warnings[0]));
+            return;
+        }
+        QTemporaryDir folder(QCoreApplication::applicationDirPath() + "/bad-module-XXXXXX");
+        QVERIFY(folder.isValid());
+        const QString test = QCoreApplication::applicationFilePath();
+        const QString copy = folder.filePath(QFileInfo(test).fileName());
+        QVERIFY(::link(QFile::encodeName(test).constData(), QFile::encodeName(copy).constData()) == 0 || QFile::copy(test, copy));
+        const QString row = QTest::currentDataTag();
+        const QString modulePath = folder.filePath("libdorv-print.so");
+        std::string module = "This is no library.\n";
+        if (row == "a program, no plugin") {
+            QVERIFY(QFile::copy(test, modulePath));
+        } else if (row != "no library") {
+            module = FileStore::read(kBuiltProgramFolder + "/libdorv-print.so").value_or("");
+            // The plugin's note: its owner, then the version of its data, Qt's major and minor
+            // version, and then the data, which names the interface first.
+            const std::string owner("qt-project!\0", 12);
+            const size_t note = module.find(owner);
+            QVERIFY(note != std::string::npos);
+            if (row == "built against another Qt") {
+                QCOMPARE(int(module[note + owner.size() + 1]), QT_VERSION_MAJOR);
+                module[note + owner.size() + 2] = 99;
+            } else {
+                const size_t iid = module.find("MovesPrinterFactory/1.0", note);
+                QVERIFY(iid != std::string::npos && iid < note + 100);
+                module[iid + 20] = '9';
+            }
+        }
+        QVERIFY(QFileInfo(modulePath).isFile() || FileStore::write(modulePath, module));
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kCopyInOwnFolder, "1");
+        game.setProcessEnvironment(environment);
+        game.setProcessChannelMode(QProcess::ForwardedChannels);
+        game.start(copy, {"aFileThatIsNoPrintModuleIsNoModule:" + row});
+        QVERIFY(game.waitForFinished(240000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 0);
+    }
+
     // A print to a PDF file that cannot be written is told as a save that fails (the file and the
     // reason), and leaves no file behind, not even an empty one.
     void aPrintThatCannotBeWrittenIsToldAndLeavesNoFile_data()
