@@ -315,9 +315,10 @@ def word_scale(text, box, font=BOLD, stretch=(0.92, 1.18), narrower=None):
     return sx, sy
 
 
-def word_at(text, box, sx, sy, font=BOLD, align='center'):
+def word_at(text, box, sx, sy, font=BOLD, align='center', baseline=None):
     """Outline of `text` at the scales sx, sy, centred in box (x, y, w, h)
-    (or at its left).  Returns (d, (x0, y0, x1, y1))."""
+    (or at its left); with `baseline`, standing on that line as far as the box
+    allows.  Returns (d, (x0, y0, x1, y1))."""
     cmds = OUTLINES['%s|%s' % (font, text)]
     bx0, by0, bx1, by1 = outline_bbox(cmds)
     bw, bh = bx1 - bx0, by1 - by0
@@ -328,6 +329,9 @@ def word_at(text, box, sx, sy, font=BOLD, align='center'):
     else:
         ox = x + (w - tw) / 2
     oy = y + (h - th) / 2
+    if baseline is not None:
+        # the outlines' baseline is at 0
+        oy = min(max(baseline + by0 * sy, y), y + h - th)
     d = outline_d(cmds, sx, sy, ox - bx0 * sx, oy - by0 * sy)
     return d, (ox, oy, ox + tw, oy + th)
 
@@ -375,17 +379,18 @@ def word_box(name, w, h):
     return (pad[0], pad[1], w - pad[0] - pad[2], h - pad[1] - pad[3])
 
 
-def text_button(name, w, h, text, scales=None, note=None):
-    """The word fitted into its box, or drawn at scales = (sx, sy) centred in it."""
+def text_button(name, w, h, text, scales=None, note=None, baseline=None):
+    """The word fitted into its box, or drawn at scales = (sx, sy) centred in it
+    or standing on `baseline`."""
     d = Doc(w, h)
     d.note = note
     box = word_box(name, w, h)
-    pd, bb = word_at(text, box, *scales) if scales else word(text, box)
+    pd, bb = word_at(text, box, *scales, baseline=baseline) if scales else word(text, box)
     gold_paint(d, pd, bb)
     d.save(name)
 
 
-def undo_button(text='UNDO', name='btn_undo.svg', w=UNDO_SIZE[0], scales=None, note=None):
+def undo_button(text='UNDO', name='btn_undo.svg', w=UNDO_SIZE[0], scales=None, note=None, baseline=None):
     h = UNDO_SIZE[1]
     d = Doc(w, h)
     d.note = note
@@ -396,7 +401,7 @@ def undo_button(text='UNDO', name='btn_undo.svg', w=UNDO_SIZE[0], scales=None, n
     arrow = poly_d(ax)
     gold_paint(d, arrow, (0, cy - 11.5, 0, cy + 11.5))
     box = word_box('btn_undo', w, h)
-    pd, bb = word_at(text, box, *scales) if scales else word(text, box)
+    pd, bb = word_at(text, box, *scales, baseline=baseline) if scales else word(text, box)
     gold_paint(d, pd, bb)
     d.save(name)
 
@@ -1414,11 +1419,40 @@ def panel_scale(words):
     return scale
 
 
+def lowest_baseline(button, text, sy):
+    """The lowest line `text` may stand on in the picture of `button` at the
+    vertical scale `sy`: its capitals centred, or higher where its descenders
+    need it."""
+    name, w, h, english = button_sizes()[button]
+    x, y, bw, bh = word_box(button, w, h)
+    x0, y0, x1, y1 = outline_bbox(OUTLINES['%s|%s' % (BOLD, text)])
+    return min(y + (bh + cap_height() * sy) / 2, y + bh - y1 * sy)
+
+
+def shared_least(groups, value):
+    """`value` = {group: number} lowered until the groups that share a picture
+    (the same button and word: languages with the same word) hold the same, the
+    least of theirs. Returns {(button, word): number}."""
+    while True:
+        shared = {}
+        for group, words in groups.items():
+            for button, text in words.items():
+                shared[(button, text)] = min(shared.get((button, text), value[group]), value[group])
+        changed = False
+        for group, words in groups.items():
+            least = min(shared[(b, t)] for b, t in words.items())
+            if least < value[group]:
+                value[group], changed = least, True
+        if not changed:
+            return shared
+
+
 def word_scales():
-    """{(button, word): vertical scale} for every translated word: one scale for
-    the words of one panel in one language. A picture two languages share is
-    drawn once, so a panel that shares a word with another language's takes the
-    smaller of their scales."""
+    """{(button, word): (vertical scale, baseline)} for every translated word:
+    the words of one panel in one language at one scale and, so that they stand
+    in line, on one baseline (the highest any of them needs). A picture two
+    languages share is drawn once, so a panel that shares a word with another
+    language's takes the smaller scale and the higher baseline of the two."""
     groups = {}                        # (language, panel): {button: word}
     for language, words in sorted(TRANSLATED.items()):
         for button, (name, w, h, english) in button_sizes().items():
@@ -1426,26 +1460,17 @@ def word_scales():
                 continue
             panel = next((p for p in PANELS if button in p), (button,))
             groups.setdefault((language, panel), {})[button] = words[english]
-    scale = {group: panel_scale(words) for group, words in groups.items()}
-    while True:
-        shared = {}
-        for group, words in groups.items():
-            for button, text in words.items():
-                shared[(button, text)] = min(shared.get((button, text), scale[group]), scale[group])
-        changed = False
-        for group, words in groups.items():
-            least = min(shared[(b, t)] for b, t in words.items())
-            if least < scale[group]:
-                scale[group], changed = least, True
-        if not changed:
-            return shared
+    scales = shared_least(groups, {group: panel_scale(words) for group, words in groups.items()})
+    baselines = shared_least(groups, {group: min(lowest_baseline(b, t, scales[(b, t)]) for b, t in words.items())
+                                      for group, words in groups.items()})
+    return {picture: (scales[picture], baselines[picture]) for picture in scales}
 
 
-def translated_button(button, text, sy):
-    """The picture of `button` showing `text` at the vertical scale `sy`: as tall as
-    the English picture, as wide as the English one or wider as far as the word
-    needs and its room allows, the word centred in it and drawn narrower only as
-    far as its room asks."""
+def translated_button(button, text, sy, baseline):
+    """The picture of `button` showing `text` at the vertical scale `sy` on
+    `baseline`: as tall as the English picture, as wide as the English one or
+    wider as far as the word needs and its room allows, the word centred in it
+    and drawn narrower only as far as its room asks."""
     name, w, h, english = button_sizes()[button]
     x, y, bw, bh = word_box(button, w, h)
     side = w - bw
@@ -1455,9 +1480,9 @@ def translated_button(button, text, sy):
     file = os.path.join('words', word_file_name(name, text))
     note = 'letter height %s px' % f(sy * cap_height())
     if button == 'btn_undo':
-        undo_button(text, file, width, (sx, sy), note)
+        undo_button(text, file, width, (sx, sy), note, baseline)
     else:
-        text_button(file, width, h, text, (sx, sy), note)
+        text_button(file, width, h, text, (sx, sy), note, baseline)
 
 
 def main():
@@ -1478,8 +1503,8 @@ def main():
     os.makedirs(WORDS, exist_ok=True)
     for old in glob.glob(os.path.join(WORDS, '*.svg')):
         os.remove(old)
-    for (button, text), sy in sorted(word_scales().items()):
-        translated_button(button, text, sy)
+    for (button, text), (sy, baseline) in sorted(word_scales().items()):
+        translated_button(button, text, sy, baseline)
     banner()
     icon()
 
