@@ -73,11 +73,13 @@ QSize Artwork::naturalSize(const QString& name)
 
 QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
 {
-    // A button in the player's language shows its word there, at the English picture's size; the
+    // A button in the player's language shows its word there, at that picture's own size (a word
+    // longer than the English one is drawn wider, as far as its room in the window allows); the
     // English picture stands in for a word the program holds no picture of.
     const QString drawn = PictureWords::picture(name);
     if (drawn != name) {
-        const QPixmap word = named(drawn, size.isEmpty() ? naturalSize(name) : size, ratio);
+        const QSize own = size.isEmpty() ? naturalSize(drawn) : size;
+        const QPixmap word = own.isEmpty() ? QPixmap() : named(drawn, own, ratio);
         if (!word.isNull())
             return word;
     }
