@@ -467,6 +467,8 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
+        // The built program's folder, with its music: a rig before may have pointed the variable elsewhere.
+        environment.insert("DORV_PROGRAM_DIR", kBuiltProgramFolder);
         environment.remove("SDL_AUDIODRIVER");
         environment.insert("AUDIODEV", "file:FILE=" + device + ",FORMAT=raw");
         game.setProcessEnvironment(environment);
