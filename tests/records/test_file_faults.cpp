@@ -33,6 +33,26 @@ QByteArray startedGame(QProcess& game, const QStringList& arguments)
     }
     return game.readLine();
 }
+
+// A FIFO made at `path` and opened to read, without waiting for a writer.
+bool listenOnFifo(QFile& file, const QString& path)
+{
+    if (!makeFifo(path))
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+}
+
+// The environment of the program run as a process of its own: settings and data of its own below
+// `home`, its media and hall of fame in `programFolder`.
+QProcessEnvironment gameEnvironment(const QTemporaryDir& home, const QString& programFolder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("DORV_PROGRAM_DIR", programFolder);
+    return environment;
+}
 }
 
 class TestFileFaults : public QObject {
@@ -426,16 +446,11 @@ private slots:
     {
         QTemporaryDir home;
         const QString painted = home.filePath("painted");
-        QVERIFY(makeFifo(painted));
         // Kept open for reading, so that the program's report of its first frame never waits.
         QFile report;
-        const int fd = ::open(QFile::encodeName(painted).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        QVERIFY(fd >= 0 && report.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QVERIFY(listenOnFifo(report, painted));
         QProcess game;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
-        environment.insert("DORV_PROGRAM_DIR", home.path());
+        QProcessEnvironment environment = gameEnvironment(home, home.path());
         environment.insert("DORV_BENCH_PAINTED", painted);
         game.setProcessEnvironment(environment);
         game.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -459,16 +474,11 @@ private slots:
     {
         QTemporaryDir home;
         const QString device = home.filePath("device");
-        QVERIFY(makeFifo(device));
         QFile listener;
-        const int fd = ::open(QFile::encodeName(device).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        QVERIFY(fd >= 0 && listener.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QVERIFY(listenOnFifo(listener, device));
         QProcess game;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
         // The built program's folder, with its music: a rig before may have pointed the variable elsewhere.
-        environment.insert("DORV_PROGRAM_DIR", kBuiltProgramFolder);
+        QProcessEnvironment environment = gameEnvironment(home, kBuiltProgramFolder);
         environment.remove("SDL_AUDIODRIVER");
         environment.insert("AUDIODEV", "file:FILE=" + device + ",FORMAT=raw");
         game.setProcessEnvironment(environment);
