@@ -16,7 +16,7 @@ HintKeeper::HintKeeper(const Game& game, BoardView& board, QObject* parent)
     , m_overlay(new HintOverlay(&board))
     , m_hide(new QTimer(this))
     , m_ceiling(new QTimer(this))
-    , m_worker(new QObject)
+    , m_worker(std::make_unique<QObject>())
 {
     m_hide->setSingleShot(true);
     connect(m_hide, &QTimer::timeout, m_overlay, &QWidget::hide);
@@ -29,7 +29,6 @@ HintKeeper::HintKeeper(const Game& game, BoardView& board, QObject* parent)
             m_stop->search = true;
     });
     m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
 }
 
 HintKeeper::~HintKeeper()
@@ -70,7 +69,7 @@ void HintKeeper::ask()
     if (!m_thread.isRunning())
         m_thread.start(QThread::LowPriority);
     QPointer<HintKeeper> keeper(this);
-    QMetaObject::invokeMethod(m_worker, [this, keeper, balls, beforeStart, stop = m_stop] {
+    QMetaObject::invokeMethod(m_worker.get(), [this, keeper, balls, beforeStart, stop = m_stop] {
         if (stop->dropped.load())
             return;
         if (!m_solver)

@@ -55,7 +55,8 @@ private:
     QTimer* m_hide;
     QTimer* m_ceiling;
     QThread m_thread;
-    QObject* m_worker;
+    // Lives on the thread while it runs; the keeper deletes it once the thread has ended (or never ran).
+    std::unique_ptr<QObject> m_worker;
     // The solver lives on the worker thread, made at the first hint; its table serves later hints.
     std::unique_ptr<HintSolver> m_solver;
     // What the window tells a hint being worked out: stop searching (the time ceiling, or the
