@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/first_frame.h"
+#include "kit/game_settings.h"
 #include "kit/settings_file.h"
 #include "media/audio_output.h"
 #include "window/main_window.h"
@@ -20,8 +21,7 @@ int main(int argc, char** argv)
     if (const std::optional<int> answered = CommandLine::handle(argc, argv))
         return *answered;
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("The Dorv"));
-    QApplication::setApplicationName(QStringLiteral("The Dorv"));
+    GameSettings::nameProgram();
     // The name of the installed menu entry, so the desktop matches the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.thedorv.TheDorv"));
     const SettingsFile settings;

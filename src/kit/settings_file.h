@@ -6,7 +6,7 @@
 
 class QTemporaryDir;
 
-// The player's settings (QSettings "The Dorv"/"The Dorv", an INI file) checked before anything
+// The player's settings (GameSettings' INI file) checked before anything
 // reads them. QSettings opens its files and their lock files as they stand, and waits for ever on
 // a FIFO in their place (or on a lock it cannot take): when anything but a regular file stands
 // where it would read or write, it is left alone, and QSettings keeps the session's settings in a

@@ -1,12 +1,11 @@
 #include "window/media_switches.h"
 
 #include "kit/first_paint.h"
+#include "kit/game_settings.h"
 #include "kit/program_folder.h"
 #include "media/music_player.h"
 #include "rules/game.h"
-#include "rules/option_value.h"
 
-#include <QSettings>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,7 +14,6 @@ namespace {
 constexpr qint64 kMinimumLoopMs = 1000;
 // The music waits this long at most for the window's first frame.
 constexpr int kFirstFrameWaitMs = 500;
-const QString kSettings = QStringLiteral("The Dorv");
 }
 
 MediaSwitches::MediaSwitches(Game& game, QObject* parent)
@@ -35,8 +33,9 @@ MediaSwitches::MediaSwitches(Game& game, QObject* parent)
 
 void MediaSwitches::readSwitches()
 {
-    m_game.setMusic(static_cast<std::int16_t>(OptionValue::read(readOption(QStringLiteral("Music")))));
-    m_game.setSound(static_cast<std::int16_t>(OptionValue::read(readOption(QStringLiteral("Sound")))));
+    const GameSettings settings;
+    m_game.setMusic(static_cast<std::int16_t>(settings.music()));
+    m_game.setSound(static_cast<std::int16_t>(settings.sound()));
     emit switched();
 }
 
@@ -71,7 +70,7 @@ void MediaSwitches::startPendingMusic()
 void MediaSwitches::setSound(bool on)
 {
     m_game.setSound(on);
-    writeOption(QStringLiteral("Sound"), on);
+    GameSettings().setSound(on);
     emit switched();
 }
 
@@ -86,7 +85,7 @@ void MediaSwitches::setMusic(bool on)
         m_mm->stop();
         m_mm->close();
     }
-    writeOption(QStringLiteral("Music"), on);
+    GameSettings().setMusic(on);
     emit switched();
 }
 
@@ -120,20 +119,4 @@ void MediaSwitches::startMusic()
     m_mm->open();
     m_mm->play();
     m_started.start();
-}
-
-std::optional<std::string> MediaSwitches::readOption(const QString& key)
-{
-    QSettings settings(kSettings, kSettings);
-    settings.beginGroup(QStringLiteral("Options"));
-    if (!settings.contains(key))
-        return std::nullopt;
-    return settings.value(key).toString().toStdString();
-}
-
-void MediaSwitches::writeOption(const QString& key, bool on)
-{
-    QSettings settings(kSettings, kSettings);
-    settings.beginGroup(QStringLiteral("Options"));
-    settings.setValue(key, QString::fromStdString(OptionValue::write(on)));
 }

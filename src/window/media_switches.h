@@ -4,8 +4,6 @@
 #include <QObject>
 #include <QString>
 
-#include <optional>
-#include <string>
 
 class Game;
 class MusicPlayer;
@@ -41,8 +39,6 @@ signals:
 private:
     void startPendingMusic();
     void startMusic();
-    static std::optional<std::string> readOption(const QString& key);
-    static void writeOption(const QString& key, bool on);
 
     Game& m_game;
     MusicPlayer* m_mm;

@@ -1,14 +1,13 @@
 #include "window/prompt_fit.h"
 
+#include "kit/game_settings.h"
+
 #include <QFontMetricsF>
-#include <QSettings>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace {
-const QString kKept = QStringLiteral("Window/Prompt");
-
 // The width as kept: every digit, and never in the player's locale.
 QString widthText(qreal width) { return QString::number(width, 'g', 17); }
 }
@@ -19,9 +18,9 @@ QFont PromptFit::fitted(QFont face, const QString& text, int room)
         face.setPointSize(points);
         return QFontMetricsF(face).horizontalAdvance(text);
     };
-    QSettings settings(QStringLiteral("The Dorv"), QStringLiteral("The Dorv"));
+    GameSettings settings;
     // Kept: the text, the room, the size and the text's width at it.
-    const QStringList kept = settings.value(kKept).toStringList();
+    const QStringList kept = settings.promptFit();
     if (kept.size() == 4 && kept[0] == text && kept[1] == QString::number(room)) {
         bool isNumber = false;
         const int points = kept[2].toInt(&isNumber);
@@ -38,6 +37,6 @@ QFont PromptFit::fitted(QFont face, const QString& text, int room)
             --points;
     }
     face.setPointSize(points);
-    settings.setValue(kKept, QStringList{text, QString::number(room), QString::number(points), widthText(wide)});
+    settings.setPromptFit(QStringList{text, QString::number(room), QString::number(points), widthText(wide)});
     return face;
 }

@@ -1,24 +1,13 @@
 #include "window/window_zoom.h"
 
+#include "kit/game_settings.h"
 #include "kit/twips.h"
 #include "window/layout.h"
-
-#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
-
-namespace {
-struct PlaceSettings : QSettings {
-    PlaceSettings()
-        : QSettings(QStringLiteral("The Dorv"), QStringLiteral("The Dorv"))
-    {
-        beginGroup(QStringLiteral("Window"));
-    }
-};
-}
 
 QSize WindowZoom::ownSize()
 {
@@ -90,21 +79,15 @@ QRect WindowZoom::keptIn(const QRect& frame, const QRect& room)
 
 WindowZoom::Place WindowZoom::saved()
 {
-    PlaceSettings settings;
+    const GameSettings settings;
     Place place;
-    bool known = false;
-    const double zoom = settings.value(QStringLiteral("zoom")).toString().toDouble(&known);
-    if (known && allowed(zoom))
+    if (const std::optional<double> zoom = settings.zoom(); zoom && allowed(*zoom))
         place.zoom = zoom;
-    if (settings.contains(QStringLiteral("position")))
-        place.position = settings.value(QStringLiteral("position")).toPoint();
+    place.position = settings.position();
     return place;
 }
 
 void WindowZoom::save(double zoom, QPoint position, QSize size)
 {
-    PlaceSettings settings;
-    settings.setValue(QStringLiteral("zoom"), QString::number(zoom));
-    settings.setValue(QStringLiteral("position"), position);
-    settings.setValue(QStringLiteral("size"), size);
+    GameSettings().setPlace(zoom, position, size);
 }

@@ -9,7 +9,7 @@
 #include <optional>
 
 // The rules of the window's zoom, and where the zoom and the window's place are kept for the
-// player (QSettings "The Dorv", group "Window"). No widget: the main window asks and applies.
+// player (in GameSettings). No widget: the main window asks and applies.
 namespace WindowZoom {
 // The zooms Ctrl+plus and Ctrl+minus step through; the first is the smallest the window takes.
 inline constexpr double kSteps[] = {0.5, 0.67, 0.75, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};

@@ -137,7 +137,7 @@ private slots:
         WindowRig rig;
         for (const char* name : {"dvhs.sys", "Music.dat", "sound.dat", "fifo.dvg"})
             QVERIFY(makeFifo(rig.file(name)));
-        QSettings().setValue("Options/Music", "1");
+        GameSettings().setMusic(true);
         MainWindow& window = rig.start();
         window.media().playmusic(kMusicFile);
         QVERIFY(!window.musicPlayer()->isPlaying());
@@ -237,21 +237,22 @@ private slots:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<bool>("fifo");
-        QTest::newRow("FIFO") << "The Dorv.conf" << true;
-        QTest::newRow("folder") << "The Dorv.conf" << false;
-        QTest::newRow("FIFO lock") << "The Dorv.conf.lock" << true;
+        const QString file = GameSettings::name() + ".conf";
+        QTest::newRow("FIFO") << file << true;
+        QTest::newRow("folder") << file << false;
+        QTest::newRow("FIFO lock") << file + ".lock" << true;
     }
     void settingsThatAreNoFileLeaveTheDefaults()
     {
         QFETCH(QString, obstacle);
         QFETCH(bool, fifo);
         WindowRig rig;
-        const QString folder = rig.file("config/The Dorv");
+        const QString folder = rig.file("config/" + GameSettings::name());
         QVERIFY(QDir().mkpath(folder));
         // Beside a lock file in the way, a settings file with the switches off stays unread.
         const std::string stored = "[Options]\nMusic=0\nSound=0\n";
         if (obstacle.endsWith(".lock"))
-            QVERIFY(FileStore::write(folder + "/The Dorv.conf", stored));
+            QVERIFY(FileStore::write(folder + "/" + GameSettings::name() + ".conf", stored));
         const QString path = folder + "/" + obstacle;
         QVERIFY(fifo ? makeFifo(path) : QDir().mkdir(path));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Settings: .*" + QRegularExpression::escape(path)

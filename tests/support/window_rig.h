@@ -4,6 +4,7 @@
 
 #include "board/jump_table.h"
 #include "kit/file_store.h"
+#include "kit/game_settings.h"
 #include "kit/history_list.h"
 #include "kit/picture_control.h"
 #include "kit/settings_file.h"
@@ -52,8 +53,8 @@ struct WindowRig {
     WindowRig()
     {
         qputenv("DORV_PROGRAM_DIR", dir.path().toLocal8Bit());
-        // QSettings keeps the folder it found first; every rig gets settings of its own.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file("config"));
+        // The settings keep the folder they found first; every rig gets settings of its own.
+        GameSettings::keepFilesIn(GameSettings::Scope::User, file("config"));
     }
 
     // Starts the program (again): a new window, with the platform's own boxes when `realPrompts`.

@@ -27,8 +27,7 @@ class TestHallOfFameLocation : public QObject {
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("The Dorv");
-        QCoreApplication::setApplicationName("The Dorv");
+        GameSettings::nameProgram();
     }
 
     void aReadOnlyProgramFolderSendsTheTableToThePlayersOwnFolder()

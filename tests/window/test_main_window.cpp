@@ -63,15 +63,15 @@ private slots:
         const auto prompt = [&rig] { return rig.start().findChild<QLabel*>("Label1"); };
         QFont face = prompt()->font();
         const int fitted = face.pointSize();
-        QSettings settings("The Dorv", "The Dorv");
-        QStringList kept = settings.value("Window/Prompt").toStringList();
+        GameSettings settings;
+        QStringList kept = settings.stored("Window/Prompt").toStringList();
         QCOMPARE(kept.value(2), QString::number(fitted));
         face.setPointSize(10);
         const QString widthAt10 = QString::number(QFontMetricsF(face).horizontalAdvance(kept[0]), 'g', 17);
         for (const auto& [width, expected] : {std::pair{widthAt10, 10}, {widthAt10 + "1", fitted}}) {
             kept[2] = "10";
             kept[3] = width;
-            settings.setValue("Window/Prompt", kept);
+            settings.store("Window/Prompt", kept);
             QCOMPARE(prompt()->font().pointSize(), expected);
         }
     }
@@ -125,7 +125,7 @@ private slots:
         WindowRig rig;
         if (!stored.isNull())
             for (const char* key : {"Options/Sound", "Options/Music"})
-                QSettings("The Dorv", "The Dorv").setValue(key, stored);
+                GameSettings().store(key, stored);
         QCOMPARE(switches(rig.start().game()), QString("sound %1 music %1").arg(expected));
     }
 
@@ -184,8 +184,8 @@ private slots:
         QCOMPARE(switches(rig.start().game()), "sound 0 music 0");
         rig.window->media().setSound(true);
         QCOMPARE(switches(rig.start().game()), "sound 1 music 0");
-        QCOMPARE(QSettings("The Dorv", "The Dorv").value("Options/Sound"), "1");
-        QCOMPARE(QSettings("The Dorv", "The Dorv").value("Options/Music"), "0");
+        QCOMPARE(GameSettings().stored("Options/Sound"), "1");
+        QCOMPARE(GameSettings().stored("Options/Music"), "0");
     }
 
     // A piece that ends as soon as it starts is started again only a second after its start, so

@@ -103,9 +103,9 @@ private slots:
         for (const char* kept : {"1e9", "inf", "1e308", "nan", "-2", "0", "-inf", "4.5", "zoom"}) {
             WindowRig rig;
             {
-                QSettings settings("The Dorv", "The Dorv");
-                settings.setValue("Window/zoom", QString::fromLatin1(kept));
-                settings.setValue("Window/position", QPoint(40, 30));
+                GameSettings settings;
+                settings.store("Window/zoom", QString::fromLatin1(kept));
+                settings.store("Window/position", QPoint(40, 30));
             }
             painterWarnings = 0;
             MainWindow& window = rig.start();
@@ -116,7 +116,7 @@ private slots:
             QVERIFY2(window.zoom() == 1 && window.size() == QSize(524, 464), kept);
             QVERIFY2(painterWarnings == 0, kept);
             rig.window.reset();
-            QCOMPARE(QSettings("The Dorv", "The Dorv").value("Window/zoom").toString(), "1");
+            QCOMPARE(GameSettings().stored("Window/zoom").toString(), "1");
         }
         qInstallMessageHandler(before);
     }
@@ -137,7 +137,7 @@ private slots:
                       {{-100, 300}, kFirstScreen}};
         for (const auto& place : places) {
             rig.window.reset(); // a window keeps its place as it goes
-            QSettings("The Dorv", "The Dorv").setValue("Window/position", place.kept);
+            GameSettings().store("Window/position", place.kept);
             MainWindow& window = rig.start();
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
