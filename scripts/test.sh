@@ -19,5 +19,5 @@ fi
 case ${CXX:-} in *clang*) dir=$dir-clang ;; esac
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${flags[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+export QT_QPA_PLATFORM=offscreen DORV_AUDIO=silent
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
