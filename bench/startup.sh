@@ -39,8 +39,8 @@ until [[ -s $tmp/display ]]; do
   sleep 0.05
 done
 # The game opens ALSA's default device as it would on a player's machine (where there is no sound
-# card it plays silently).
-unset SDL_AUDIODRIVER
+# card it plays silently), whatever the shell asked before.
+export DORV_AUDIO=device
 export DISPLAY=:$(head -n1 "$tmp/display")
 for music in 0 1; do
   mkdir -p "$tmp/config$music/The Dorv"

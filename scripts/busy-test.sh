@@ -15,7 +15,7 @@ for _ in $(seq "$loops"); do
   nice -n 19 bash -c 'while :; do :; done' &
   pids+=($!)
 done
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+export QT_QPA_PLATFORM=offscreen DORV_AUDIO=silent
 for round in $(seq "$rounds"); do
   echo "== round $round of $rounds beside $loops busy loops"
   ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"

@@ -34,5 +34,5 @@ if [ "${DORV_SANITIZE:-0}" = thread ]; then
 else
   cmake --build "$dir" -j"$(nproc)"
 fi
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+export QT_QPA_PLATFORM=offscreen DORV_AUDIO=silent
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" "${labels[@]}"

@@ -1,6 +1,7 @@
 #include "media/audio_output.h"
 
 #include "kit/program_folder.h"
+#include "media/audio_environment.h"
 #include "media/audio_source.h"
 #include "media/midi_check.h"
 #include "media/alsa_library.h"
@@ -289,11 +290,11 @@ bool AudioOutput::ensureOpen()
 {
     if (s_open)
         return true;
-    // SDL_AUDIODRIVER=dummy, the usual way of asking a game for no sound device (the tests ask
-    // so), plays silently without looking for one. Otherwise the device is ALSA's default one, or
-    // the one AUDIODEV names, opened on a thread of its own: nothing here waits for it.
+    // Asked for silence (the tests ask so), the output plays silently without looking for a
+    // device. Otherwise the device is ALSA's default one, or the one AUDIODEV names, opened on a
+    // thread of its own: nothing here waits for it.
     std::shared_ptr<DeviceLink> link;
-    if (qgetenv("SDL_AUDIODRIVER") != "dummy") {
+    if (!AudioEnvironment::silent()) {
         if (!AlsaLibrary::load())
             return false;
         alsa().snd_lib_error_set_handler(quiet);
@@ -338,8 +339,8 @@ bool AudioOutput::isPlaying(const AudioSource* source)
 std::string AudioOutput::soundFonts(std::string_view piece)
 {
     // Soundfonts named in the environment win.
-    if (!qEnvironmentVariableIsEmpty("SDL_SOUNDFONTS"))
-        return qEnvironmentVariable("SDL_SOUNDFONTS").toStdString();
+    if (const QString named = AudioEnvironment::soundFonts(); !named.isEmpty())
+        return named.toStdString();
     return chooseSoundFont(piece, besideProgram(QStringLiteral("music.sf2")), QString::fromLatin1(kGeneralMidiFont));
 }
 

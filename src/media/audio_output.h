@@ -29,8 +29,8 @@ public:
     static void stop(const AudioSource* source);
     // True while `source` plays: it has not come to its end and was not stopped.
     static bool isPlaying(const AudioSource* source);
-    // The soundfonts for the MIDI piece `piece`: those named by SDL_SOUNDFONTS in the environment
-    // when it is set, otherwise chooseSoundFont's with the game's small soundfont and the whole
+    // The soundfonts for the MIDI piece `piece`: those the player names in the environment
+    // (AudioEnvironment::soundFonts) when there are any, otherwise chooseSoundFont's with the game's small soundfont and the whole
     // General MIDI one.
     static std::string soundFonts(std::string_view piece);
     // The game's own small soundfont `small` when the piece needs none of the other instruments

@@ -2,6 +2,7 @@
 
 #include "kit/file_store.h"
 #include "kit/program_folder.h"
+#include "media/audio_environment.h"
 #include "media/audio_output.h"
 #include "media/audio_source.h"
 #include "media/fluid_synth.h"
@@ -100,7 +101,7 @@ bool MusicPlayer::open()
     m_bytes = std::move(*bytes);
     // The tune rendered when the game was built lies beside it; soundfonts the player names in
     // the environment are only heard on the synthesiser.
-    if (qEnvironmentVariableIsEmpty("SDL_SOUNDFONTS")) {
+    if (AudioEnvironment::soundFonts().isEmpty()) {
         const QString beside = QFileInfo(m_fileName).dir().filePath(QString::fromLatin1(RenderedMusic::kFileName));
         m_rendered = RenderedMusic::open(beside, m_bytes);
         if (!m_rendered)

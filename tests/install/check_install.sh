@@ -101,7 +101,7 @@ fi
 # The program, in a home of its own, without a display or a sound card.
 mkdir -p "$work/home"
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
-export XDG_RUNTIME_DIR=$work/home/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+export XDG_RUNTIME_DIR=$work/home/run QT_QPA_PLATFORM=offscreen DORV_AUDIO=silent
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 unset DORV_PROGRAM_DIR QT_MESSAGE_PATTERN
 

@@ -139,8 +139,8 @@ private slots:
                 || (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush()));
         int fallbacks = 0;
         MoveSound sound(path, [&fallbacks] { ++fallbacks; });
-        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
-        qputenv("SDL_AUDIODRIVER", "");
+        const QByteArray driver = qgetenv("DORV_AUDIO");
+        qputenv("DORV_AUDIO", "device");
         qputenv("AUDIODEV", "no-such-device");
         // The device is looked for on a thread of its own, which a wave waits for before it plays;
         // a file that is no wave plays nothing and the warning may come after the test.
@@ -150,14 +150,14 @@ private slots:
             if (play == 3) {
                 // Through ALSA's writing to its null device, which takes whatever it is given.
                 AudioOutput::shutdown();
-                qputenv("SDL_AUDIODRIVER", "");
+                qputenv("DORV_AUDIO", "device");
                 qputenv("AUDIODEV", "null");
             }
             QElapsedTimer timer;
             timer.start();
             sound.playsound();
             const qint64 elapsed = timer.elapsed();
-            qputenv("SDL_AUDIODRIVER", driver);
+            qputenv("DORV_AUDIO", driver);
             qunsetenv("AUDIODEV");
             QCOMPARE(fallbacks, play * fallbacksPerPlay);
             // The output takes the frames no faster than they play, so a call that returns
@@ -180,9 +180,9 @@ private slots:
         file.write("pcm_type.dorvfake { lib \"" DORV_FAKE_SOUND_DEVICE "\" }\n");
         file.write("pcm.fake { type dorvfake file \"" + QFile::encodeName(received) + "\" }\n");
         file.close();
-        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        const QByteArray driver = qgetenv("DORV_AUDIO");
         const QByteArray alsaConfig = qgetenv("ALSA_CONFIG_PATH");
-        qputenv("SDL_AUDIODRIVER", "");
+        qputenv("DORV_AUDIO", "device");
         qputenv("AUDIODEV", "fake");
         qputenv("ALSA_CONFIG_PATH", QFile::encodeName(config));
         Count count(kFrames);
@@ -198,7 +198,7 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(frames().contains(Count::sample(kFrames - 1)), kEndTimeoutMs);
         AudioOutput::shutdown();
-        qputenv("SDL_AUDIODRIVER", driver);
+        qputenv("DORV_AUDIO", driver);
         qunsetenv("AUDIODEV");
         if (alsaConfig.isNull())
             qunsetenv("ALSA_CONFIG_PATH");
@@ -245,8 +245,8 @@ private slots:
         int fallbacks = 0;
         MoveSound sound(path, [&fallbacks] { ++fallbacks; });
         Quiet twoSeconds(2 * AudioSource::kRate);
-        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
-        qputenv("SDL_AUDIODRIVER", "");
+        const QByteArray driver = qgetenv("DORV_AUDIO");
+        qputenv("DORV_AUDIO", "device");
         qputenv("AUDIODEV", "file:FILE=" + QFile::encodeName(fifo) + ",FORMAT=raw");
         {
             const FreezeWatch watch(kFrozenMs);
@@ -257,7 +257,7 @@ private slots:
                 sound.playsound();
             AudioOutput::shutdown();
         }
-        qputenv("SDL_AUDIODRIVER", driver);
+        qputenv("DORV_AUDIO", driver);
         qunsetenv("AUDIODEV");
         QCOMPARE(fallbacks, 0);
     }

@@ -231,14 +231,14 @@ private slots:
         else
             QVERIFY(writeWithMoreSamples(goodFont, font, qint64(1) << 30, fault == QStringLiteral("sparse")));
 
-        const QByteArray soundFonts = qgetenv("SDL_SOUNDFONTS");
-        qputenv("SDL_SOUNDFONTS", QFile::encodeName(withGoodFont ? font + QLatin1Char(':') + goodFont : font));
+        const QByteArray soundFonts = qgetenv("DORV_SOUNDFONTS");
+        qputenv("DORV_SOUNDFONTS", QFile::encodeName(withGoodFont ? font + QLatin1Char(':') + goodFont : font));
         const qint64 peakBefore = peakResidentKb();
         MusicPlayer player;
         QSignalSpy spy(&player, &MusicPlayer::done);
         player.setFileName(m_piece);
         const bool opened = player.open();
-        qputenv("SDL_SOUNDFONTS", soundFonts);
+        qputenv("DORV_SOUNDFONTS", soundFonts);
         const qint64 grownKb = peakResidentKb() - peakBefore;
         QVERIFY2(grownKb < 64 * 1024, qPrintable(QStringLiteral("%1 kB more").arg(grownKb)));
         QCOMPARE(opened, withGoodFont);
@@ -303,15 +303,94 @@ private slots:
         QVERIFY(!SoundFontCheck::samplesInside(std::string_view(bad.constData(), std::size_t(bad.size()))));
         const QString font = m_dir.filePath(QStringLiteral("samples past their list.sf2"));
         QVERIFY(writeFile(font, bad));
-        const QByteArray soundFonts = qgetenv("SDL_SOUNDFONTS");
-        qputenv("SDL_SOUNDFONTS", QFile::encodeName(font));
+        const QByteArray soundFonts = qgetenv("DORV_SOUNDFONTS");
+        qputenv("DORV_SOUNDFONTS", QFile::encodeName(font));
         MusicPlayer player;
         player.setFileName(m_piece);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("samples lie inside it")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no soundfont for the music")));
         const bool opened = player.open();
-        qputenv("SDL_SOUNDFONTS", soundFonts);
+        qputenv("DORV_SOUNDFONTS", soundFonts);
         QVERIFY(!opened);
+    }
+
+    // What the environment asks of the audio, by the game's own names and by the older ones that
+    // still answer, the game's own deciding when both are set. Silence: no device is looked for,
+    // so the piece plays to its end and nothing reaches the ALSA file device that AUDIODEV names,
+    // where otherwise the output's frames arrive. Soundfonts: a faulty one named is taken, and
+    // refused, so the music does not open; "good" names the game's own.
+    void environmentNamesAndTheirOlderAliases_data()
+    {
+        QTest::addColumn<QByteArray>("sdlAudioDriver");
+        QTest::addColumn<QByteArray>("dorvAudio");
+        QTest::addColumn<QByteArray>("sdlSoundFonts");
+        QTest::addColumn<QByteArray>("dorvSoundFonts");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("faultyFontTaken");
+        QTest::newRow("neither") << QByteArray() << QByteArray() << QByteArray() << QByteArray() << false << false;
+        QTest::newRow("SDL_AUDIODRIVER=dummy") << QByteArray("dummy") << QByteArray() << QByteArray() << QByteArray() << true << false;
+        QTest::newRow("DORV_AUDIO=silent") << QByteArray() << QByteArray("silent") << QByteArray() << QByteArray() << true << false;
+        QTest::newRow("dummy, but DORV_AUDIO=device")
+            << QByteArray("dummy") << QByteArray("device") << QByteArray() << QByteArray() << false << false;
+        QTest::newRow("another driver, but DORV_AUDIO=silent")
+            << QByteArray("alsa") << QByteArray("silent") << QByteArray() << QByteArray() << true << false;
+        QTest::newRow("SDL_SOUNDFONTS faulty") << QByteArray() << QByteArray() << QByteArray("faulty") << QByteArray() << false << true;
+        QTest::newRow("DORV_SOUNDFONTS faulty") << QByteArray() << QByteArray() << QByteArray() << QByteArray("faulty") << false << true;
+        QTest::newRow("SDL_SOUNDFONTS faulty, DORV_SOUNDFONTS good")
+            << QByteArray() << QByteArray() << QByteArray("faulty") << QByteArray("good") << false << false;
+        QTest::newRow("SDL_SOUNDFONTS good, DORV_SOUNDFONTS faulty")
+            << QByteArray() << QByteArray() << QByteArray("good") << QByteArray("faulty") << false << true;
+    }
+
+    void environmentNamesAndTheirOlderAliases()
+    {
+        QFETCH(QByteArray, sdlAudioDriver);
+        QFETCH(QByteArray, dorvAudio);
+        QFETCH(QByteArray, sdlSoundFonts);
+        QFETCH(QByteArray, dorvSoundFonts);
+        QFETCH(bool, silent);
+        QFETCH(bool, faultyFontTaken);
+        const QString faultyFont = m_dir.filePath(QStringLiteral("faulty.sf2"));
+        if (!QFileInfo::exists(faultyFont))
+            QVERIFY(writeWithMoreSamples(ProgramFolder::file(QStringLiteral("music.sf2")), faultyFont, 2, false));
+        const auto font = [&](const QByteArray& which) {
+            return which == "faulty" ? QFile::encodeName(faultyFont)
+                : which == "good"    ? QFile::encodeName(ProgramFolder::file(QStringLiteral("music.sf2")))
+                                     : QByteArray();
+        };
+        // A name without the commas that would end it within ALSA's device name.
+        static int row = 0;
+        const QString heard = m_dir.filePath(QStringLiteral("heard-%1.raw").arg(++row));
+        const QList<QPair<const char*, QByteArray>> asked = {
+            {"SDL_AUDIODRIVER", sdlAudioDriver}, {"DORV_AUDIO", dorvAudio}, {"SDL_SOUNDFONTS", font(sdlSoundFonts)},
+            {"DORV_SOUNDFONTS", font(dorvSoundFonts)}, {"AUDIODEV", "file:FILE=" + QFile::encodeName(heard) + ",FORMAT=raw"}};
+        QList<QByteArray> before;
+        for (const auto& [name, value] : asked) {
+            before.append(qgetenv(name));
+            qputenv(name, value);
+        }
+        const auto restore = qScopeGuard([&] {
+            AudioOutput::shutdown();
+            for (qsizetype i = 0; i < asked.size(); ++i)
+                qputenv(asked[i].first, before[i]);
+        });
+        AudioOutput::shutdown();
+        MusicPlayer player;
+        player.setFileName(m_piece);
+        if (faultyFontTaken) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("samples lie inside it")));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no soundfont for the music")));
+        }
+        const bool opened = player.open();
+        if (opened)
+            player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), kEndTimeoutMs);
+        if (!silent)
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(heard).size() > 0, kEndTimeoutMs);
+        AudioOutput::shutdown();
+        QCOMPARE(opened, !faultyFontTaken);
+        if (silent)
+            QVERIFY(!QFileInfo::exists(heard));
     }
 
 private:

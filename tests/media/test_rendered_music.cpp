@@ -259,13 +259,13 @@ private slots:
             // The stream's first page starts right after the header of 80 bytes.
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(80) && file.write("OggX", 4) == 4);
         }
-        const QByteArray soundFonts = qgetenv("SDL_SOUNDFONTS");
+        const QByteArray soundFonts = qgetenv("DORV_SOUNDFONTS");
         if (fault == QStringLiteral("soundfont named"))
-            qputenv("SDL_SOUNDFONTS", QFile::encodeName(ProgramFolder::file(QStringLiteral("music.sf2"))));
+            qputenv("DORV_SOUNDFONTS", QFile::encodeName(ProgramFolder::file(QStringLiteral("music.sf2"))));
         MusicPlayer player;
         player.setFileName(piece);
         const bool opened = player.open();
-        qputenv("SDL_SOUNDFONTS", soundFonts);
+        qputenv("DORV_SOUNDFONTS", soundFonts);
         QVERIFY(opened);
         player.play();
         QVERIFY(player.isPlaying());

@@ -480,7 +480,7 @@ private slots:
         QProcess game;
         // The built program's folder, with its music: a rig before may have pointed the variable elsewhere.
         QProcessEnvironment environment = gameEnvironment(home, kBuiltProgramFolder);
-        environment.remove("SDL_AUDIODRIVER");
+        environment.insert("DORV_AUDIO", "device");
         environment.insert("AUDIODEV", "file:FILE=" + device + ",FORMAT=raw");
         game.setProcessEnvironment(environment);
         game.start(kBuiltProgramFolder + "/dorv", {});
