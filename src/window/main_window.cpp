@@ -26,21 +26,15 @@
 #include "window/replay.h"
 #include "window/score_keeper.h"
 #include "window/toolbar.h"
-#include "window/window_zoom.h"
+#include "window/window_placer.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QScreen>
-#include <QShowEvent>
-#include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 using Command = CommandTable::Command;
@@ -82,13 +76,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("The Dorv 1.0"));
     AccessibleControls::window(this);
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
-    // The window can be resized, and its zoom follows once the resizing pauses.
-    setMinimumSize(WindowZoom::ownSize() * WindowZoom::kSmallest);
-    resize(WindowZoom::ownSize());
-    m_resized = new QTimer(this);
-    m_resized->setSingleShot(true);
-    m_resized->setInterval(150);
-    connect(m_resized, &QTimer::timeout, this, &MainWindow::followSize);
+    m_placer = new WindowPlacer(*this, [this](double was, double now) {
+        Layout::rezoom(this);
+        m_board->arrangeHoles();
+        m_form3->rezoom();
+        if (auto* overlay = findChild<HintOverlay*>(QStringLiteral("hint")))
+            overlay->rezoom(now / was);
+    });
 
     m_form3 = new HighScoreWindow(this);
     m_commands = new CommandTable(this);
@@ -126,7 +120,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     // The board holds the keyboard, so typing reaches the code-word box only after Alt+C.
     m_board->setFocus();
     Form_Load();
-    restorePlace();
+    m_placer->restorePlace();
 }
 
 void MainWindow::connectToolbar()
@@ -201,113 +195,15 @@ void MainWindow::orderTabs()
 
 MainWindow::~MainWindow()
 {
-    savePlace();
+    m_placer->savePlace();
     m_game.setObserver(nullptr);
 }
 
-double MainWindow::zoom() const { return Twips::zoom(); }
+double MainWindow::zoom() const { return m_placer->zoom(); }
 
-void MainWindow::stepZoom(int steps)
-{
-    // To the next zoom of the list that way, the largest the window's screen allows at most.
-    const QRect frame = frameGeometry();
-    const QRect room = WindowZoom::roomOf(frame, screenRooms());
-    setZoom(WindowZoom::stepped(zoom(), steps, WindowZoom::largest(room.size() - (frame.size() - size()))));
-}
+void MainWindow::setZoom(double zoom) { m_placer->setZoom(zoom); }
 
-void MainWindow::setZoom(double zoom)
-{
-    zoom = std::clamp(std::isfinite(zoom) ? zoom : 1.0, WindowZoom::kSmallest, WindowZoom::kLargest);
-    const double was = Twips::zoom();
-    if (std::abs(zoom - was) > 0.0001) {
-        Twips::setZoom(zoom);
-        scaleFonts();
-        Layout::rezoom(this);
-        m_board->arrangeHoles();
-        m_form3->rezoom();
-        if (auto* overlay = findChild<HintOverlay*>(QStringLiteral("hint")))
-            overlay->rezoom(zoom / was);
-    }
-    // A shown window grows from its corner, but never off the screen it stands on while it fits there.
-    const QSize frame = frameGeometry().size() - size();
-    resize(Layout::rect(Layout::of("Form1")).size());
-    if (isVisible()) {
-        keepOnScreen(QRect(pos(), size() + frame));
-        // Kept at once, not only when the window goes: a game that is killed still opens at this zoom.
-        savePlace();
-    }
-}
-
-void MainWindow::keepOnScreen(const QRect& frame)
-{
-    move(WindowZoom::keptIn(frame, WindowZoom::roomOf(frame, screenRooms())).topLeft());
-}
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    // The window's frame is known once it is shown: the place restored before fits it then.
-    if (!event->spontaneous())
-        keepOnScreen(frameGeometry());
-}
-
-QList<QRect> MainWindow::screenRooms()
-{
-    QList<QRect> rooms;
-    for (const QScreen* screen : QGuiApplication::screens())
-        rooms << screen->availableGeometry();
-    return rooms;
-}
-
-void MainWindow::scaleFonts()
-{
-    // Every font at its size at 100 % times the zoom: the window's, those of the controls with a
-    // size of their own (the others take the window's), and the hall of fame's, a window of its own
-    // that takes no font from this one.
-    const char* const kOwnSize = "pointsAt100";
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        const bool ownSize = widget->testAttribute(Qt::WA_SetFont) && (widget->font().resolveMask() & QFont::SizeResolved);
-        if (!ownSize && !widget->isWindow())
-            continue;
-        if (!widget->property(kOwnSize).isValid())
-            widget->setProperty(kOwnSize, widget->font().pointSizeF());
-        QFont font = widget->font();
-        font.setPointSizeF(widget->property(kOwnSize).toDouble() * Twips::zoom());
-        widget->setFont(font);
-    }
-    QFont font = QApplication::font(this);
-    font.setPointSizeF(font.pointSizeF() * Twips::zoom());
-    setFont(font);
-}
-
-void MainWindow::followSize()
-{
-    // A window manager that keeps a size of its own has the last word.
-    if (size() == m_refusedSize)
-        return;
-    m_refusedSize = size();
-    setZoom(WindowZoom::fitting(size()));
-}
-
-void MainWindow::restorePlace()
-{
-    const WindowZoom::Place saved = WindowZoom::saved();
-    const QList<QRect> rooms = screenRooms();
-    if (saved.zoom) {
-        const QSize zoomed = (QSizeF(WindowZoom::ownSize()) * *saved.zoom).toSize();
-        if (std::any_of(rooms.begin(), rooms.end(), [&](const QRect& room) { return room.width() >= zoomed.width() && room.height() >= zoomed.height(); }))
-            setZoom(*saved.zoom);
-    }
-    // A place partly off its screen (a smaller screen now, or one taken away) comes back whole on
-    // the screen that holds most of it; a place on no screen at all, centred on the first.
-    const QRect frame(saved.position.value_or(QPoint()), frameGeometry().size());
-    const QRect room = WindowZoom::roomOf(frame, rooms);
-    if (saved.position && room.intersects(frame))
-        move(WindowZoom::keptIn(frame, room).topLeft());
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-}
-
-void MainWindow::savePlace() const { WindowZoom::save(zoom(), pos(), size()); }
+void MainWindow::stepZoom(int steps) { m_placer->stepZoom(steps); }
 
 MusicPlayer* MainWindow::musicPlayer() const { return m_media->musicPlayer(); }
 
@@ -350,8 +246,6 @@ void MainWindow::resizeEvent(QResizeEvent*)
         return;
     m_background->resize(size());
     m_background->lower();
-    if (size() != Layout::rect(Layout::of("Form1")).size())
-        m_resized->start();
 }
 
 void MainWindow::loadballs()

@@ -26,6 +26,7 @@ class Replay;
 class ScoreKeeper;
 class SoundInterface;
 class Toolbar;
+class WindowPlacer;
 
 // `Form1`, the game's one main window: owns the game for the life of the process and composes
 // the parts that show it — the commands, the board, the choosers, the toolbar, the file commands,
@@ -83,7 +84,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void hidePanels() override;
@@ -97,17 +97,6 @@ private:
     void orderTabs();
     void Form_Load();
     void switchBall(const QString& name);
-    void scaleFonts();
-    // The zoom at which the window fits the size the player gave it.
-    void followSize();
-    // The size, zoom and place the player left the window at, when it fits a screen; else
-    // centred at its own size.
-    void restorePlace();
-    void savePlace() const;
-    // Moves the window, whose frame stands at `frame`, whole onto the screen that holds most of it.
-    void keepOnScreen(const QRect& frame);
-    // The available room of every screen.
-    static QList<QRect> screenRooms();
 
     Services m_services;
     std::unique_ptr<Prompts> m_ownPrompts;
@@ -130,6 +119,5 @@ private:
     ScoreKeeper* m_scores = nullptr;
     FileCommands* m_files = nullptr;
     HintKeeper* m_hint = nullptr;
-    QTimer* m_resized = nullptr;
-    QSize m_refusedSize;
+    WindowPlacer* m_placer = nullptr;
 };
