@@ -40,10 +40,10 @@ struct FakeSoundDevice {
     }
     void arm(long ns)
     {
-        itimerspec spec{};
-        spec.it_interval.tv_nsec = ns;
-        spec.it_value.tv_nsec = ns;
-        ::timerfd_settime(clock, 0, &spec, nullptr);
+        itimerspec period{};
+        period.it_interval.tv_nsec = ns;
+        period.it_value.tv_nsec = ns;
+        ::timerfd_settime(clock, 0, &period, nullptr);
     }
 };
 
