@@ -14,6 +14,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+// Why a thing that is no regular file cannot serve as one.
+QString irregularReason(const struct stat& info)
+{
+    return S_ISDIR(info.st_mode) ? QStringLiteral("It is a folder.") : QStringLiteral("It is not a regular file.");
+}
+}
+
 FileStore::Steps FileStore::steps{::fsync, [](QSaveFile& file) { return file.commit(); }};
 
 QString FileStore::systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
@@ -40,6 +48,14 @@ std::optional<std::string> FileStore::read(const QString& path, QString* error)
     return bytes.toStdString();
 }
 
+QString FileStore::inTheWay(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    return irregularReason(info);
+}
+
 int FileStore::openRegular(const QString& path, QString* error, qint64* size)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -52,7 +68,7 @@ int FileStore::openRegular(const QString& path, QString* error, qint64* size)
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         if (error)
-            *error = S_ISDIR(info.st_mode) ? QStringLiteral("It is a folder.") : QStringLiteral("It is not a regular file.");
+            *error = irregularReason(info);
         return -1;
     }
     if (size)
@@ -63,8 +79,9 @@ int FileStore::openRegular(const QString& path, QString* error, qint64* size)
 bool FileStore::write(const QString& path, const std::string& bytes, QString* error)
 {
     QSaveFile file(path);
-    // A folder that cannot take a temporary file may still hold a file that can be written.
-    file.setDirectWriteFallback(true);
+    // A folder that cannot take a temporary file may still hold a file that can be written; not a
+    // FIFO or a device, whose opening would wait for a reader.
+    file.setDirectWriteFallback(inTheWay(path).isEmpty());
     bool written = file.open(QIODevice::WriteOnly);
     QString reason = file.errorString();
     if (written) {

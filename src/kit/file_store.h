@@ -34,6 +34,9 @@ struct FileStore {
     // a descriptor (the caller closes it) when it is a regular file, -1 (with the reason) when not.
     // `size`, when given, gets the file's size.
     static int openRegular(const QString& path, QString* error = nullptr, qint64* size = nullptr);
+    // Why what stands at `path` is no file the game may open or write in place (a folder, a FIFO,
+    // a device); empty when nothing stands there or a regular file does. Looks without opening.
+    static QString inTheWay(const QString& path);
     // Removes the temporary files that writes of `path` killed on the way left beside it: regular
     // files named as a write names them, the file's name, a dot and six letters, older than
     // kLeftoverSeconds. Anything else, links included, stays.

@@ -57,10 +57,15 @@ void ScoreKeeper::storeWaiting()
     // read again under the lock right before it is written, and each entry goes where it wins now.
     QLockFile lock(m_file.lockPath());
     errno = 0;
-    if (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError) {
+    // A FIFO or a folder in the lock file's place is never tried: Qt would read the FIFO to see
+    // whose lock it is, and wait for a writer for ever.
+    const QString inTheWay = FileStore::inTheWay(m_file.lockPath());
+    if (!inTheWay.isEmpty() || !lock.tryLock(0)) {
+        if (!inTheWay.isEmpty() || lock.error() != QLockFile::LockFailedError) {
             // Not another game: the lock file cannot be made at all, as on a full disk.
-            const QString reason = errno != 0 ? FileStore::systemError(errno) : tr("Unknown error");
+            const QString reason = !inTheWay.isEmpty() ? inTheWay
+                : errno != 0                           ? FileStore::systemError(errno)
+                                                       : tr("Unknown error");
             FileCommands::reportUnsaved(m_prompts, m_file.writePath(), tr(kWhat),
                                         tr("Its lock file %1 could not be made: %2")
                                             .arg(QDir::toNativeSeparators(m_file.lockPath()), reason));

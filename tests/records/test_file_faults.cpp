@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <thread>
 
 namespace {
 const QString kFileNotFound = "The Dorv / File not found. Please check filename or browse to saved directory and select file.";
@@ -168,6 +169,70 @@ private slots:
         auto* shown = second.highScoreWindow()->findChild<QLabel*>("Label1");
         QCOMPARE(shown->text(), "<h1>Big</h1> &amp;");
         QCOMPARE(shown->textFormat(), Qt::PlainText);
+    }
+
+    // A FIFO or a folder where the hall of fame's lock file goes is no lock: the place won is told
+    // as not stored, naming the lock file and why, at once; nothing waits on the FIFO, and what
+    // stands there is left as it was.
+    void aLockFileInTheWayIsToldNotWaitedOn_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("FIFO") << true;
+        QTest::newRow("folder") << false;
+    }
+    void aLockFileInTheWayIsToldNotWaitedOn()
+    {
+        QFETCH(bool, fifo);
+        WindowRig rig;
+        const QString lock = rig.file("dvhs.sys.lock");
+        QVERIFY(fifo ? makeFifo(lock) : QDir().mkdir(lock));
+        const FifoWatch watch(lock);
+        MainWindow& window = rig.start();
+        rig.play(19, 7);
+        rig.prompts.texts << "Ann";
+        window.Image8_Click();
+        QVERIFY(!watch.readerWaited());
+        const QString told = rig.prompts.asked.value("message").value(0);
+        QVERIFY2(told.contains(QDir::toNativeSeparators(lock)), qPrintable(told));
+        QVERIFY2(told.contains(fifo ? "could not be made: It is not a regular file." : "could not be made: It is a folder."), qPrintable(told));
+        QVERIFY(fifo ? isFifo(lock) : QFileInfo(lock).isDir());
+        // The game goes on: the new game is on the board.
+        QCOMPARE(rig.emptyHoles(), "");
+    }
+
+    // A save into a folder that takes no new file writes the file in place; a FIFO there is no
+    // file to write in place (its opening would wait for a reader): the save fails at once.
+    void aFifoInAFolderThatTakesNoFileIsNotWrittenInPlace()
+    {
+        QTemporaryDir folder;
+        const QString target = folder.filePath("game.dvg");
+        QVERIFY(makeFifo(target));
+        std::atomic<bool> done{false};
+        bool written = true;
+        QString reason;
+        {
+            const ReadOnlyFolder readOnly(folder.path());
+            QVERIFY(readOnly.holds());
+            std::thread saving([&] {
+                written = FileStore::write(target, "bytes", &reason);
+                done = true;
+            });
+            // A save that waits on the FIFO is released (its bytes read) so the test fails, not hangs.
+            const bool answered = QTest::qWaitFor([&] { return done.load(); }, 60000);
+            if (!answered) {
+                const int fd = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+                char drain[64];
+                while (!done)
+                    if (::read(fd, drain, sizeof drain) <= 0)
+                        ::usleep(10 * 1000);
+                ::close(fd);
+            }
+            saving.join();
+            QVERIFY2(answered, "the save waited on the FIFO");
+        }
+        QVERIFY(!written);
+        QVERIFY(!reason.isEmpty());
+        QVERIFY(isFifo(target));
     }
 
     // Two games in processes of their own win while a third holds the lock and is then killed: both
