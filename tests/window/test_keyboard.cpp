@@ -147,6 +147,11 @@ private slots:
             QCOMPARE(QSet<QKeySequence>(bound.begin(), bound.end()).size(), bound.size());
         }
         QVERIFY(window().commands().action(Command::ZoomIn)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
+        // Each ball and board picture has the command named after it, the last of each too.
+        for (int index = 0; index < 7; ++index)
+            QCOMPARE(window().commands().action(CommandTable::ball(index))->objectName(), QString("ball%1").arg(index));
+        for (int index = 0; index < 3; ++index)
+            QCOMPARE(window().commands().action(CommandTable::board(index))->objectName(), QString("board%1").arg(index));
         // Through the real key: a standard key of Undo that is not Ctrl+Z takes a move back as Ctrl+Z does.
         const QList<QKeySequence> undoKeys = QKeySequence::keyBindings(QKeySequence::Undo);
         const auto other = std::find_if(undoKeys.begin(), undoKeys.end(), [](const QKeySequence& key) { return key != QKeySequence(Qt::CTRL | Qt::Key_Z); });
