@@ -12,6 +12,7 @@ private slots:
     void click();
     void replay_data();
     void replay();
+    void whatTheWindowIsAsked();
 };
 
 // One click on a new game (no empty hole given) or on a game under way with the given holes empty
@@ -124,6 +125,65 @@ void TestMoveEngine::replay()
         game.undo();
     game.undo();
     QCOMPARE(summary(game), undone);
+}
+
+// Every kind of click, undo, load and replay tick, and what the window is asked in what order:
+// panels hidden before a click acts, the board shown before the sound, the starting removal's
+// words shown again once its sound has played; nothing shown for a click that changes nothing.
+void TestMoveEngine::whatTheWindowIsAsked()
+{
+    for (const bool soundOn : {true, false}) {
+        Recorder rec;
+        Game game(&rec);
+        game.setSound(soundOn);
+        const auto S = [soundOn](const char* withSound) {
+            QByteArray text(withSound);
+            return soundOn ? text : text.replace("S", "");
+        };
+        const auto click = [&](int hole) { game.click(hole); return rec.take(); };
+        const auto undo = [&] { game.undo(); return rec.take(); };
+        game.startNewGame();
+        QCOMPARE(rec.take(), "C");
+        QCOMPARE(undo(), "P");                    // nothing to take back
+        QCOMPARE(click(0), "P");                  // no hole
+        QCOMPARE(click(19), S("PCSC"));           // the starting removal
+        QCOMPARE(click(19), "P");                 // an empty hole, nothing selected
+        QCOMPARE(click(17), "PC");                // selection
+        QCOMPARE(click(17), "PC");                // deselection
+        QCOMPARE(click(17), "PC");
+        QCOMPARE(click(16), "P");                 // a ball
+        QCOMPARE(click(19), S("PCS"));            // 17 over 18 to 19
+        QCOMPARE(click(30), "PC");
+        QCOMPARE(click(18), "P");                 // no jump from 30
+        QCOMPARE(undo(), "PC");                   // the move, and the selection with it
+        QCOMPARE(undo(), "PC");                   // the starting removal
+        QCOMPARE(summary(game), "start 19, counter -0.1, waiting");
+        game.startNewGame();
+        game.loadPosition({{PositionEntry::Kind::Underway}});
+        QCOMPARE(rec.take(), "CC");
+        QCOMPARE(click(30), "PC");
+        QCOMPARE(undo(), "PC");                   // no start hole: only the selection goes
+
+        // A replay of a moves file whose first move names no holes.
+        MoveHistory history;
+        history.setStartHole("19");
+        history.appendOrigin("x"), history.appendDestination("40");
+        history.append("17", "19");
+        game.startNewGame();
+        game.loadHistory(history);
+        QCOMPARE(rec.take(), "CC");
+        game.startReplay();
+        QCOMPARE(rec.take(), S("PCSC"));
+        QVERIFY(game.replayStep());
+        QCOMPARE(rec.take(), "");
+        QVERIFY(game.replayStep());
+        QCOMPARE(rec.take(), S("PCPCS"));
+        QVERIFY(!game.replayStep());
+        QCOMPARE(rec.take(), "");
+        // A replay started on a game under way: its start hole is clicked as it stands.
+        game.startReplay();
+        QCOMPARE(rec.take(), "PC");
+    }
 }
 
 QTEST_APPLESS_MAIN(TestMoveEngine)

@@ -2,7 +2,11 @@
 #include "records/moves_file.h"
 #include "support/core_test_helpers.h"
 
+#include "rules/score_number.h"
+
 #include <QTest>
+
+#include <random>
 
 using namespace coretest;
 
@@ -15,6 +19,7 @@ private slots:
     void everyJump_data();
     void everyJump();
     void penalty();
+    void theCounterReadsAsItsTextDoes();
 };
 
 // A new game forgets the old start hole, so an undo has nothing to take back and shows nothing.
@@ -130,6 +135,28 @@ void TestUndo::penalty()
         for (std::size_t k = game.history().count(); k > 0; --k)
             game.undo();
         QVERIFY(summary(game).startsWith("empty 19, start 19, counter "));
+    }
+}
+
+// Jumps and undos in a long random order: the counter is reckoned from the number its text shows
+// (15 significant digits), so its text is what reckoning text by text gives, fractions and all.
+void TestUndo::theCounterReadsAsItsTextDoes()
+{
+    std::mt19937 random(20261208);
+    for (int game_ = 0; game_ < 20; ++game_) {
+        Game game;
+        play(game, "19");
+        std::string text = "0";
+        for (int step = 0; step < 200; ++step) {
+            const double value = *ScoreNumber::parse(text);
+            if (random() % 3 != 0 && playLegalGame(game, 1)) {
+                text = ScoreNumber::format(value + 1);
+            } else if (game.history().count() > 0) {
+                game.undo();
+                text = ScoreNumber::format(value - value * 10 / 100 - 1);
+            }
+            QCOMPARE(q(game.counter()), q(text));
+        }
     }
 }
 

@@ -9,16 +9,21 @@
 #include <QByteArrayList>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace coretest {
 using Jump = JumpTable::Jump;
 
+// Counts what the game asks of the window, and keeps the order: P panels hidden, C shown, S sound.
 struct Recorder : GameObserver {
     int panels = 0, changes = 0, sounds = 0;
-    void hidePanels() override { ++panels; }
-    void boardChanged() override { ++changes; }
-    void playsound() override { ++sounds; }
+    QByteArray log;
+    void hidePanels() override { ++panels, log += 'P'; }
+    void boardChanged() override { ++changes, log += 'C'; }
+    void playsound() override { ++sounds, log += 'S'; }
+    // What was asked since the last call.
+    QByteArray take() { return std::exchange(log, {}); }
 };
 
 // QCOMPARE prints QByteArray on a failure, std::string not.

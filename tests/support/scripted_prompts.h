@@ -49,9 +49,15 @@ private:
     }
 };
 
-// Counts the move sounds instead of playing them.
+// Counts the move sounds instead of playing them; `whilePlaying` looks at the window meanwhile.
 class CountingSound final : public SoundInterface {
 public:
     int played = 0;
-    void playsound() override { ++played; }
+    std::function<void()> whilePlaying;
+    void playsound() override
+    {
+        ++played;
+        if (whilePlaying)
+            whilePlaying();
+    }
 };

@@ -108,6 +108,42 @@ private slots:
         QVERIFY(rig.read("dvhs.sys").starts_with("hs1nGrace\r\nhs18\r\nhs2nAda\r\n"));
     }
 
+    // While the move sound plays the window already shows what was played: the panels closed, the
+    // holes, the counter; the starting removal's prompt and start hole change once it has played.
+    void theBoardIsShownBeforeTheSound()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto shown = [&] {
+            return QString("'%1' %2 '%3', empty %4, framed %5, panels '%6'")
+                .arg(label(&window, "Label1"), label(&window, "Label5"), label(&window, "Label3"),
+                     rig.holes([&](int n) { return !rig.hole(n)->hasPicture(); }),
+                     rig.holes([&](int n) { return rig.hole(n)->borderStyle() == 1; }), rig.openPanels());
+        };
+        QStringList heard;
+        rig.sound.whilePlaying = [&] { heard << shown(); };
+        const auto click = [&](int hole) {
+            QTest::mouseClick(rig.find("Image7"), Qt::LeftButton);
+            QCOMPARE(rig.openPanels(), "men");
+            window.Image1_Click(hole);
+        };
+        click(19);
+        QCOMPARE(heard, QStringList("'Remove a 'ball' to start' 0 '', empty 19, framed , panels ''"));
+        QCOMPARE(shown(), "'' 0 '19', empty 19, framed , panels ''");
+        click(17);
+        QCOMPARE(shown(), "'' 0 '19', empty 19, framed 17, panels ''");
+        click(19);
+        QCOMPARE(heard.value(1), "'' 1 '19', empty 17 18, framed , panels ''");
+        click(30);
+        window.Image18_Click();
+        QCOMPARE(shown(), "'' -0.1 '19', empty 19, framed , panels ''");
+        window.Image18_Click();
+        QCOMPARE(shown(), "'Remove a 'ball' to start' -0.1 '19', empty , framed , panels ''");
+        QCOMPARE(heard.size(), 2);
+    }
+
     void readsTheSwitchesAtStartUp_data()
     {
         QTest::addColumn<QString>("stored");
