@@ -52,7 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t moves = game.history().count();
     const std::string counter = game.counter();
     std::size_t ticks = 0;
-    while (game.replayStep()) {
+    while (const auto move = game.nextReplayMove()) {
+        for (const auto hole : {move->origin, move->destination})
+            if (hole)
+                game.click(*hole);
         FUZZ_CHECK(++ticks <= moves);
         FUZZ_CHECK(game.history().count() == moves);
         FUZZ_CHECK(game.counter() == counter);

@@ -5,16 +5,56 @@
 
 bool Game::isFramed(HoleNumber hole) const { return m_state.selstate == 1 && hole == m_state.selhole; }
 
-void Game::changed()
+std::string Game::counter() const { return ScoreNumber::format(m_score); }
+
+bool Game::jumpLeft() const
 {
-    if (m_observer)
-        m_observer->boardChanged();
+    for (const JumpTable::Jump& jump : JumpTable::instance().jumps())
+        if (m_board.hasBall(jump.origin) && m_board.hasBall(jump.jumped) && m_board.isEmpty(jump.destination))
+            return true;
+    return false;
 }
 
-void Game::sound()
+Game::Shown Game::shown() const
 {
-    if (m_state.soundon == 1 && m_observer)
-        m_observer->playsound();
+    Shown now;
+    for (HoleNumber n = 1; n <= kHoleCount; ++n) {
+        now.balls[static_cast<std::size_t>(n)] = m_board.hasBall(n);
+        if (isFramed(n))
+            now.framed = n;
+    }
+    return now;
+}
+
+MoveOutcome Game::outcome(MoveOutcome::Kind kind, const Shown& before) const
+{
+    MoveOutcome result = everyHole(kind);
+    result.holes.reset();
+    const Shown after = shown();
+    for (HoleNumber n = 1; n <= kHoleCount; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        if (before.balls[k] != after.balls[k] || (before.framed == n) != (after.framed == n))
+            result.holes.set(k);
+    }
+    return result;
+}
+
+MoveOutcome Game::unchanged() const
+{
+    MoveOutcome result = everyHole(MoveOutcome::Kind::Nothing);
+    result.holes.reset();
+    return result;
+}
+
+MoveOutcome Game::everyHole(MoveOutcome::Kind kind) const
+{
+    MoveOutcome result;
+    result.kind = kind;
+    result.holes.set();
+    result.holes.reset(0);
+    result.score = m_score;
+    result.jumpLeft = jumpLeft();
+    return result;
 }
 
 void Game::dropSelection()
@@ -23,58 +63,65 @@ void Game::dropSelection()
     m_state.selhole = 0;
 }
 
-void Game::click(HoleNumber hole)
+MoveOutcome Game::click(HoleNumber hole)
 {
-    if (m_observer)
-        m_observer->hidePanels();
+    using Kind = MoveOutcome::Kind;
     if (!isHole(hole))
-        return;
+        return unchanged();
+    const Shown before = shown();
 
     if (m_state.firstball == 1) {
         m_state.firstball = 0;
         m_board.empty(hole);
-        changed();
-        sound();
         m_prompt.clear();
         m_history.setStartHole(std::to_string(hole));
-        changed();
-        return;
+        MoveOutcome removal = outcome(Kind::StartingRemoval, before);
+        removal.hole = hole;
+        removal.sound = m_state.soundon == 1;
+        return removal;
     }
     if (m_state.selstate == 0) {
         if (!m_board.hasBall(hole))
-            return;
+            return unchanged();
         m_state.selstate = 1;
         m_state.selhole = hole;
         m_state.fromhole = hole;
-        changed();
-        return;
+        MoveOutcome selection = outcome(Kind::Selection, before);
+        selection.hole = hole;
+        return selection;
     }
     if (hole == m_state.selhole) {
         dropSelection();
-        changed();
-        return;
+        MoveOutcome deselection = outcome(Kind::Deselection, before);
+        deselection.hole = hole;
+        return deselection;
     }
     if (!m_board.isEmpty(hole))
-        return;
+        return unchanged();
     m_state.emptybefore = static_cast<std::int16_t>(1 + m_board.emptyCount());
-    if (const auto jumped = JumpTable::instance().jumped(m_state.selhole, hole)) {
+    const HoleNumber origin = m_state.selhole;
+    const auto jumped = JumpTable::instance().jumped(origin, hole);
+    if (jumped) {
         if (!m_board.hasBall(*jumped))
-            return;
+            return unchanged();
         m_board.empty(*jumped);
         m_board.putBall(hole);
-        m_board.empty(m_state.selhole);
+        m_board.empty(origin);
         dropSelection();
     }
     m_state.emptyafter = static_cast<std::int16_t>(1 + m_board.emptyCount());
     if (m_state.emptyafter == m_state.emptybefore)
-        return;
+        return unchanged();
     if (m_state.replaying != 1) {
-        if (const auto value = ScoreNumber::parse(m_counter))
-            m_counter = ScoreNumber::format(*value + 1);
+        m_score = ScoreNumber::shown(m_score + 1);
         m_history.append(std::to_string(m_state.fromhole), std::to_string(hole));
     }
-    changed();
-    sound();
+    MoveOutcome jump = outcome(Kind::Jump, before);
+    jump.origin = origin;
+    jump.jumped = *jumped;
+    jump.destination = hole;
+    jump.sound = m_state.soundon == 1;
+    return jump;
 }
 
 // Taken back by the numbers, not looked up: an edited moves file may hold a pair that is no jump,
@@ -94,26 +141,26 @@ std::optional<int> Game::undoJumpedHole(int o, int d)
     }
 }
 
-void Game::undo()
+MoveOutcome Game::undo()
 {
-    if (m_observer)
-        m_observer->hidePanels();
-    const bool wasSelected = m_state.selstate != 0;
+    using Kind = MoveOutcome::Kind;
+    const Shown before = shown();
     dropSelection();
     const std::string& start = m_history.startHole();
     // With no start hole there is nothing to take back, but a selection goes all the same.
     if (start.find_first_not_of(' ') == std::string::npos) {
-        if (wasSelected)
-            changed();
-        return;
+        if (before.framed == 0)
+            return unchanged();
+        MoveOutcome deselection = outcome(Kind::Deselection, before);
+        deselection.hole = before.framed;
+        return deselection;
     }
     if (m_history.count() == 0) {
         if (const auto hole = parseHoleNumber(start))
             m_board.putBall(*hole);
         m_prompt = kStartPrompt;
         m_state.firstball = 1;
-        changed();
-        return;
+        return outcome(Kind::Undo, before);
     }
     const std::size_t last = m_history.count() - 1;
     const auto origin = parseHoleNumber(m_history.origin(last));
@@ -128,26 +175,23 @@ void Game::undo()
         if (const auto jumped = undoJumpedHole(*origin, *destination); jumped && isHole(*jumped))
             m_board.putBall(static_cast<HoleNumber>(*jumped));
     m_history.removeLast();
-    if (const auto v = ScoreNumber::parse(m_counter))
-        m_counter = ScoreNumber::format(*v - *v * 10 / 100 - 1);
-    changed();
+    m_score = ScoreNumber::shown(m_score - m_score * 10 / 100 - 1);
+    return outcome(Kind::Undo, before);
 }
 
-void Game::startNewGame()
+MoveOutcome Game::startNewGame()
 {
-    // One character rather than the literal "0": GCC 12 warns, falsely, of an overlapping copy
-    // (-Wrestrict) where an inlined assignment of a literal meets this function's other work.
-    m_counter.assign(1, '0');
+    m_score = 0;
     m_board.fill();
     m_state.firstball = 1;
     m_prompt = kStartPrompt;
     m_history.clear();
     dropSelection();
     m_state.replaying = 0;
-    changed();
+    return everyHole(MoveOutcome::Kind::NewGame);
 }
 
-void Game::loadPosition(const std::vector<PositionEntry>& entries)
+MoveOutcome Game::loadPosition(const std::vector<PositionEntry>& entries)
 {
     for (const PositionEntry& entry : entries) {
         switch (entry.kind) {
@@ -168,36 +212,32 @@ void Game::loadPosition(const std::vector<PositionEntry>& entries)
         }
     }
     dropSelection();
-    changed();
+    return everyHole(MoveOutcome::Kind::Loaded);
 }
 
-void Game::loadHistory(MoveHistory history)
+MoveOutcome Game::loadHistory(MoveHistory history)
 {
     m_history = std::move(history);
-    changed();
+    return everyHole(MoveOutcome::Kind::Loaded);
 }
 
-void Game::startReplay()
+std::optional<MoveOutcome> Game::startReplay()
 {
-    if (const auto start = parseHoleNumber(m_history.startHole()))
-        click(*start);
+    std::optional<MoveOutcome> start;
+    if (const auto hole = parseHoleNumber(m_history.startHole()))
+        start = click(*hole);
     m_state.replaypos = 0;
     m_state.replaying = 1;
+    return start;
 }
 
-bool Game::replayStep()
+std::optional<Game::ReplayMove> Game::nextReplayMove()
 {
     const auto position = static_cast<std::size_t>(m_state.replaypos);
     if (m_state.replaypos < 0 || position >= m_history.count() || !m_history.destination(position)) {
         m_state.replaying = 0;
-        return false;
+        return std::nullopt;
     }
-    const std::string origin = m_history.origin(position);
-    const std::string destination = *m_history.destination(position);
-    if (const auto hole = parseHoleNumber(origin))
-        click(*hole);
-    if (const auto hole = parseHoleNumber(destination))
-        click(*hole);
     ++m_state.replaypos;
-    return true;
+    return ReplayMove{parseHoleNumber(m_history.origin(position)), parseHoleNumber(*m_history.destination(position))};
 }

@@ -1,50 +1,57 @@
 #pragma once
 
 #include "board/board.h"
-#include "rules/game_observer.h"
 #include "rules/game_state.h"
 #include "rules/move_history.h"
+#include "rules/move_outcome.h"
 #include "rules/position_entry.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
-// The game on the board: hole states, the game variables, the move history, the move counter
-// (Label5) and the prompt (Label1), with the rules that change them — a click on a hole, undo, a
-// new game's reset, loading a position or a list of moves, and the replay. Knows nothing of
-// windows; the observer shows it.
+// The game on the board: hole states, the game variables, the move history, the score (Label5)
+// and the prompt (Label1), with the rules that change them — a click on a hole, undo, a new game's
+// reset, loading a position or a list of moves, and the replay. Knows nothing of windows: each
+// rule returns what it did, and the window shows that.
 class Game {
 public:
     static constexpr const char* kStartPrompt = "Remove a 'ball' to start";
 
-    explicit Game(GameObserver* observer = nullptr) : m_observer(observer) {}
-    void setObserver(GameObserver* observer) { m_observer = observer; }
-
     const GameState& state() const { return m_state; }
     const Board& board() const { return m_board; }
     const MoveHistory& history() const { return m_history; }
-    const std::string& counter() const { return m_counter; }
+    // The score, reckoned as the number its text shows, and that text ("0", "17", "1.7", "-0.1").
+    double score() const { return m_score; }
+    std::string counter() const;
     const std::string& prompt() const { return m_prompt; }
     // A hole carries the selection frame while its ball is selected.
     bool isFramed(HoleNumber hole) const;
+    // Some ball can jump on the board as it is.
+    bool jumpLeft() const;
 
     // A click on a hole: the starting removal, a selection, a deselection or a jump. A number that
     // is no hole (from an edited moves file) changes nothing.
-    void click(HoleNumber hole);
+    MoveOutcome click(HoleNumber hole);
     // Takes back the last move with its penalty, or the starting removal when no move is left.
-    void undo();
+    MoveOutcome undo();
     // The reset of a new game once the ending game has been scored: a ball in every hole,
     // counter "0", empty history, the prompt, no selection, no replay.
-    void startNewGame();
+    MoveOutcome startNewGame();
     // Puts a stored position on the board, line by line as the reader found them.
-    void loadPosition(const std::vector<PositionEntry>& entries);
+    MoveOutcome loadPosition(const std::vector<PositionEntry>& entries);
     // Takes a list of moves as the game's history (after a new game), as far as it was read.
-    void loadHistory(MoveHistory history);
+    MoveOutcome loadHistory(MoveHistory history);
 
-    // Starts a replay of the history: clicks the start hole. The caller runs the timer.
-    void startReplay();
-    // One replay tick: plays the next move as two clicks; false when the replay has ended.
-    bool replayStep();
+    // Starts a replay of the history: clicks the start hole, when it is one. The caller runs the timer.
+    std::optional<MoveOutcome> startReplay();
+    // The next move of the replay, as the holes its two clicks are made on (none where the history
+    // names no hole), and the replay moves past it; none, and the replay ends, after the last.
+    struct ReplayMove {
+        std::optional<HoleNumber> origin, destination;
+    };
+    std::optional<ReplayMove> nextReplayMove();
 
     // The switches as stored (only 1 is on), and the end of the program, as the window sets them.
     void setSound(std::int16_t value) { m_state.soundon = value; }
@@ -56,14 +63,20 @@ public:
     static std::optional<int> undoJumpedHole(int origin, int destination);
 
 private:
+    // The balls and the framed hole before a rule acts, to tell which holes it changed.
+    struct Shown {
+        std::array<bool, kHoleCount + 1> balls{};
+        HoleNumber framed = 0;
+    };
+    Shown shown() const;
+    MoveOutcome outcome(MoveOutcome::Kind kind, const Shown& before) const;
+    MoveOutcome everyHole(MoveOutcome::Kind kind) const;
+    MoveOutcome unchanged() const;
     void dropSelection();
-    void changed();
-    void sound();
 
-    GameObserver* m_observer;
     GameState m_state;
     Board m_board;
     MoveHistory m_history;
-    std::string m_counter = "0";
+    double m_score = 0;
     std::string m_prompt;
 };

@@ -23,6 +23,8 @@ std::optional<double> ScoreNumber::parse(std::string_view text)
 
 double ScoreNumber::valueOrZero(std::string_view text) { return parse(text).value_or(0.0); }
 
+double ScoreNumber::shown(double value) { return valueOrZero(format(value)); }
+
 std::string ScoreNumber::format(double value)
 {
     if (value == 0)

@@ -10,6 +10,9 @@ struct ScoreNumber {
     static std::optional<double> parse(std::string_view text);
     // As parse, with 0 for a text that holds no number.
     static double valueOrZero(std::string_view text);
+    // The number the text of `value` shows: rounded to the digits that text keeps, so that a score
+    // reckoned from it is the score reckoned from its text.
+    static double shown(double value);
     // The general number-to-text form: up to 15 significant digits, a fraction only when there is one.
     static std::string format(double value);
 };

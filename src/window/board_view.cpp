@@ -76,12 +76,19 @@ BoardView::BoardView(QWidget* form)
     m_ballReference->setStretch(false);
 }
 
-void BoardView::showGame(const Game& game, const QString& ballName)
+void BoardView::setBallName(const QString& name)
 {
-    m_ballReference->setArtwork(ballName);
+    m_ballName = name;
+    m_ballReference->setArtwork(name);
+}
+
+void BoardView::showHoles(const Game& game, const MoveOutcome::Holes& holes)
+{
     for (HoleNumber n = 1; n <= kHoleCount; ++n) {
+        if (!holes.test(static_cast<std::size_t>(n)))
+            continue;
         PictureControl* control = hole(n);
-        control->setArtwork(game.board().hasBall(n) ? ballName : QString());
+        control->setArtwork(game.board().hasBall(n) ? m_ballName : QString());
         control->setBorderStyle(game.isFramed(n) ? 1 : 0);
         control->setButtonName(tr("Hole %1, %2%3")
                                    .arg(n)
@@ -90,11 +97,11 @@ void BoardView::showGame(const Game& game, const QString& ballName)
     }
 }
 
-void BoardView::stripToHoleOne(const QString& ballName)
+void BoardView::stripToHoleOne()
 {
     for (HoleNumber n = 2; n <= kHoleCount; ++n)
         hole(n)->hide();
-    hole(1)->setArtwork(ballName);
+    hole(1)->setArtwork(m_ballName);
     hole(1)->setBorderStyle(0);
 }
 

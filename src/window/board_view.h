@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/hole_number.h"
+#include "rules/move_outcome.h"
 
 #include <QWidget>
 
@@ -19,10 +20,13 @@ public:
     explicit BoardView(QWidget* form);
 
     PictureControl* hole(HoleNumber hole) const { return m_holes[static_cast<std::size_t>(hole)]; }
-    // Shows the game's holes and frame with the ball picture `ballName`.
-    void showGame(const Game& game, const QString& ballName);
+    // The ball picture the holes show, and the window's reference picture of it.
+    const QString& ballName() const { return m_ballName; }
+    void setBallName(const QString& name);
+    // Shows the game's `holes`, a ball or none and the selection frame.
+    void showHoles(const Game& game, const MoveOutcome::Holes& holes);
     // Only hole 1 left, showing a ball without a frame: the board as a new game starts from it.
-    void stripToHoleOne(const QString& ballName);
+    void stripToHoleOne();
     // Holes 2..37 placed from hole 1's position and size, and shown.
     void placeHoles();
     // Every hole, and the keyboard's cursor on its hole, placed at the windows' zoom.
@@ -49,10 +53,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-
     PictureControl* m_boardPicture;
     std::array<PictureControl*, kHoleCount + 1> m_holes{};
     PictureControl* m_ballReference;
     QWidget* m_cursor;
     HoleNumber m_cursorHole = 19;
+    QString m_ballName;
 };

@@ -4,7 +4,7 @@
 #include "kit/prompts.h"
 #include "records/moves_file.h"
 #include "records/saved_game_file.h"
-#include "rules/game.h"
+#include "window/game_controller.h"
 
 #include <QDir>
 
@@ -20,10 +20,10 @@ const char* const kMovesFilterLoad = QT_TRANSLATE_NOOP("FileCommands", "The Dorv
 const char* const kGameFilter = QT_TRANSLATE_NOOP("FileCommands", "The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.*");
 }
 
-FileCommands::FileCommands(Game& game, Prompts& prompts, std::function<void()> newGame,
+FileCommands::FileCommands(GameController& controller, Prompts& prompts, std::function<void()> newGame,
                            std::function<void()> startOver, QObject* parent)
     : QObject(parent)
-    , m_game(game)
+    , m_controller(controller)
     , m_prompts(prompts)
     , m_newGame(std::move(newGame))
     , m_startOver(std::move(startOver))
@@ -81,7 +81,7 @@ void FileCommands::savegame()
 {
     const QString name = chooseSaveFile(tr("Save Game"), tr(kGameFilter), QStringLiteral("dvg"));
     if (!name.isEmpty())
-        writeFile(m_prompts, name, SavedGameFile::serialise(m_game.board(), m_game.state().firstball), tr("The game"));
+        writeFile(m_prompts, name, SavedGameFile::serialise(m_controller.game().board(), m_controller.game().state().firstball), tr("The game"));
 }
 
 void FileCommands::loadgame()
@@ -90,7 +90,7 @@ void FileCommands::loadgame()
     if (!bytes)
         return;
     const SavedGameFile::Reading reading = SavedGameFile::read(*bytes);
-    m_game.loadPosition(reading.entries);
+    m_controller.loadPosition(reading.entries);
     if (reading.corrupted) {
         reportCorrupted(tr("game"));
         m_startOver();
@@ -101,7 +101,7 @@ void FileCommands::savemoves()
 {
     const QString name = chooseSaveFile(tr("Save Moves"), tr(kMovesFilterSave), QStringLiteral("dvm"));
     if (!name.isEmpty())
-        writeFile(m_prompts, name, MovesFile::serialise(m_game.history()), tr("The moves"));
+        writeFile(m_prompts, name, MovesFile::serialise(m_controller.game().history()), tr("The moves"));
 }
 
 void FileCommands::loadmoves()
@@ -115,7 +115,7 @@ void FileCommands::loadmoves()
     m_newGame();
     MoveHistory history;
     const bool complete = MovesFile::read(*bytes, history);
-    m_game.loadHistory(std::move(history));
+    m_controller.loadHistory(std::move(history));
     if (!complete)
         reportCorrupted(tr("game moves"));
 }

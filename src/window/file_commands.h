@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-class Game;
+class GameController;
 class Prompts;
 
 // Saving and loading a game (.dvg) and a list of moves (.dvm): the file dialogs, the "Replace
@@ -18,8 +18,8 @@ class FileCommands : public QObject {
 public:
     // `newGame` ends the game on the board and starts a new one (New in the GAME panel);
     // `startOver` only resets the board (after a corrupted saved game).
-    FileCommands(Game& game, Prompts& prompts, std::function<void()> newGame, std::function<void()> startOver,
-                 QObject* parent = nullptr);
+    FileCommands(GameController& controller, Prompts& prompts, std::function<void()> newGame,
+                 std::function<void()> startOver, QObject* parent = nullptr);
 
     void savegame();
     void loadgame();
@@ -36,7 +36,7 @@ private:
     std::optional<std::string> chooseFileToLoad(const QString& title, const QString& filter, const QString& suffix);
     void reportCorrupted(const QString& what);
 
-    Game& m_game;
+    GameController& m_controller;
     Prompts& m_prompts;
     std::function<void()> m_newGame;
     std::function<void()> m_startOver;

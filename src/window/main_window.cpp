@@ -2,7 +2,6 @@
 
 #include "kit/accessible_controls.h"
 #include "kit/artwork.h"
-#include "kit/caption_label.h"
 #include "kit/history_list.h"
 #include "kit/picture_control.h"
 #include "kit/program_folder.h"
@@ -15,6 +14,7 @@
 #include "window/choice_notice.h"
 #include "window/command_table.h"
 #include "window/file_commands.h"
+#include "window/game_screen.h"
 #include "window/help_window.h"
 #include "window/high_score_window.h"
 #include "window/hint_keeper.h"
@@ -22,7 +22,6 @@
 #include "window/layout.h"
 #include "window/media_switches.h"
 #include "window/moves_window.h"
-#include "window/prompt_fit.h"
 #include "window/replay.h"
 #include "window/score_keeper.h"
 #include "window/toolbar.h"
@@ -31,23 +30,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMenu>
 
 #include <algorithm>
 
 namespace {
 using Command = CommandTable::Command;
-// A label of the window. Labels show the game's own texts and the start hole read from a moves
-// file: never markup.
-QLabel* makeLabel(QWidget* form, const char* name, const QString& text = {})
-{
-    auto* label = new QLabel(form);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    Layout::place(label, name);
-    return label;
-}
 }
 
 MainWindow::MainWindow()
@@ -68,7 +56,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         m_ownSound = std::make_unique<MoveSound>(ProgramFolder::media(QStringLiteral("sound.dat")));
         m_services.sound = m_ownSound.get();
     }
-    m_game.setObserver(this);
 
     // Built at its own size; the zoom the player left it at comes once it is built.
     Twips::setZoom(1);
@@ -86,7 +73,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     m_form3 = new HighScoreWindow(this);
     m_commands = new CommandTable(this);
-    m_replay = new Replay(m_game, this);
     m_media = new MediaSwitches(m_game, this);
     m_scores = new ScoreKeeper(m_game, *m_form3, *m_services.prompts, [this] {
         m_replay->stop();
@@ -95,12 +81,14 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         else
             QCoreApplication::exit(0);
     }, this);
-    m_files = new FileCommands(m_game, *m_services.prompts, [this] { Image8_Click(); }, [this] { loadballs(); }, this);
 
     m_background = Layout::picture(this, "bck");
     AccessibleControls::decoration(m_background);
     connect(m_background, &PictureControl::clicked, this, &MainWindow::hidePanels);
-    buildLabels();
+    m_screen = new GameScreen(this, *m_services.sound);
+    m_controller = std::make_unique<GameController>(m_game, *m_screen);
+    m_replay = new Replay(*m_controller, this);
+    m_files = new FileCommands(*m_controller, *m_services.prompts, [this] { Image8_Click(); }, [this] { loadballs(); }, this);
     m_board = new BoardView(this);
     connect(m_board, &BoardView::holeClicked, this, &MainWindow::Image1_Click);
     Layout::place(new HistoryList(this, m_game.history().origins()), "List1");
@@ -115,6 +103,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connectToolbar();
     connectCommands();
     addHint();
+    m_screen->showWith(*m_board, *m_toolbar, *m_hint);
     orderTabs();
 
     // The board holds the keyboard, so typing reaches the code-word box only after Alt+C.
@@ -193,11 +182,7 @@ void MainWindow::orderTabs()
         QWidget::setTabOrder(order[n - 1], order[n]);
 }
 
-MainWindow::~MainWindow()
-{
-    m_placer->savePlace();
-    m_game.setObserver(nullptr);
-}
+MainWindow::~MainWindow() { m_placer->savePlace(); }
 
 double MainWindow::zoom() const { return m_placer->zoom(); }
 
@@ -205,34 +190,15 @@ void MainWindow::setZoom(double zoom) { m_placer->setZoom(zoom); }
 
 void MainWindow::stepZoom(int steps) { m_placer->stepZoom(steps); }
 
-MusicPlayer* MainWindow::musicPlayer() const { return m_media->musicPlayer(); }
-
-void MainWindow::buildLabels()
-{
-    m_prompt = makeLabel(this, "Label1");
-    QPalette colours = m_prompt->palette();
-    colours.setColor(QPalette::WindowText, QColor(0xff, 0xf1, 0xc2));
-    m_prompt->setPalette(colours);
-    QFont promptFont(QStringLiteral("Sans Serif"));
-    promptFont.setBold(true);
-    // The prompt keeps the large face but never runs out of its label.
-    m_prompt->setFont(
-        PromptFit::fitted(promptFont, QCoreApplication::translate("Game", Game::kStartPrompt), m_prompt->width()));
-    // The captions draw in the faces of the prompt and of the window's text, loaded anyway.
-    CaptionLabel::shareFace(m_prompt->font());
-    CaptionLabel::shareFace(font());
-    m_counter = makeLabel(this, "Label5", QStringLiteral("0"));
-    m_startHole = makeLabel(this, "Label3");
-}
-
 void MainWindow::Form_Load()
 {
     m_scores->geths();
     m_game.setMusic(true);
     m_game.setSound(true);
-    m_ballName = BallChooser::ballPictureName(1);
-    m_chooser->showBall(m_ballName);
-    m_board->hole(1)->setPicture(Artwork::pixmap(m_ballName));
+    const QString ball = BallChooser::ballPictureName(1);
+    m_board->setBallName(ball);
+    m_chooser->showBall(ball);
+    m_board->hole(1)->setPicture(Artwork::pixmap(ball));
     loadballs();
     m_background->setGeometry(rect());
     m_background->lower();
@@ -252,20 +218,20 @@ void MainWindow::loadballs()
 {
     m_scores->chkscore();
     m_replay->stop();
-    m_game.startNewGame();
+    m_controller->newGame();
     m_board->placeHoles();
     m_background->lower();
 }
 
 void MainWindow::Image8_Click()
 {
-    m_board->stripToHoleOne(m_ballName);
+    m_board->stripToHoleOne();
     loadballs();
 }
 
-void MainWindow::Image1_Click(HoleNumber hole) { m_game.click(hole); }
+void MainWindow::Image1_Click(HoleNumber hole) { m_controller->click(hole); }
 
-void MainWindow::Image18_Click() { m_game.undo(); }
+void MainWindow::Image18_Click() { m_controller->undo(); }
 
 void MainWindow::quit() { m_scores->quit(); }
 
@@ -276,25 +242,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
 }
 
 void MainWindow::hidePanels() { m_toolbar->hidePanels(); }
-
-void MainWindow::boardChanged()
-{
-    if (m_hint)
-        m_hint->cancel();
-    m_board->showGame(m_game, m_ballName);
-    // The game's prompt in the player's language.
-    m_prompt->setText(QCoreApplication::translate("Game", m_game.prompt().c_str()));
-    m_counter->setText(QString::fromStdString(m_game.counter()));
-    m_startHole->setText(QString::fromStdString(m_game.history().startHole()));
-}
-
-void MainWindow::playsound()
-{
-    // The board shows the jump before the sound starts; the sound blocks until it has finished.
-    m_board->repaint();
-    m_prompt->repaint();
-    m_services.sound->playsound();
-}
 
 void MainWindow::showmoves()
 {
@@ -319,7 +266,7 @@ void MainWindow::showHelp()
 void MainWindow::switchBall(const QString& name)
 {
     hidePanels();
-    m_ballName = name;
+    m_board->setBallName(name);
     m_chooser->showBall(name);
-    boardChanged();
+    m_controller->showAll();
 }

@@ -2,6 +2,7 @@
 
 #include "kit/moves_printer.h"
 #include "rules/game.h"
+#include "window/game_controller.h"
 
 #include <QString>
 #include <QWidget>
@@ -13,15 +14,13 @@ class BallChooser;
 class BoardView;
 class CommandTable;
 class FileCommands;
+class GameScreen;
 class HighScoreWindow;
 class HintKeeper;
 class HistoryList;
 class MediaSwitches;
-class MusicPlayer;
 class PictureControl;
 class Prompts;
-class QLabel;
-class QTimer;
 class Replay;
 class ScoreKeeper;
 class SoundInterface;
@@ -31,8 +30,9 @@ class WindowPlacer;
 // `Form1`, the game's one main window: owns the game for the life of the process and composes
 // the parts that show it — the commands, the board, the choosers, the toolbar, the file commands,
 // the score keeper, the switches with the music and the replay — running start-up and new games
-// between them. The board has the keyboard at start-up; Tab goes round the board and the buttons.
-class MainWindow : public QWidget, private GameObserver {
+// between them; the game's moves go through the controller. Tests reach the parts by their types.
+// The board has the keyboard at start-up; Tab goes round the board and the buttons.
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // What the window uses from outside; tests replace any of them. Empty ones get the real thing.
@@ -51,17 +51,8 @@ public:
     explicit MainWindow(Services services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Game& game() { return m_game; }
-    HighScoreWindow* highScoreWindow() const { return m_form3; }
-    MusicPlayer* musicPlayer() const;
-    BallChooser& chooser() const { return *m_chooser; }
-    CommandTable& commands() const { return *m_commands; }
-    FileCommands& files() const { return *m_files; }
-    ScoreKeeper& scores() const { return *m_scores; }
-    MediaSwitches& media() const { return *m_media; }
-    Replay& replay() const { return *m_replay; }
-    HintKeeper& hint() const { return *m_hint; }
-    const QString& ballName() const { return m_ballName; }
+    const Game& game() const { return m_game; }
+    GameController& controller() const { return *m_controller; }
 
     // The routines and event handlers of the window, named as the game's developers know them.
     void loadballs();
@@ -86,11 +77,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void hidePanels() override;
-    void boardChanged() override;
-    void playsound() override;
-
-    void buildLabels();
+    void hidePanels();
     void connectToolbar();
     void connectCommands();
     void addHint();
@@ -103,14 +90,12 @@ private:
     std::unique_ptr<SoundInterface> m_ownSound;
     std::unique_ptr<MovesPrinter> m_printer;
     Game m_game;
-    QString m_ballName;
+    GameScreen* m_screen = nullptr;
+    std::unique_ptr<GameController> m_controller;
 
     HighScoreWindow* m_form3 = nullptr;
     CommandTable* m_commands = nullptr;
     PictureControl* m_background = nullptr;
-    QLabel* m_prompt = nullptr;
-    QLabel* m_counter = nullptr;
-    QLabel* m_startHole = nullptr;
     BoardView* m_board = nullptr;
     BallChooser* m_chooser = nullptr;
     Toolbar* m_toolbar = nullptr;

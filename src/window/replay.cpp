@@ -1,6 +1,6 @@
 #include "window/replay.h"
 
-#include "rules/game.h"
+#include "window/game_controller.h"
 
 #include <QTimer>
 
@@ -8,9 +8,9 @@ namespace {
 constexpr int kTickMs = 1000;
 }
 
-Replay::Replay(Game& game, QObject* parent)
+Replay::Replay(GameController& controller, QObject* parent)
     : QObject(parent)
-    , m_game(game)
+    , m_controller(controller)
     , m_timer(new QTimer(this))
 {
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -20,13 +20,13 @@ Replay::Replay(Game& game, QObject* parent)
 
 void Replay::playmoves()
 {
-    m_game.startReplay();
+    m_controller.startReplay();
     m_timer->start(kTickMs);
 }
 
 void Replay::Timer1_Timer()
 {
-    if (!m_game.replayStep())
+    if (!m_controller.replayStep())
         m_timer->stop();
 }
 

@@ -2,14 +2,14 @@
 
 #include <QObject>
 
-class Game;
+class GameController;
 class QTimer;
 
 // The replay of the moves on the board: one move a second (Timer1) until the last.
 class Replay : public QObject {
     Q_OBJECT
 public:
-    Replay(Game& game, QObject* parent);
+    Replay(GameController& controller, QObject* parent);
 
     QTimer* timer() const { return m_timer; }
     void playmoves();
@@ -17,6 +17,6 @@ public:
     void stop();
 
 private:
-    Game& m_game;
+    GameController& m_controller;
     QTimer* m_timer;
 };

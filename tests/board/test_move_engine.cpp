@@ -13,7 +13,30 @@ private slots:
     void replay_data();
     void replay();
     void whatTheWindowIsAsked();
+    void outcomesNameWhatChanged();
 };
+
+namespace {
+// An outcome as "jump 17 18 19, holes 17 18 19, score 1, jump left, sound".
+QByteArray said(const MoveOutcome& outcome)
+{
+    static const char* const kinds[] = {"nothing", "removal", "selection", "deselection", "jump", "undo", "new game", "loaded"};
+    QByteArray text = kinds[int(outcome.kind)];
+    for (const int hole : {outcome.hole, outcome.origin, outcome.jumped, outcome.destination})
+        if (hole)
+            text += ' ' + QByteArray::number(hole);
+    QByteArrayList holes;
+    for (int n = 0; n <= kHoleCount; ++n)
+        if (outcome.holes.test(std::size_t(n)))
+            holes << QByteArray::number(n);
+    if (outcome.holes.count() == std::size_t(kHoleCount) && !outcome.holes.test(0))
+        holes = {"all"};
+    text += ", holes " + holes.join(' ') + ", score " + QByteArray::number(outcome.score);
+    text += outcome.jumpLeft ? ", jump left" : "";
+    text += outcome.sound ? ", sound" : "";
+    return text;
+}
+}
 
 // One click on a new game (no empty hole given) or on a game under way with the given holes empty
 // and perhaps a ball selected first. Only the starting removal and a jump sound, once, and only
@@ -52,13 +75,14 @@ void TestMoveEngine::click()
     QFETCH(int, sounds);
     for (const bool soundOn : {true, false}) {
         Recorder rec;
-        Game game(&rec);
-        empty.isEmpty() ? game.startNewGame() : setPosition(game, empty);
+        Game game;
+        GameController played(game, rec);
+        empty.isEmpty() ? void(game.startNewGame()) : setPosition(game, empty);
         game.setSound(soundOn);
         if (selected)
-            game.click(selected);
+            played.click(selected);
         rec = {};
-        game.click(hole);
+        played.click(hole);
         QCOMPARE(summary(game), after);
         QCOMPARE(rec.sounds, soundOn ? sounds : 0);
         QCOMPARE(rec.panels, 1);
@@ -97,7 +121,8 @@ void TestMoveEngine::replay()
     QFETCH(QByteArray, empty);
     QFETCH(QByteArray, undone);
     Recorder rec;
-    Game game(&rec);
+    Game game;
+    GameController played(game, rec);
     game.setSound(true);
     MoveHistory history;
     history.setStartHole("19");
@@ -110,12 +135,12 @@ void TestMoveEngine::replay()
         game.startNewGame();
         game.loadHistory(history);
         rec.sounds = 0;
-        game.startReplay();
+        played.startReplay();
         for (int k = 0; k < ticks; ++k) {
             QCOMPARE(game.state().replaying, 1);
-            QVERIFY(game.replayStep());
+            QVERIFY(played.replayStep());
         }
-        QVERIFY(!game.replayStep());
+        QVERIFY(!played.replayStep());
         QCOMPARE(game.state().replaying, 0);
         QCOMPARE(summary(game), "empty " + empty + ", start 19, from " + origins + ", to " + destinations + ", counter 0");
         QCOMPARE(rec.sounds, int(empty.split(' ').size()));
@@ -134,15 +159,16 @@ void TestMoveEngine::whatTheWindowIsAsked()
 {
     for (const bool soundOn : {true, false}) {
         Recorder rec;
-        Game game(&rec);
+        Game game;
+        GameController played(game, rec);
         game.setSound(soundOn);
         const auto S = [soundOn](const char* withSound) {
             QByteArray text(withSound);
             return soundOn ? text : text.replace("S", "");
         };
-        const auto click = [&](int hole) { game.click(hole); return rec.take(); };
-        const auto undo = [&] { game.undo(); return rec.take(); };
-        game.startNewGame();
+        const auto click = [&](int hole) { played.click(hole); return rec.take(); };
+        const auto undo = [&] { played.undo(); return rec.take(); };
+        played.newGame();
         QCOMPARE(rec.take(), "C");
         QCOMPARE(undo(), "P");                    // nothing to take back
         QCOMPARE(click(0), "P");                  // no hole
@@ -158,8 +184,8 @@ void TestMoveEngine::whatTheWindowIsAsked()
         QCOMPARE(undo(), "PC");                   // the move, and the selection with it
         QCOMPARE(undo(), "PC");                   // the starting removal
         QCOMPARE(summary(game), "start 19, counter -0.1, waiting");
-        game.startNewGame();
-        game.loadPosition({{PositionEntry::Kind::Underway}});
+        played.newGame();
+        played.loadPosition({{PositionEntry::Kind::Underway}});
         QCOMPARE(rec.take(), "CC");
         QCOMPARE(click(30), "PC");
         QCOMPARE(undo(), "PC");                   // no start hole: only the selection goes
@@ -169,21 +195,61 @@ void TestMoveEngine::whatTheWindowIsAsked()
         history.setStartHole("19");
         history.appendOrigin("x"), history.appendDestination("40");
         history.append("17", "19");
-        game.startNewGame();
-        game.loadHistory(history);
+        played.newGame();
+        played.loadHistory(history);
         QCOMPARE(rec.take(), "CC");
-        game.startReplay();
+        played.startReplay();
         QCOMPARE(rec.take(), S("PCSC"));
-        QVERIFY(game.replayStep());
+        QVERIFY(played.replayStep());
         QCOMPARE(rec.take(), "");
-        QVERIFY(game.replayStep());
+        QVERIFY(played.replayStep());
         QCOMPARE(rec.take(), S("PCPCS"));
-        QVERIFY(!game.replayStep());
+        QVERIFY(!played.replayStep());
         QCOMPARE(rec.take(), "");
         // A replay started on a game under way: its start hole is clicked as it stands.
-        game.startReplay();
+        played.startReplay();
         QCOMPARE(rec.take(), "PC");
     }
+}
+
+// What each rule says it did: its kind and holes, the holes whose ball or frame changed, the score
+// as the counter shows it, whether a jump is left, and the sound only for a ball off the board.
+void TestMoveEngine::outcomesNameWhatChanged()
+{
+    Game game;
+    game.setSound(1);
+    QCOMPARE(said(game.startNewGame()), "new game, holes all, score 0");
+    QCOMPARE(said(game.click(0)), "nothing, holes , score 0");
+    QCOMPARE(said(game.click(19)), "removal 19, holes 19, score 0, jump left, sound");
+    QCOMPARE(said(game.click(17)), "selection 17, holes 17, score 0, jump left");
+    QCOMPARE(said(game.click(31)), "nothing, holes , score 0, jump left"); // no jump to a ball
+    QCOMPARE(said(game.click(17)), "deselection 17, holes 17, score 0, jump left");
+    game.click(17);
+    QCOMPARE(said(game.click(19)), "jump 17 18 19, holes 17 18 19, score 1, jump left, sound");
+    game.click(30);
+    // The undo puts back 17 and 18, empties 19 and lets 30's frame go.
+    QCOMPARE(said(game.undo()), "undo, holes 17 18 19 30, score -0.1, jump left");
+    QCOMPARE(said(game.undo()), "undo, holes 19, score -0.1");
+    QCOMPARE(q(game.counter()), "-0.1");
+
+    // The last jump of a game leaves none; the sound is off.
+    game.setSound(0);
+    QList<int> empty;
+    for (int n = 1; n <= kHoleCount; ++n)
+        if (n != 17 && n != 18)
+            empty << n;
+    setPosition(game, empty);
+    QVERIFY(game.jumpLeft());
+    game.click(17);
+    QCOMPARE(said(game.click(19)), "jump 17 18 19, holes 17 18 19, score 1");
+    QVERIFY(!game.jumpLeft());
+
+    // With no start hole an undo only lets the selection go; a load shows every hole.
+    QCOMPARE(said(game.loadPosition({{PositionEntry::Kind::Ball, 18}})), "loaded, holes all, score 1, jump left");
+    game.click(19);
+    QCOMPARE(said(game.loadHistory({})), "loaded, holes all, score 1, jump left");
+    QCOMPARE(said(game.undo()), "deselection 19, holes 19, score 1, jump left");
+    QCOMPARE(said(game.undo()), "nothing, holes , score 1, jump left");
 }
 
 QTEST_APPLESS_MAIN(TestMoveEngine)

@@ -20,15 +20,15 @@ private slots:
         const QByteArray played = coretest::summary(rig.game().history());
         const QString finalBoard = rig.emptyHoles();
         rig.prompts.files << rig.file("game.dvm");
-        window.files().savemoves();
+        part<FileCommands>(window).savemoves();
         QCOMPARE(rig.prompts.last("save"), "Save Moves / The Dorv Game Moves(*.dvm)|*.dvm|All Files (*.*)|*.* / dvm");
 
         // No to the confirmation leaves the game; Yes clears it and takes the moves.
         rig.prompts.files << rig.file("game.dvm") << rig.file("game.dvm");
         rig.prompts.answers << false << true;
-        window.files().loadmoves();
+        part<FileCommands>(window).loadmoves();
         QCOMPARE(rig.emptyHoles(), finalBoard);
-        window.files().loadmoves();
+        part<FileCommands>(window).loadmoves();
         QCOMPARE(rig.prompts.last("open"), "Load Moves / The Dorv Game Moves (*.dvm)|*.dvm|All Files (*.*)|*.* / dvm");
         QCOMPARE(rig.prompts.last("yesno"),
                  "The Dorv / Loading a MOVES file shall clear the current game. Are you sure you want to continue? / Yes");
@@ -39,13 +39,13 @@ private slots:
         // The replay: the starting ball at once, then a jump with its sound at each tick of a second,
         // none of them recorded; the timer stops after the last.
         rig.sound.played = 0;
-        window.replay().playmoves();
-        QCOMPARE(window.replay().timer()->interval(), 1000);
+        part<Replay>(window).playmoves();
+        QCOMPARE(part<Replay>(window).timer()->interval(), 1000);
         for (int tick = 1; tick <= 4; ++tick) {
-            QVERIFY(window.replay().timer()->isActive());
-            window.replay().Timer1_Timer();
+            QVERIFY(part<Replay>(window).timer()->isActive());
+            part<Replay>(window).Timer1_Timer();
         }
-        QVERIFY(!window.replay().timer()->isActive());
+        QVERIFY(!part<Replay>(window).timer()->isActive());
         QCOMPARE(rig.sound.played, 4);
         QCOMPARE(rig.emptyHoles(), finalBoard);
         QCOMPARE(rig.game().history().count(), std::size_t(3));
@@ -53,14 +53,14 @@ private slots:
         // A corrupted moves file: reported, and what was read before the fault stays.
         rig.prompts.files << rig.write("bad.dvm", "L117\r\nL219\r\nst19\r\nL130\r\n");
         rig.prompts.answers << true;
-        window.files().loadmoves();
+        part<FileCommands>(window).loadmoves();
         QCOMPARE(rig.prompts.last("message"), "Error reading file / The game moves file is corrupted. You can not load this file.\r\r"
                                                   + kSupportSentence + " / Critical");
         QCOMPARE(coretest::summary(rig.game().history()), "from 17, to 19");
 
         // A save that fails says so, with the file's name, and leaves no file.
         rig.prompts.files << rig.file("missing-folder/game.dvm");
-        window.files().savemoves();
+        part<FileCommands>(window).savemoves();
         QCOMPARE(rig.prompts.asked.value("message").size(), 2);
         QVERIFY(rig.prompts.last("message").contains(rig.file("missing-folder/game.dvm")));
         QVERIFY(!QFile::exists(rig.file("missing-folder/game.dvm")));
@@ -74,7 +74,7 @@ private slots:
         const QString kept = rig.write("kept.dvg", "old");
         rig.prompts.files << kept << kept;
         rig.prompts.answers << false << true;
-        window.files().savegame();
+        part<FileCommands>(window).savegame();
         QCOMPARE(rig.prompts.asked.value("save").size(), 2);
         QCOMPARE(rig.prompts.last("save"), "Save Game / The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.* / dvg");
         QCOMPARE(rig.prompts.last("yesno"), QString("Save file / The file %1 already exists.\r\rReplace file? / No").arg(kept));
@@ -84,16 +84,16 @@ private slots:
         rig.play(19, 2);
         const QString position = rig.emptyHoles();
         rig.prompts.files << rig.file("position.dvg") << rig.file("position.dvg");
-        window.files().savegame();
+        part<FileCommands>(window).savegame();
         window.Image8_Click();
-        window.files().loadgame();
+        part<FileCommands>(window).loadgame();
         QCOMPARE(rig.prompts.last("open"), "Load Game / The Dorv Game (*.dvg)|*.dvg|All Files (*.*)|*.* / dvg");
         QCOMPARE(rig.emptyHoles(), position);
         QCOMPARE(rig.find<QLabel>("Label1")->text(), "");
 
         // A file that is not there brings the dialog back, here cancelled.
         rig.prompts.files << rig.file("nowhere.dvg") << "";
-        window.files().loadgame();
+        part<FileCommands>(window).loadgame();
         QCOMPARE(rig.prompts.asked.value("open").size(), 3);
         QCOMPARE(rig.prompts.last("message"),
                  "The Dorv / File not found. Please check filename or browse to saved directory and select file.");
@@ -101,7 +101,7 @@ private slots:
 
         // A corrupted saved game: reported, and a new game starts.
         rig.prompts.files << rig.write("bad.dvg", "\xB2\r\nx\r\n");
-        window.files().loadgame();
+        part<FileCommands>(window).loadgame();
         QCOMPARE(rig.prompts.last("message"), "Error reading file / The game file is corrupted. You can not load this file.\r\r"
                                                   + kSupportSentence + " / Critical");
         QCOMPARE(rig.emptyHoles(), "");
@@ -196,8 +196,8 @@ private slots:
         const QString folder = rig.file("games.dvg");
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(FileStore::write(folder + "/kept.dvm", "kept"));
-        const std::pair<QString, std::function<void()>> saves[] = {{"The game", [&] { window.files().savegame(); }},
-                                                                   {"The moves", [&] { window.files().savemoves(); }}};
+        const std::pair<QString, std::function<void()>> saves[] = {{"The game", [&] { part<FileCommands>(window).savegame(); }},
+                                                                   {"The moves", [&] { part<FileCommands>(window).savemoves(); }}};
         for (const auto& [what, save] : saves) {
             rig.prompts.files << folder;
             rig.prompts.answers << true;

@@ -68,11 +68,11 @@ private slots:
         WindowRig rig;
         MainWindow& window = rig.start();
         rig.play(19, 3);
-        window.game().undo();
+        window.controller().undo();
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "1.7");
         rig.play(0, 1);
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "2.7");
-        window.game().undo();
+        window.controller().undo();
         QCOMPARE(rig.find<QLabel>("Label5")->text(), "1.43");
         rig.prompts.texts << "Ada";
         window.Image8_Click();
@@ -97,8 +97,8 @@ private slots:
         rig.play(19, 6);
         rig.prompts.files << game << moves;
         rig.prompts.answers << true << true;
-        window.files().savegame();
-        window.files().savemoves();
+        part<FileCommands>(window).savegame();
+        part<FileCommands>(window).savemoves();
         rig.prompts.texts << "Ada";
         window.Image8_Click();
         const QStringList messages = rig.prompts.asked.value("message");
@@ -140,12 +140,12 @@ private slots:
             QVERIFY(makeFifo(rig.file(name)));
         GameSettings().setMusic(true);
         MainWindow& window = rig.start();
-        window.media().playmusic(kMusicFile);
-        QVERIFY(!window.musicPlayer()->isPlaying());
+        part<MediaSwitches>(window).playmusic(kMusicFile);
+        QVERIFY(!part<MediaSwitches>(window).musicPlayer()->isPlaying());
         rig.prompts.files << rig.file("fifo.dvg");
-        window.files().loadgame();
+        part<FileCommands>(window).loadgame();
         rig.prompts.files << rig.file("fifo.dvg");
-        window.files().loadmoves();
+        part<FileCommands>(window).loadmoves();
         QCOMPARE(rig.prompts.asked.value("message"), QStringList({kFileNotFound, kFileNotFound}));
         QCOMPARE(rig.emptyHoles(), "");
     }
@@ -162,11 +162,11 @@ private slots:
         rig.play(19, 7);
         rig.prompts.texts << "<h1>Big</h1> &amp;";
         first.Image8_Click();
-        WindowRig::playJumps(second.game(), 19, 6);
+        WindowRig::playJumps(second.controller(), 19, 6);
         otherPrompts.texts << "Bob";
         second.Image8_Click();
         QVERIFY(rig.read("dvhs.sys").starts_with("hs1n<h1>Big</h1> &amp;\r\nhs17\r\nhs2nBob\r\nhs26\r\n"));
-        auto* shown = second.highScoreWindow()->findChild<QLabel*>("Label1");
+        auto* shown = part<HighScoreWindow>(second).findChild<QLabel*>("Label1");
         QCOMPARE(shown->text(), "<h1>Big</h1> &amp;");
         QCOMPARE(shown->textFormat(), Qt::PlainText);
     }
@@ -282,7 +282,7 @@ private slots:
         QVERIFY(stored.starts_with("hs1nBob\r\nhs17\r\nhs2nAda\r\nhs26\r\n"));
         QCOMPARE(rig.prompts.asked.value("yesno"), QStringList());
 
-        rig.start().scores().setLockWait(std::chrono::milliseconds(0));
+        part<ScoreKeeper>(rig.start()).setLockWait(std::chrono::milliseconds(0));
         QVERIFY(otherGame.lock());
         rig.play(19, 8);
         rig.prompts.texts << "Joan";
@@ -292,7 +292,7 @@ private slots:
         const QString busy = "The Dorv / The hall of fame is being written by another game.\r\rTry again? / Yes";
         QCOMPARE(rig.prompts.asked.value("yesno"), QStringList({busy, busy}));
         QCOMPARE(rig.read("dvhs.sys"), stored);
-        QCOMPARE(rig.window->highScoreWindow()->hall().name(1), "Joan");
+        QCOMPARE(part<HighScoreWindow>(*rig.window).hall().name(1), "Joan");
     }
 
     // Anything but a regular file where the settings are kept (a FIFO, which QSettings would wait
@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(window.size(), QSize(524, 464));
         QCOMPARE(rig.game().state().soundon, 1);
         QCOMPARE(rig.game().state().musicon, 1);
-        window.media().setSound(false);
+        part<MediaSwitches>(window).setSound(false);
         rig.start();
         QCOMPARE(rig.game().state().soundon, 0);
         QVERIFY2(!watch.readerWaited(), "the game waited on the FIFO");

@@ -26,11 +26,12 @@ private slots:
 void TestUndo::nothingAfterNewGame()
 {
     Recorder rec;
-    Game game(&rec);
+    Game game;
+    GameController played(game, rec);
     play(game, "19 17 19");
     game.startNewGame();
     rec = {};
-    game.undo();
+    played.undo();
     QCOMPARE(summary(game), QByteArray("counter 0, waiting"));
     QCOMPARE(rec.panels, 1);
     QCOMPARE(rec.changes + rec.sounds, 0);

@@ -1,9 +1,10 @@
-// Helpers shared by the core's tests: an observer that counts what the game asks of it, games set
+// Helpers shared by the core's tests: a screen that counts what the controller asks of it, games set
 // up by clicks or in a given position, a legal game, and the game as a line QCOMPARE can print.
 #pragma once
 
 #include "rules/game.h"
 #include "board/jump_table.h"
+#include "window/game_controller.h"
 #include "records/saved_game_file.h"
 
 #include <QByteArrayList>
@@ -15,13 +16,14 @@
 namespace coretest {
 using Jump = JumpTable::Jump;
 
-// Counts what the game asks of the window, and keeps the order: P panels hidden, C shown, S sound.
-struct Recorder : GameObserver {
+// A screen that counts what the controller asks of the window, and keeps the order: P panels
+// hidden, C shown, S sound.
+struct Recorder : GameController::Screen {
     int panels = 0, changes = 0, sounds = 0;
     QByteArray log;
     void hidePanels() override { ++panels, log += 'P'; }
-    void boardChanged() override { ++changes, log += 'C'; }
-    void playsound() override { ++sounds, log += 'S'; }
+    void show(const Game&, const MoveOutcome::Holes&, bool) override { ++changes, log += 'C'; }
+    void playMoveSound() override { ++sounds, log += 'S'; }
     // What was asked since the last call.
     QByteArray take() { return std::exchange(log, {}); }
 };

@@ -44,8 +44,8 @@ int main(int argc, char** argv)
         prompts.answers << (line == "yes");
     };
     MainWindow window(MainWindow::Services{&prompts, &sound, [] { QCoreApplication::exit(0); }, nullptr});
-    window.scores().setLockWait(std::chrono::milliseconds(0));
-    WindowRig::playJumps(window.game(), 19, arguments.value(2).toInt());
+    part<ScoreKeeper>(window).setLockWait(std::chrono::milliseconds(0));
+    WindowRig::playJumps(window.controller(), 19, arguments.value(2).toInt());
     window.quit();
-    return window.scores().ended() ? 0 : QApplication::exec();
+    return part<ScoreKeeper>(window).ended() ? 0 : QApplication::exec();
 }

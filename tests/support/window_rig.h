@@ -10,6 +10,11 @@
 #include "kit/settings_file.h"
 #include "print/qt_moves_printer.h"
 #include "window/ball_chooser.h"
+#include "window/board_view.h"
+#include "window/command_table.h"
+#include "window/hint_keeper.h"
+#include "window/high_score_window.h"
+#include "window/score_keeper.h"
 #include "window/file_commands.h"
 #include "window/main_window.h"
 #include "window/media_switches.h"
@@ -31,6 +36,13 @@ inline void whenModal(const std::function<void(QWidget*)>& answer, int after = 0
         QTRY_VERIFY(QApplication::activeModalWidget());
         answer(QApplication::activeModalWidget());
     });
+}
+
+// The part of type T of a window (its board, its file commands, its hall of fame...).
+template <typename T>
+T& part(const QWidget& window)
+{
+    return *window.findChild<T*>();
 }
 
 // The built program's folder with the real media, as the test was started with it (a rig points
@@ -75,7 +87,8 @@ struct WindowRig {
         return *window;
     }
 
-    Game& game() const { return window->game(); }
+    const Game& game() const { return window->game(); }
+    GameController& controller() const { return window->controller(); }
     QString file(const QString& name) const { return dir.filePath(name); }
     std::string read(const QString& name) const { return FileStore::read(file(name)).value_or("<missing>"); }
     QString write(const QString& name, const std::string& bytes) const
@@ -112,7 +125,7 @@ struct WindowRig {
 
     // Removes the starting ball from `start` and plays `moves` jumps, each the first legal one of the
     // table (a test with none left ends on the exception of the empty optional).
-    void play(int start, int moves) { playJumps(game(), start, moves); }
+    void play(int start, int moves) { playJumps(controller(), start, moves); }
     std::optional<JumpTable::Jump> legalJump() const { return firstLegalJump(game().board()); }
 
     // The first jump of the table that the board allows now.
@@ -124,11 +137,11 @@ struct WindowRig {
         return std::nullopt;
     }
     // As play(), on any game; a start of 0 removes no ball.
-    static void playJumps(Game& game, int start, int moves)
+    static void playJumps(GameController& game, int start, int moves)
     {
         game.click(start);
         for (int made = 0; made < moves; ++made) {
-            const JumpTable::Jump jump = firstLegalJump(game.board()).value();
+            const JumpTable::Jump jump = firstLegalJump(game.game().board()).value();
             game.click(jump.origin);
             game.click(jump.destination);
         }

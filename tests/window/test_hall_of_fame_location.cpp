@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(readOnlyLocation.readPath(), rig.file("dvhs.sys"));
         QCOMPARE(readOnlyLocation.writePath(), ownFile);
         QVERIFY(QFileInfo(ownFolder).isDir());
-        QCOMPARE(rig.start().highScoreWindow()->hall().name(1), "Ada");
+        QCOMPARE(part<HighScoreWindow>(rig.start()).hall().name(1), "Ada");
         ScriptedPrompts otherPrompts;
         CountingSound otherSound;
         MainWindow second(MainWindow::Services{&otherPrompts, &otherSound, [] {}, nullptr});
@@ -79,16 +79,16 @@ private slots:
         rig.play(19, 9);
         rig.prompts.texts << "Joan";
         rig.window->Image8_Click();
-        WindowRig::playJumps(second.game(), 19, 7);
+        WindowRig::playJumps(second.controller(), 19, 7);
         otherPrompts.texts << "Bob";
         second.quit();
         const std::string own = FileStore::read(ownFile).value_or("<missing>");
-        QCOMPARE(own, HighScoreFile::serialise(second.highScoreWindow()->hall()));
+        QCOMPARE(own, HighScoreFile::serialise(part<HighScoreWindow>(second).hall()));
         QVERIFY(own.starts_with("hs1nJoan\r\nhs19\r\nhs2nGrace\r\nhs28\r\nhs3nBob\r\nhs37\r\nhs4nAda\r\nhs46\r\n"));
         QCOMPARE(rig.read("dvhs.sys"), kept);
 
         // From then on the player's file is read; a write that fails there is reported with its name.
-        QCOMPARE(rig.start().highScoreWindow()->hall().name(1), "Joan");
+        QCOMPARE(part<HighScoreWindow>(rig.start()).hall().name(1), "Joan");
         QVERIFY(QFile::remove(ownFile) && QDir().mkdir(ownFile));
         rig.start();
         rig.play(19, 8);

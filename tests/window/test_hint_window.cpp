@@ -69,15 +69,15 @@ private slots:
         MainWindow& window = rig.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        HintKeeper& hint = window.hint();
+        HintKeeper& hint = part<HintKeeper>(window);
         recordHints(hint);
         QStringList covered;
         for (const double zoom : {1.0, 2.0}) {
             window.setZoom(zoom);
-            rig.game().startNewGame();
+            rig.controller().newGame();
             for (const int jumps : {-1, 0, 4}) { // before the start, after it, and on in the game
                 if (jumps >= 0) {
-                    rig.game().startNewGame();
+                    rig.controller().newGame();
                     rig.play(19, jumps);
                 }
                 s_shown->clear();
@@ -104,7 +104,7 @@ private slots:
     {
         WindowRig rig;
         MainWindow& window = rig.start();
-        HintKeeper& hint = window.hint();
+        HintKeeper& hint = part<HintKeeper>(window);
         recordHints(hint);
         const auto expected = [&rig] {
             HintSolver::Balls balls{};
@@ -117,8 +117,8 @@ private slots:
         QVERIFY(left.jump);
         hint.ask();
         QVERIFY(hint.working());
-        rig.game().click(left.jump->origin);
-        rig.game().click(left.jump->destination);
+        rig.controller().click(left.jump->origin);
+        rig.controller().click(left.jump->destination);
         QCOMPARE(rig.game().counter(), "4");
         QVERIFY(!hint.working());
         const Hint now = expected();
@@ -144,7 +144,7 @@ private slots:
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        HintKeeper& hint = window.hint();
+        HintKeeper& hint = part<HintKeeper>(window);
 
         // Before the start: the ball to remove, for a finish with one ball, said in words and
         // named for a screen reader (the alert it raises is not seen on a platform without
@@ -160,13 +160,13 @@ private slots:
         QCOMPARE(window.findChild<BoardView*>()->cursor(), HoleNumber(1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(rig.game().board().isEmpty(1));
-        rig.game().startNewGame();
+        rig.controller().newGame();
 
         // Under way, with a ball selected: a legal jump, and the game, the selection and the
         // sound untouched.
         rig.play(19, 3);
         const JumpTable::Jump next = rig.legalJump().value();
-        rig.game().click(next.origin);
+        rig.controller().click(next.origin);
         const QByteArray before = coretest::summary(rig.game());
         const int sounds = rig.sound.played;
         QVERIFY(!hint.overlay()->isVisible());
@@ -193,7 +193,7 @@ private slots:
             QVERIFY(!hint.overlay()->tip()->geometry().intersects(QRect(rig.hole(1)->parentWidget()->mapTo(&window, mark.topLeft()), mark.size())));
 
         // A click hides it; a hint still being worked out when the board changes never shows.
-        rig.game().click(next.origin);
+        rig.controller().click(next.origin);
         QVERIFY(!hint.overlay()->isVisible());
         hint.ask();
         QVERIFY(hint.working());
@@ -205,11 +205,11 @@ private slots:
 
         // A hint at 30 balls fills the solver's tables; their memory is given back before the
         // hint shows.
-        rig.game().startNewGame();
-        rig.game().click(19);
+        rig.controller().newGame();
+        rig.controller().click(19);
         for (const auto& [from, to] : {std::pair{6, 19}, {4, 6}, {2, 12}, {8, 6}, {12, 2}, {10, 12}}) {
-            rig.game().click(HoleNumber(from));
-            rig.game().click(HoleNumber(to));
+            rig.controller().click(HoleNumber(from));
+            rig.controller().click(HoleNumber(to));
         }
         QCOMPARE(rig.game().board().emptyCount(), 7);
         const double rssBefore = residentMb();
@@ -218,7 +218,7 @@ private slots:
         QVERIFY2(residentMb() < rssBefore + 8, qPrintable(QStringLiteral("%1 MB before, %2 MB after").arg(rssBefore).arg(residentMb())));
 
         // No hint during a replay.
-        window.replay().playmoves();
+        part<Replay>(window).playmoves();
         hint.ask();
         QVERIFY(!hint.working());
     }

@@ -140,18 +140,18 @@ private slots:
             {Command::LoadMoves, "Ctrl+Shift+O", QKeySequence::UnknownKey},
         };
         for (const auto& row : rows) {
-            const QList<QKeySequence> bound = window().commands().action(row.command)->shortcuts();
+            const QList<QKeySequence> bound = part<CommandTable>(window()).action(row.command)->shortcuts();
             QCOMPARE(bound.value(0).toString(QKeySequence::PortableText), QString::fromLatin1(row.known));
             for (const QKeySequence& standard : QKeySequence::keyBindings(row.standard))
                 QVERIFY2(bound.contains(standard), qPrintable(standard.toString()));
             QCOMPARE(QSet<QKeySequence>(bound.begin(), bound.end()).size(), bound.size());
         }
-        QVERIFY(window().commands().action(Command::ZoomIn)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
+        QVERIFY(part<CommandTable>(window()).action(Command::ZoomIn)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)));
         // Each ball and board picture has the command named after it, the last of each too.
         for (int index = 0; index < 7; ++index)
-            QCOMPARE(window().commands().action(CommandTable::ball(index))->objectName(), QString("ball%1").arg(index));
+            QCOMPARE(part<CommandTable>(window()).action(CommandTable::ball(index))->objectName(), QString("ball%1").arg(index));
         for (int index = 0; index < 3; ++index)
-            QCOMPARE(window().commands().action(CommandTable::board(index))->objectName(), QString("board%1").arg(index));
+            QCOMPARE(part<CommandTable>(window()).action(CommandTable::board(index))->objectName(), QString("board%1").arg(index));
         // Through the real key: a standard key of Undo that is not Ctrl+Z takes a move back as Ctrl+Z does.
         const QList<QKeySequence> undoKeys = QKeySequence::keyBindings(QKeySequence::Undo);
         const auto other = std::find_if(undoKeys.begin(), undoKeys.end(), [](const QKeySequence& key) { return key != QKeySequence(Qt::CTRL | Qt::Key_Z); });
@@ -226,7 +226,7 @@ private slots:
         m_rig = std::make_unique<WindowRig>();
         QVERIFY(QFile::copy(kBuiltProgramFolder + "/Music.dat", m_rig->file("Music.dat")));
         startShown();
-        MusicPlayer* music = window().musicPlayer();
+        MusicPlayer* music = part<MediaSwitches>(window()).musicPlayer();
         QTRY_VERIFY(music->isPlaying());
 
         // Tab goes round the buttons and the board as the window reads, with the ring on the board,
@@ -286,11 +286,11 @@ private slots:
         for (const char digit : QByteArray("1234567")) {
             QTest::keyClick(focus(), digit);
             PictureControl* chosen = checked("Image2");
-            QVERIFY(chosen && window().ballName() == QString("ball%1").arg(chosen->index()) && chosen->x() > left);
+            QVERIFY(chosen && part<BoardView>(window()).ballName() == QString("ball%1").arg(chosen->index()) && chosen->x() > left);
             left = chosen->x();
         }
         QTest::keyClick(focus(), '3');
-        QCOMPARE(window().ballName(), "ball2");
+        QCOMPARE(part<BoardView>(window()).ballName(), "ball2");
         const qint64 firstBoard = m_rig->find<PictureControl>("Image6")->picture().cacheKey();
         QTest::keyClick(focus(), 'b');
         QCOMPARE(checked("Image23")->index(), 1);
@@ -333,7 +333,7 @@ private slots:
         });
         keys(Qt::CTRL | Qt::Key_H);
         QTRY_VERIFY(!hall.isEmpty());
-        QCOMPARE(hall.first(), window().highScoreWindow()->windowTitle());
+        QCOMPARE(hall.first(), part<HighScoreWindow>(window()).windowTitle());
         QVERIFY(hall.contains("Ada"));
 
         // F1: the help, named for assistive technology, lists every key of the commands and the
@@ -383,7 +383,7 @@ private slots:
         keys(Qt::ALT | Qt::Key_C);
         QTRY_VERIFY(m_rig->find("Text1")->hasFocus());
         QTest::keyClicks(focus(), "ox");
-        QCOMPARE(window().ballName(), "ball7");
+        QCOMPARE(part<BoardView>(window()).ballName(), "ball7");
         QCOMPARE(checked("Image2"), nullptr);
         QCOMPARE(switches(), "Sound on, Music on");
         keys(Qt::CTRL | Qt::Key_Z);
@@ -402,7 +402,7 @@ private slots:
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(menu->activeAction()->objectName(), "vboard");
         QTest::keyClick(menu, Qt::Key_Return);
-        QVERIFY(window().replay().timer()->isActive());
+        QVERIFY(part<Replay>(window()).timer()->isActive());
         QCOMPARE(openPanels(), "");
         QCOMPARE(accessibleName(focus()), "Moves menu");
         keys(Qt::CTRL | Qt::Key_Q);

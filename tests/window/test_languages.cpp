@@ -30,9 +30,9 @@ QStringList shownTexts(WindowRig& rig)
 {
     MainWindow& window = rig.start();
     rig.prompts.files << rig.write("moves.dvm", "");
-    window.files().loadmoves();
-    QStringList shown{rig.find<QLabel>("Label1")->text(), window.windowTitle(), window.highScoreWindow()->windowTitle(),
-                      window.highScoreWindow()->findChild<QLabel*>("Label2")->text(), rig.prompts.last("yesno"),
+    part<FileCommands>(window).loadmoves();
+    QStringList shown{rig.find<QLabel>("Label1")->text(), window.windowTitle(), part<HighScoreWindow>(window).windowTitle(),
+                      part<HighScoreWindow>(window).findChild<QLabel*>("Label2")->text(), rig.prompts.last("yesno"),
                       rig.prompts.last("open")};
     return shown;
 }
@@ -70,9 +70,9 @@ private slots:
                                                "The Dorv / Das Laden einer Z\u00fcgedatei l\u00f6scht das laufende Spiel. "
                                                "M\u00f6chtest du wirklich fortfahren? / Yes",
                                                "Z\u00fcge laden / The-Dorv-Zugliste (*.dvm)|*.dvm|Alle Dateien (*.*)|*.* / dvm"}));
-        QCOMPARE(rig.window->commands().action(CommandTable::Command::NewGame)->text(), "Neues Spiel");
-        QCOMPARE(rig.window->commands().keys().value(0).does, "Den Ring \u00fcber die L\u00f6cher bewegen");
-        HelpWindow help(rig.window->commands());
+        QCOMPARE(part<CommandTable>(*rig.window).action(CommandTable::Command::NewGame)->text(), "Neues Spiel");
+        QCOMPARE(part<CommandTable>(*rig.window).keys().value(0).does, "Den Ring \u00fcber die L\u00f6cher bewegen");
+        HelpWindow help(part<CommandTable>(*rig.window));
         QVERIFY(help.findChild<QTextBrowser*>("text")->toPlainText().startsWith("So wird gespielt"));
         QCOMPARE(rig.hole(19)->accessibleName(), "Loch 19, Kugel");
         // The counter and the hole numbers stay as they are.

@@ -42,7 +42,7 @@ private slots:
         // The 48 x 48 globe is drawn into the holes' own size: a new game keeps the 580-twip pitch,
         // and every hole stays inside the board panel where a click reaches it. Neither start-up nor
         // a new game of nothing asks or writes.
-        window.chooser().Image2_Click(6);
+        part<BallChooser>(window).Image2_Click(6);
         window.Image8_Click();
         QVERIFY(rig.prompts.asked.isEmpty());
         QVERIFY(!QFile::exists(rig.file("dvhs.sys")));
@@ -104,7 +104,7 @@ private slots:
             QTest::keyClick(edit, Qt::Key_Return);
         });
         rig.window->Image8_Click();
-        QCOMPARE(label(rig.window->highScoreWindow(), "Label1"), "Grace");
+        QCOMPARE(label(&part<HighScoreWindow>(*rig.window), "Label1"), "Grace");
         QVERIFY(rig.read("dvhs.sys").starts_with("hs1nGrace\r\nhs18\r\nhs2nAda\r\n"));
     }
 
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(endedWhenAsked, 1);
         QCOMPARE(rig.ended, 2);
         // The next start reads the entry back, spaces and all.
-        const HighScoreWindow* hall = rig.start().highScoreWindow();
+        const HighScoreWindow* hall = &part<HighScoreWindow>(rig.start());
         QCOMPARE(hall->hall().name(1), "  Ada ");
         QCOMPARE(hall->hall().score(2), "5");
         QCOMPARE(label(hall, "Label6"), "6");
@@ -196,7 +196,7 @@ private slots:
         rig.window->quit();
         QVERIFY(rig.prompts.last("message").contains(rig.file("dvhs.sys")));
         QVERIFY(rig.prompts.last("message").endsWith(" / Critical"));
-        QCOMPARE(rig.window->highScoreWindow()->hall().name(1), "Grace");
+        QCOMPARE(part<HighScoreWindow>(*rig.window).hall().name(1), "Grace");
         QCOMPARE(endedWhenAsked, 2);
         QCOMPARE(rig.ended, 3);
     }
@@ -205,20 +205,20 @@ private slots:
     {
         WindowRig rig;
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/Music.dat", rig.file("Music.dat")));
-        MusicPlayer* music = rig.start().musicPlayer();
+        MusicPlayer* music = part<MediaSwitches>(rig.start()).musicPlayer();
         QTRY_VERIFY(music->isPlaying());
         QCOMPARE(music->fileName(), rig.file("Music.dat"));
-        rig.window->media().setMusic(false);
+        part<MediaSwitches>(*rig.window).setMusic(false);
         QVERIFY(!music->isPlaying());
         QTest::qWait(200);
         QVERIFY(!music->isPlaying());
-        rig.window->media().setMusic(true);
+        part<MediaSwitches>(*rig.window).setMusic(true);
         QVERIFY(music->isPlaying());
 
-        rig.window->media().setSound(false);
-        rig.window->media().setMusic(false);
+        part<MediaSwitches>(*rig.window).setSound(false);
+        part<MediaSwitches>(*rig.window).setMusic(false);
         QCOMPARE(switches(rig.start().game()), "sound 0 music 0");
-        rig.window->media().setSound(true);
+        part<MediaSwitches>(*rig.window).setSound(true);
         QCOMPARE(switches(rig.start().game()), "sound 1 music 0");
         QCOMPARE(GameSettings().stored("Options/Sound"), "1");
         QCOMPARE(GameSettings().stored("Options/Music"), "0");
@@ -231,11 +231,11 @@ private slots:
         WindowRig rig;
         QVERIFY(QFile::copy(kBuiltProgramFolder + "/Music.dat", rig.file("Music.dat")));
         MainWindow& window = rig.start();
-        window.media().playmusic("Music.dat");
-        QVERIFY(window.musicPlayer()->isPlaying());
-        window.media().mm_Done();
-        QVERIFY(!window.musicPlayer()->isPlaying());
-        QTRY_VERIFY_WITH_TIMEOUT(window.musicPlayer()->isPlaying(), 3000);
+        part<MediaSwitches>(window).playmusic("Music.dat");
+        QVERIFY(part<MediaSwitches>(window).musicPlayer()->isPlaying());
+        part<MediaSwitches>(window).mm_Done();
+        QVERIFY(!part<MediaSwitches>(window).musicPlayer()->isPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(part<MediaSwitches>(window).musicPlayer()->isPlaying(), 3000);
     }
 
     void theRestoredWindowKeepsItsBackgroundAndAltCReachesTheHiddenCodeWordBox()
@@ -252,13 +252,13 @@ private slots:
         QVERIFY(!window.rect().intersects(box->geometry()));
         // Until Alt+C the box has no focus: typing a code word chooses no ball.
         QTest::keyClicks(QApplication::focusWidget(), "walrus");
-        QCOMPARE(window.ballName(), "ball1");
+        QCOMPARE(part<BoardView>(window).ballName(), "ball1");
         box->setText("stale");
         QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
         QTRY_VERIFY(box->hasFocus());
         QTRY_COMPARE(box->text(), "");
         QTest::keyClicks(box, "WalRus");
-        QCOMPARE(window.ballName(), "ball8");
+        QCOMPARE(part<BoardView>(window).ballName(), "ball8");
         QCOMPARE(box->text(), "");
         // Every Alt+C starts the word again, also while the box has the focus, and letters typed
         // straight after it count.
@@ -266,7 +266,7 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "q");
         QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
         QTest::keyClicks(QApplication::focusWidget(), "ox");
-        QCOMPARE(window.ballName(), "ball7");
+        QCOMPARE(part<BoardView>(window).ballName(), "ball7");
     }
 };
 

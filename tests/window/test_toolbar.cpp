@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(menu->actions().at(1)->text(), "&View the moves played in text mode");
         menu->actions().at(0)->trigger();
         menu->hide();
-        QVERIFY(m_rig->window->replay().timer()->isActive());
+        QVERIFY(part<Replay>(*m_rig->window).timer()->isActive());
         QCOMPARE(openPanels(), "");
 
         // So does a click on a hole, which reaches the game.
@@ -79,11 +79,11 @@ private slots:
 
         // The sound switch buttons close the panels and take effect at once.
         QCOMPARE(click({"Image11", "Image13"}), "");
-        m_rig->game().click(19);
+        m_rig->controller().click(19);
         QCOMPARE(m_rig->sound.played, 0);
         click({"Image7", "Image11", "Image12"});
-        m_rig->game().click(17);
-        m_rig->game().click(19);
+        m_rig->controller().click(17);
+        m_rig->controller().click(19);
         QCOMPARE(m_rig->sound.played, 1);
     }
 
@@ -93,7 +93,7 @@ private slots:
         PictureControl* highScores = button("Image5");
         int frameWhenOpened = -1;
         const auto lookAndClose = [&](QWidget* box) {
-            frameWhenOpened = box == m_rig->window->highScoreWindow() ? highScores->borderStyle() : -2;
+            frameWhenOpened = box == &part<HighScoreWindow>(*m_rig->window) ? highScores->borderStyle() : -2;
             box->close();
         };
         whenModal(lookAndClose, 200);
@@ -104,7 +104,7 @@ private slots:
         QTest::mouseRelease(highScores, Qt::LeftButton, {}, QPoint(-30, -30));
         QTRY_COMPARE(frameWhenOpened, 0);
         // The close box only hides it: the hall of fame lives on.
-        QVERIFY(m_rig->window->highScoreWindow()->isHidden());
+        QVERIFY(part<HighScoreWindow>(*m_rig->window).isHidden());
     }
 
     void switchingTheBallMidGameKeepsTheGame()
@@ -112,9 +112,9 @@ private slots:
         m_rig->play(19, 2);
         const QString empty = m_rig->emptyHoles();
         const auto jump = m_rig->legalJump().value();
-        m_rig->game().click(jump.origin);
+        m_rig->controller().click(jump.origin);
         click({"Image2"});
-        QCOMPARE(m_rig->window->ballName(), "ball0");
+        QCOMPARE(part<BoardView>(*m_rig->window).ballName(), "ball0");
         const QPixmap ball = Artwork::pixmap("ball0");
         const auto holesShowing = [&](const QPixmap& picture) { // no picture for a null one
             return m_rig->holes([&](int n) { return m_rig->hole(n)->picture().cacheKey() == picture.cacheKey(); });
@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(holesShowing(ball), m_rig->holes([&](int n) { return !m_rig->game().board().isEmpty(n); }));
         QCOMPARE(m_rig->hole(jump.origin)->borderStyle(), 1);
         // The next jump goes on as before, and the new game is built with the chosen ball.
-        m_rig->game().click(jump.destination);
+        m_rig->controller().click(jump.destination);
         QCOMPARE(m_rig->game().history().count(), std::size_t(3));
         m_rig->window->Image8_Click();
         QCOMPARE(holesShowing(ball), m_rig->holes());

@@ -178,15 +178,15 @@ private slots:
             return size;
         };
         const std::pair<const char*, std::function<void()>> boxes[] = {
-            {"About", [&] { window.commands().action(CommandTable::Command::About)->trigger(); }},
-            {"help", [&] { window.commands().action(CommandTable::Command::Help)->trigger(); }},
+            {"About", [&] { part<CommandTable>(window).action(CommandTable::Command::About)->trigger(); }},
+            {"help", [&] { part<CommandTable>(window).action(CommandTable::Command::Help)->trigger(); }},
             {"name box", [&] {
-                 rig.game().startNewGame();
+                 rig.controller().newGame();
                  rig.play(19, 8);
                  window.Image8_Click();
              }},
             {"moves", [&] { window.showmoves(); }},
-            {"hall of fame", [&] { window.highScoreWindow()->exec(); }},
+            {"hall of fame", [&] { part<HighScoreWindow>(window).exec(); }},
             {"message", [&] { prompts.message("The file could not be read.", "The Dorv", Prompts::Icon::Critical); }},
             {"question", [&] { prompts.askYesNo("Replace file?", "The Dorv", true); }},
             {"file", [&] { prompts.openFileName("Load Game", "The Dorv Game (*.dvg)|*.dvg", "dvg"); }},
@@ -216,8 +216,8 @@ private slots:
             ownPlaces[n] = inWindow(rig.hole(n));
         auto* prompt = rig.find<QLabel>("Label1");
         const qreal promptPoints = prompt->font().pointSizeF();
-        const QSize hallOfFame = window.highScoreWindow()->size();
-        const qreal hallOfFamePoints = window.highScoreWindow()->findChild<QLabel*>("Label1")->font().pointSizeF();
+        const QSize hallOfFame = part<HighScoreWindow>(window).size();
+        const qreal hallOfFamePoints = part<HighScoreWindow>(window).findChild<QLabel*>("Label1")->font().pointSizeF();
         auto* board = rig.find<BoardView>("Picture2");
         board->placeCursor(19);
 
@@ -228,8 +228,8 @@ private slots:
         window.setZoom(1.5);
         window.setZoom(2);
         QCOMPARE(window.size(), QSize(1048, 928));
-        QCOMPARE(window.highScoreWindow()->size(), hallOfFame * 2);
-        QCOMPARE(window.highScoreWindow()->findChild<QLabel*>("Label1")->font().pointSizeF(), hallOfFamePoints * 2);
+        QCOMPARE(part<HighScoreWindow>(window).size(), hallOfFame * 2);
+        QCOMPARE(part<HighScoreWindow>(window).findChild<QLabel*>("Label1")->font().pointSizeF(), hallOfFamePoints * 2);
         QCOMPARE(prompt->font().pointSizeF(), promptPoints * 2);
         QCOMPARE(inWindow(rig.find("Image7")).topLeft(), Twips::point(120, 240));
         QCOMPARE(rig.find("cursor")->geometry(), rig.hole(19)->geometry());
