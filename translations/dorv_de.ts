@@ -275,6 +275,14 @@
         <source>Round silver board</source>
         <translation>Rundes silbernes Brett</translation>
     </message>
+    <message>
+        <source>Redo the move taken back</source>
+        <translation>Zurückgenommenen Zug wiederholen</translation>
+    </message>
+    <message>
+        <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
+        <translation>Den zurückgenommenen Zug erneut spielen, auch Strg+Y (er zählt, die Kosten der Rücknahme bleiben)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>

@@ -275,6 +275,14 @@
         <source>Round silver board</source>
         <translation>Tablero redondo plateado</translation>
     </message>
+    <message>
+        <source>Redo the move taken back</source>
+        <translation>Rehacer el movimiento deshecho</translation>
+    </message>
+    <message>
+        <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
+        <translation>Volver a jugar el movimiento deshecho, también Ctrl+Y (cuenta, el coste de deshacer se mantiene)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>

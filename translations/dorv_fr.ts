@@ -275,6 +275,14 @@
         <source>Round silver board</source>
         <translation>Plateau rond argenté</translation>
     </message>
+    <message>
+        <source>Redo the move taken back</source>
+        <translation>Rejouer le coup annulé</translation>
+    </message>
+    <message>
+        <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
+        <translation>Rejouer le coup annulé, aussi Ctrl+Y (il compte, le coût de l’annulation reste)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>

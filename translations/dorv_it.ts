@@ -275,6 +275,14 @@
         <source>Round silver board</source>
         <translation>Tavola rotonda argentata</translation>
     </message>
+    <message>
+        <source>Redo the move taken back</source>
+        <translation>Ripeti la mossa annullata</translation>
+    </message>
+    <message>
+        <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
+        <translation>Rigiocare la mossa annullata, anche Ctrl+Y (conta, il costo dell’annullamento resta)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>

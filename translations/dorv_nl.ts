@@ -275,6 +275,14 @@
         <source>Round silver board</source>
         <translation>Rond zilveren bord</translation>
     </message>
+    <message>
+        <source>Redo the move taken back</source>
+        <translation>Teruggenomen zet opnieuw spelen</translation>
+    </message>
+    <message>
+        <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
+        <translation>De teruggenomen zet opnieuw spelen, ook Ctrl+Y (hij telt, de kosten van het terugnemen blijven)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>

@@ -65,6 +65,33 @@ void Game::dropSelection()
 
 MoveOutcome Game::click(HoleNumber hole)
 {
+    MoveOutcome outcome = play(hole);
+    if (outcome.kind == MoveOutcome::Kind::StartingRemoval || outcome.kind == MoveOutcome::Kind::Jump)
+        m_undone.clear();
+    return outcome;
+}
+
+MoveOutcome Game::redo()
+{
+    if (!canRedo())
+        return unchanged();
+    const Undone move = m_undone.back();
+    m_undone.pop_back();
+    if (move.origin == 0)
+        return play(move.destination);
+    // The jump as two clicks would play it, whatever was selected; a jump reports every hole
+    // whose frame changed, the frame let go included.
+    const Shown before = shown();
+    m_state.selstate = 1;
+    m_state.selhole = move.origin;
+    m_state.fromhole = move.origin;
+    MoveOutcome jump = play(move.destination);
+    jump.holes |= outcome(MoveOutcome::Kind::Nothing, before).holes;
+    return jump;
+}
+
+MoveOutcome Game::play(HoleNumber hole)
+{
     using Kind = MoveOutcome::Kind;
     if (!isHole(hole))
         return unchanged();
@@ -156,8 +183,16 @@ MoveOutcome Game::undo()
         return deselection;
     }
     if (m_history.count() == 0) {
-        if (const auto hole = parseHoleNumber(start))
+        const auto hole = parseHoleNumber(start);
+        if (hole)
             m_board.putBall(*hole);
+        // The removal can be played again when its hole is known; the jumps after it only then.
+        if (m_state.firstball != 1) {
+            if (hole)
+                m_undone.push_back({0, *hole});
+            else
+                m_undone.clear();
+        }
         m_prompt = kStartPrompt;
         m_state.firstball = 1;
         return outcome(Kind::Undo, before);
@@ -174,6 +209,11 @@ MoveOutcome Game::undo()
     if (origin && destination)
         if (const auto jumped = undoJumpedHole(*origin, *destination); jumped && isHole(*jumped))
             m_board.putBall(static_cast<HoleNumber>(*jumped));
+    // A move of an edited file that is no jump cannot be played again.
+    if (origin && destination && JumpTable::instance().jumped(*origin, *destination))
+        m_undone.push_back({*origin, *destination});
+    else
+        m_undone.clear();
     m_history.removeLast();
     m_score = ScoreNumber::shown(m_score - m_score * 10 / 100 - 1);
     return outcome(Kind::Undo, before);
@@ -186,6 +226,7 @@ MoveOutcome Game::startNewGame()
     m_state.firstball = 1;
     m_prompt = kStartPrompt;
     m_history.clear();
+    m_undone.clear();
     dropSelection();
     m_state.replaying = 0;
     return everyHole(MoveOutcome::Kind::NewGame);
@@ -212,18 +253,21 @@ MoveOutcome Game::loadPosition(const std::vector<PositionEntry>& entries)
         }
     }
     dropSelection();
+    m_undone.clear();
     return everyHole(MoveOutcome::Kind::Loaded);
 }
 
 MoveOutcome Game::loadHistory(MoveHistory history)
 {
     m_history = std::move(history);
+    m_undone.clear();
     return everyHole(MoveOutcome::Kind::Loaded);
 }
 
 std::optional<MoveOutcome> Game::startReplay()
 {
     std::optional<MoveOutcome> start;
+    m_undone.clear();
     if (const auto hole = parseHoleNumber(m_history.startHole()))
         start = click(*hole);
     m_state.replaypos = 0;

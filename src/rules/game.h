@@ -36,6 +36,11 @@ public:
     MoveOutcome click(HoleNumber hole);
     // Takes back the last move with its penalty, or the starting removal when no move is left.
     MoveOutcome undo();
+    // Plays the last jump (or starting removal) taken back again, as a click would: the jump
+    // counts (+1) and the undo's penalty stays. Any other jump or removal, a new game, a load or a
+    // replay forgets what can be played again; so does an undo of a move that is no jump.
+    MoveOutcome redo();
+    bool canRedo() const { return !m_undone.empty() && m_state.replaying != 1; }
     // The reset of a new game once the ending game has been scored: a ball in every hole,
     // counter "0", empty history, the prompt, no selection, no replay.
     MoveOutcome startNewGame();
@@ -72,6 +77,7 @@ private:
     MoveOutcome outcome(MoveOutcome::Kind kind, const Shown& before) const;
     MoveOutcome everyHole(MoveOutcome::Kind kind) const;
     MoveOutcome unchanged() const;
+    MoveOutcome play(HoleNumber hole);
     void dropSelection();
 
     GameState m_state;
@@ -79,4 +85,9 @@ private:
     MoveHistory m_history;
     double m_score = 0;
     std::string m_prompt;
+    // What undo took back, the last taken last: jumps, and the starting removal as origin 0.
+    struct Undone {
+        HoleNumber origin = 0, destination = 0;
+    };
+    std::vector<Undone> m_undone;
 };

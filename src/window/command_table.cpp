@@ -27,6 +27,8 @@ struct Row {
     // The checkable commands of one group exclude each other.
     const char* group = nullptr;
     QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
+    // A second key of its own, which its help line names.
+    QKeyCombination also = kNoKey;
 };
 
 // The keys of the board and of moving between the controls, which are no commands.
@@ -45,6 +47,9 @@ constexpr Row kRows[] = {
     {Command::SaveGame, "saveGame", QT_TRANSLATE_NOOP("CommandTable", "Save game"), Qt::CTRL | Qt::Key_S, nullptr, false, nullptr, QKeySequence::Save},
     {Command::Undo, "undo", QT_TRANSLATE_NOOP("CommandTable", "Undo last move"), Qt::CTRL | Qt::Key_Z, QT_TRANSLATE_NOOP("CommandTable", "Undo last move (UNDO)"),
      false, nullptr, QKeySequence::Undo},
+    {Command::Redo, "redo", QT_TRANSLATE_NOOP("CommandTable", "Redo the move taken back"), Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
+     QT_TRANSLATE_NOOP("CommandTable", "Play the move taken back again, also Ctrl+Y (it scores, the undo's cost stays)"), false, nullptr,
+     QKeySequence::Redo, Qt::CTRL | Qt::Key_Y},
     {Command::LoadMoves, "loadMoves", QT_TRANSLATE_NOOP("CommandTable", "Load moves"), Qt::CTRL | Qt::SHIFT | Qt::Key_O},
     {Command::SaveMoves, "saveMoves", QT_TRANSLATE_NOOP("CommandTable", "Save moves"), Qt::CTRL | Qt::SHIFT | Qt::Key_S},
     {Command::ViewOnBoard, "vboard", QT_TRANSLATE_NOOP("CommandTable", "&View moves been played on the board"), Qt::CTRL | Qt::Key_R,
@@ -124,8 +129,9 @@ CommandTable::CommandTable(QWidget* form)
         action->setObjectName(QString::fromLatin1(row.id));
         // The key players know first (the help names it), then the platform's other keys for it.
         QList<QKeySequence> keys;
-        if (row.key != kNoKey)
-            keys << QKeySequence(row.key);
+        for (const QKeyCombination key : {row.key, row.also})
+            if (key != kNoKey)
+                keys << QKeySequence(key);
         if (row.standard != QKeySequence::UnknownKey)
             for (const QKeySequence& standard : QKeySequence::keyBindings(row.standard))
                 if (!keys.contains(standard))

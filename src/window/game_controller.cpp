@@ -32,6 +32,12 @@ MoveOutcome GameController::undo()
     return present(m_game.undo());
 }
 
+MoveOutcome GameController::redo()
+{
+    m_screen.hidePanels();
+    return present(m_game.redo());
+}
+
 MoveOutcome GameController::newGame() { return present(m_game.startNewGame()); }
 
 MoveOutcome GameController::loadPosition(const std::vector<PositionEntry>& entries)

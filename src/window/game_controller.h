@@ -27,6 +27,7 @@ public:
 
     MoveOutcome click(HoleNumber hole);
     MoveOutcome undo();
+    MoveOutcome redo();
     MoveOutcome newGame();
     MoveOutcome loadPosition(const std::vector<PositionEntry>& entries);
     MoveOutcome loadHistory(MoveHistory history);

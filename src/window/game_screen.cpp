@@ -3,11 +3,13 @@
 #include "kit/caption_label.h"
 #include "media/sound_interface.h"
 #include "window/board_view.h"
+#include "window/command_table.h"
 #include "window/hint_keeper.h"
 #include "window/layout.h"
 #include "window/prompt_fit.h"
 #include "window/toolbar.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 
@@ -44,8 +46,9 @@ GameScreen::GameScreen(QWidget* form, SoundInterface& sound)
     m_startHole = makeLabel(form, "Label3");
 }
 
-void GameScreen::showWith(BoardView& board, Toolbar& toolbar, HintKeeper& hint)
+void GameScreen::showWith(BoardView& board, Toolbar& toolbar, HintKeeper& hint, CommandTable& commands)
 {
+    m_commands = &commands;
     m_board = &board;
     m_toolbar = &toolbar;
     m_hint = &hint;
@@ -58,6 +61,7 @@ void GameScreen::show(const Game& game, const MoveOutcome::Holes& holes, bool wo
     if (m_hint)
         m_hint->cancel();
     m_board->showHoles(game, holes);
+    m_commands->action(CommandTable::Command::Redo)->setEnabled(game.canRedo());
     if (!words)
         return;
     // The game's prompt in the player's language.

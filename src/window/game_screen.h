@@ -5,6 +5,7 @@
 #include <QObject>
 
 class BoardView;
+class CommandTable;
 class HintKeeper;
 class QLabel;
 class QWidget;
@@ -13,14 +14,14 @@ class Toolbar;
 
 // The game as the window shows it: the holes on the board, the prompt (Label1), the score (Label5)
 // and the start hole (Label3); the panels closed for a click; the move sound once the jump is on
-// the screen. Any change of the board ends the hint.
+// the screen; Redo only while there is a move to play again. Any change of the board ends the hint.
 class GameScreen : public QObject, public GameController::Screen {
     Q_OBJECT
 public:
     // Builds the three labels on `form`.
     GameScreen(QWidget* form, SoundInterface& sound);
     // The parts it shows the game with, once they are built.
-    void showWith(BoardView& board, Toolbar& toolbar, HintKeeper& hint);
+    void showWith(BoardView& board, Toolbar& toolbar, HintKeeper& hint, CommandTable& commands);
 
     void hidePanels() override;
     void show(const Game& game, const MoveOutcome::Holes& holes, bool words) override;
@@ -34,4 +35,5 @@ private:
     BoardView* m_board = nullptr;
     Toolbar* m_toolbar = nullptr;
     HintKeeper* m_hint = nullptr;
+    CommandTable* m_commands = nullptr;
 };

@@ -103,7 +103,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connectToolbar();
     connectCommands();
     addHint();
-    m_screen->showWith(*m_board, *m_toolbar, *m_hint);
+    m_screen->showWith(*m_board, *m_toolbar, *m_hint, *m_commands);
     orderTabs();
 
     // The board holds the keyboard, so typing reaches the code-word box only after Alt+C.
@@ -130,6 +130,7 @@ void MainWindow::connectToolbar()
 
 void MainWindow::connectCommands()
 {
+    connect(m_commands->action(Command::Redo), &QAction::triggered, this, [this] { m_controller->redo(); });
     connect(m_commands->action(Command::Help), &QAction::triggered, this, &MainWindow::showHelp);
     connect(m_commands->action(Command::About), &QAction::triggered, this, [this] { HelpWindow::about(this); });
     // Escape closes the panels, and takes the keyboard back from the code-word box for the board.

@@ -17,7 +17,6 @@ class FileCommands;
 class GameScreen;
 class HighScoreWindow;
 class HintKeeper;
-class HistoryList;
 class MediaSwitches;
 class PictureControl;
 class Prompts;

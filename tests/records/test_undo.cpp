@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <functional>
 #include <random>
 
 using namespace coretest;
@@ -20,6 +21,7 @@ private slots:
     void everyJump();
     void penalty();
     void theCounterReadsAsItsTextDoes();
+    void redo();
 };
 
 // A new game forgets the old start hole, so an undo has nothing to take back and shows nothing.
@@ -159,6 +161,55 @@ void TestUndo::theCounterReadsAsItsTextDoes()
             QCOMPARE(q(game.counter()), q(text));
         }
     }
+}
+
+// Redo plays back what undo took, jump by jump down to the starting removal, each jump +1 with the
+// undo's penalty kept; a selection in the way is let go. Any other jump, a new game, a load or a
+// replay forgets it; a selection does not.
+void TestUndo::redo()
+{
+    Game game;
+    play(game, "19 17 19 30 17");
+    const QByteArray played = summary(game);
+    QVERIFY(!game.canRedo());
+    game.undo();
+    game.undo();
+    game.undo();
+    QCOMPARE(summary(game), "start 19, counter -0.28, waiting");
+    QVERIFY(game.canRedo());
+    QCOMPARE(int(game.redo().kind), int(MoveOutcome::Kind::StartingRemoval));
+    game.click(30);
+    QVERIFY(game.isFramed(30));
+    const MoveOutcome jump = game.redo();
+    QCOMPARE(jump.origin * 10000 + jump.jumped * 100 + jump.destination, 171819);
+    QVERIFY(jump.holes.test(30) && jump.sound == false);
+    QCOMPARE(summary(game), "empty 17 18, start 19, from 17, to 19, counter 0.72");
+    game.redo();
+    QCOMPARE(summary(game), QByteArray(played).replace("counter 2", "counter 1.72"));
+    QVERIFY(!game.canRedo());
+    QCOMPARE(int(game.redo().kind), int(MoveOutcome::Kind::Nothing));
+
+    const std::function<void(Game&)> forgetting[] = {
+        [](Game& g) { g.click(30), g.click(17); },
+        [](Game& g) { g.startNewGame(); },
+        [](Game& g) { g.loadPosition({}); },
+        [](Game& g) { g.loadHistory(g.history()); },
+        [](Game& g) { g.startReplay(); },
+    };
+    for (const auto& forget : forgetting) {
+        Game again = game;
+        again.undo();
+        again.click(5), again.click(5); // a selection and its release keep it
+        QVERIFY(again.canRedo());
+        forget(again);
+        QVERIFY(!again.canRedo());
+    }
+    // A move of an edited moves file that is no jump is taken back but cannot be played again.
+    MoveHistory edited = game.history();
+    edited.append("8", "10");
+    game.loadHistory(edited);
+    game.undo();
+    QVERIFY(!game.canRedo());
 }
 
 QTEST_APPLESS_MAIN(TestUndo)

@@ -121,6 +121,41 @@ class TestKeyboard : public QObject {
 private slots:
     void cleanup() { m_rig.reset(); }
 
+    // Redo by either key plays the jumps taken back again, as played: the board, the counter with
+    // the undo's cost kept, the moves file; read as unavailable while nothing can be played again,
+    // and forgotten by a jump of the player's own.
+    void redoPlaysTheMovesTakenBackAgain()
+    {
+        startShown();
+        QAction* redo = part<CommandTable>(window()).action(CommandTable::Command::Redo);
+        QVERIFY(!redo->isEnabled());
+        m_rig->play(19, 3);
+        const QString emptyAfterThree = m_rig->emptyHoles();
+        m_rig->prompts.files << m_rig->file("three.dvm") << m_rig->file("again.dvm");
+        keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        keys(Qt::CTRL | Qt::Key_Z);
+        keys(Qt::CTRL | Qt::Key_Z);
+        QVERIFY(redo->isEnabled());
+        QCOMPARE(m_rig->find<QLabel>("Label5")->text(), "0.53");
+        const int sounds = m_rig->sound.played;
+        keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        keys(Qt::CTRL | Qt::Key_Y);
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(m_rig->sound.played, sounds + 2);
+        QCOMPARE(m_rig->emptyHoles(), emptyAfterThree);
+        QCOMPARE(m_rig->find<QLabel>("Label5")->text(), "2.53");
+        keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QCOMPARE(m_rig->read("again.dvm"), m_rig->read("three.dvm"));
+
+        keys(Qt::CTRL | Qt::Key_Z);
+        QVERIFY(redo->isEnabled());
+        const JumpTable::Jump other = m_rig->legalJump().value();
+        m_rig->controller().click(other.origin);
+        QVERIFY(redo->isEnabled()); // a selection keeps it
+        m_rig->controller().click(other.destination);
+        QVERIFY(!redo->isEnabled());
+    }
+
     // The keys players know come first (the help names them) and stay on every platform, also
     // where the platform has no standard key for the command (the offscreen one has none for
     // Quit); the platform's standard keys for it work besides.
