@@ -671,4 +671,23 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Springe von %1 über %2 nach %3 — bestes Ende: %4</translation>
     </message>
 </context>
+<context>
+    <name>EndNotice</name>
+    <message>
+        <source>No jump left — one ball, score %1.</source>
+        <translation>Kein Sprung mehr — eine Kugel, Punkte %1.</translation>
+    </message>
+    <message>
+        <source>No jump left — %1 balls, score %2.</source>
+        <translation>Kein Sprung mehr — %1 Kugeln, Punkte %2.</translation>
+    </message>
+    <message>
+        <source>From this start one ball was possible.</source>
+        <translation>Von diesem Start aus war eine Kugel möglich.</translation>
+    </message>
+    <message>
+        <source>From this start %1 balls were possible.</source>
+        <translation>Von diesem Start aus waren %1 Kugeln möglich.</translation>
+    </message>
+</context>
 </TS>

@@ -671,4 +671,23 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Salta del %1 sobre el %2 al %3 — mejor final: %4</translation>
     </message>
 </context>
+<context>
+    <name>EndNotice</name>
+    <message>
+        <source>No jump left — one ball, score %1.</source>
+        <translation>No queda ningún salto — una bola, puntuación %1.</translation>
+    </message>
+    <message>
+        <source>No jump left — %1 balls, score %2.</source>
+        <translation>No queda ningún salto — %1 bolas, puntuación %2.</translation>
+    </message>
+    <message>
+        <source>From this start one ball was possible.</source>
+        <translation>Desde este inicio era posible una sola bola.</translation>
+    </message>
+    <message>
+        <source>From this start %1 balls were possible.</source>
+        <translation>Desde este inicio eran posibles %1 bolas.</translation>
+    </message>
+</context>
 </TS>

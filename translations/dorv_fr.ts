@@ -671,4 +671,23 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Sautez de %1 par-dessus %2 vers %3 — meilleure fin : %4</translation>
     </message>
 </context>
+<context>
+    <name>EndNotice</name>
+    <message>
+        <source>No jump left — one ball, score %1.</source>
+        <translation>Plus aucun saut — une bille, score %1.</translation>
+    </message>
+    <message>
+        <source>No jump left — %1 balls, score %2.</source>
+        <translation>Plus aucun saut — %1 billes, score %2.</translation>
+    </message>
+    <message>
+        <source>From this start one ball was possible.</source>
+        <translation>Depuis ce départ, une seule bille était possible.</translation>
+    </message>
+    <message>
+        <source>From this start %1 balls were possible.</source>
+        <translation>Depuis ce départ, %1 billes étaient possibles.</translation>
+    </message>
+</context>
 </TS>

@@ -671,4 +671,23 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Salta dal %1 sopra il %2 al %3 — miglior finale: %4</translation>
     </message>
 </context>
+<context>
+    <name>EndNotice</name>
+    <message>
+        <source>No jump left — one ball, score %1.</source>
+        <translation>Nessun salto rimasto — una pallina, punteggio %1.</translation>
+    </message>
+    <message>
+        <source>No jump left — %1 balls, score %2.</source>
+        <translation>Nessun salto rimasto — %1 palline, punteggio %2.</translation>
+    </message>
+    <message>
+        <source>From this start one ball was possible.</source>
+        <translation>Da questo inizio era possibile una sola pallina.</translation>
+    </message>
+    <message>
+        <source>From this start %1 balls were possible.</source>
+        <translation>Da questo inizio erano possibili %1 palline.</translation>
+    </message>
+</context>
 </TS>

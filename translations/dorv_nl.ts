@@ -671,4 +671,23 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>Spring van %1 over %2 naar %3 — beste einde: %4</translation>
     </message>
 </context>
+<context>
+    <name>EndNotice</name>
+    <message>
+        <source>No jump left — one ball, score %1.</source>
+        <translation>Geen sprong meer — één bal, score %1.</translation>
+    </message>
+    <message>
+        <source>No jump left — %1 balls, score %2.</source>
+        <translation>Geen sprong meer — %1 ballen, score %2.</translation>
+    </message>
+    <message>
+        <source>From this start one ball was possible.</source>
+        <translation>Vanaf deze start was één bal mogelijk.</translation>
+    </message>
+    <message>
+        <source>From this start %1 balls were possible.</source>
+        <translation>Vanaf deze start waren %1 ballen mogelijk.</translation>
+    </message>
+</context>
 </TS>

@@ -15,6 +15,7 @@ public:
     void fill() { m_ball.fill(true); }
     // Number of empty holes among 1..37.
     int emptyCount() const;
+    bool operator==(const Board&) const = default;
 
 private:
     static std::size_t index(HoleNumber hole) { return static_cast<std::size_t>(hole - 1); }

@@ -15,6 +15,30 @@ bool Game::jumpLeft() const
     return false;
 }
 
+std::optional<HoleNumber> Game::knownStart() const
+{
+    const auto start = parseHoleNumber(m_history.startHole());
+    if (!start || m_state.firstball == 1)
+        return std::nullopt;
+    Board played;
+    played.fill();
+    played.empty(*start);
+    for (std::size_t k = 0; k < m_history.count(); ++k) {
+        const auto origin = parseHoleNumber(m_history.origin(k));
+        const auto text = m_history.destination(k);
+        const auto destination = text ? parseHoleNumber(*text) : std::nullopt;
+        const auto jumped = origin && destination ? JumpTable::instance().jumped(*origin, *destination) : std::nullopt;
+        if (!jumped || !played.hasBall(*origin) || !played.hasBall(*jumped) || !played.isEmpty(*destination))
+            return std::nullopt;
+        played.empty(*origin);
+        played.empty(*jumped);
+        played.putBall(*destination);
+    }
+    if (played != m_board)
+        return std::nullopt;
+    return start;
+}
+
 Game::Shown Game::shown() const
 {
     Shown now;

@@ -30,6 +30,11 @@ public:
     bool isFramed(HoleNumber hole) const;
     // Some ball can jump on the board as it is.
     bool jumpLeft() const;
+    // The game is under way and no jump is left: it is over, whatever ends it later.
+    bool ended() const { return m_state.firstball == 0 && !jumpLeft(); }
+    // The hole whose ball was taken off to start, where the board is what that start and the
+    // moves of the history leave (not a saved position loaded since); none otherwise.
+    std::optional<HoleNumber> knownStart() const;
 
     // A click on a hole: the starting removal, a selection, a deselection or a jump. A number that
     // is no hole (from an edited moves file) changes nothing.

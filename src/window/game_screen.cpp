@@ -4,6 +4,7 @@
 #include "media/sound_interface.h"
 #include "window/board_view.h"
 #include "window/command_table.h"
+#include "window/end_notice.h"
 #include "window/hint_keeper.h"
 #include "window/layout.h"
 #include "window/prompt_fit.h"
@@ -44,6 +45,7 @@ GameScreen::GameScreen(QWidget* form, SoundInterface& sound)
     CaptionLabel::shareFace(form->font());
     m_counter = makeLabel(form, "Label5", QStringLiteral("0"));
     m_startHole = makeLabel(form, "Label3");
+    m_end = new EndNotice(form);
 }
 
 void GameScreen::showWith(BoardView& board, Toolbar& toolbar, HintKeeper& hint, CommandTable& commands)
@@ -68,6 +70,7 @@ void GameScreen::show(const Game& game, const MoveOutcome::Holes& holes, bool wo
     m_prompt->setText(QCoreApplication::translate("Game", game.prompt().c_str()));
     m_counter->setText(QString::fromStdString(game.counter()));
     m_startHole->setText(QString::fromStdString(game.history().startHole()));
+    m_end->follow(game);
 }
 
 void GameScreen::playMoveSound()

@@ -6,6 +6,7 @@
 
 class BoardView;
 class CommandTable;
+class EndNotice;
 class HintKeeper;
 class QLabel;
 class QWidget;
@@ -14,7 +15,8 @@ class Toolbar;
 
 // The game as the window shows it: the holes on the board, the prompt (Label1), the score (Label5)
 // and the start hole (Label3); the panels closed for a click; the move sound once the jump is on
-// the screen; Redo only while there is a move to play again. Any change of the board ends the hint.
+// the screen; Redo only while there is a move to play again; the end of the game told while no jump
+// is left. Any change of the board ends the hint.
 class GameScreen : public QObject, public GameController::Screen {
     Q_OBJECT
 public:
@@ -36,4 +38,5 @@ private:
     Toolbar* m_toolbar = nullptr;
     HintKeeper* m_hint = nullptr;
     CommandTable* m_commands = nullptr;
+    EndNotice* m_end;
 };
