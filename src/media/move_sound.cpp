@@ -19,7 +19,7 @@ class SoundClip final : public AudioSource {
 public:
     explicit SoundClip(std::vector<std::int16_t> samples) : m_samples(std::move(samples)) {}
 
-    void start() { m_position = 0; }
+    void start() override { m_position = 0; }
     std::size_t frames() const { return m_samples.size() / kChannels; }
     int render(std::int16_t* into, int frames) override
     {
