@@ -11,7 +11,7 @@
 // ALSA's names.
 #define DORV_ALSA_FUNCTIONS(X) \
     X(snd_pcm_open) X(snd_pcm_set_params) X(snd_pcm_writei) X(snd_pcm_wait) X(snd_pcm_recover) X(snd_pcm_drop)      \
-    X(snd_pcm_close) X(snd_strerror) X(snd_lib_error_set_handler)
+    X(snd_pcm_close) X(snd_strerror) X(snd_lib_error_set_local)
 
 namespace AlsaLibrary {
 

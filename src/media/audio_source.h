@@ -10,6 +10,8 @@ public:
     static constexpr int kChannels = 2;
 
     virtual ~AudioSource() = default;
+    // Plays the source again from its start; only while the device does not play it.
+    virtual void start() {}
     // On the audio thread: writes up to `frames` frames to `into` and returns how many it wrote;
     // fewer than asked means the source has come to its end.
     virtual int render(std::int16_t* into, int frames) = 0;

@@ -37,7 +37,7 @@ public:
     SynthMusic& operator=(const SynthMusic&) = delete;
 
     // Plays the piece once from its start, also after it was stopped or played to its end.
-    void start();
+    void start() override;
     int render(std::int16_t* into, int frames) override;
 
 private:

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -19,7 +18,7 @@ class SoundClip final : public AudioSource {
 public:
     explicit SoundClip(std::vector<std::int16_t> samples) : m_samples(std::move(samples)) {}
 
-    void start() { m_position = 0; }
+    void start() override { m_position = 0; }
     std::size_t frames() const { return m_samples.size() / kChannels; }
     int render(std::int16_t* into, int frames) override
     {
@@ -36,7 +35,6 @@ private:
 
 namespace {
 
-constexpr auto kPoll = std::chrono::milliseconds(3);
 // A device that stops consuming must not hang the game: give up well after the clip's length.
 constexpr auto kGrace = std::chrono::seconds(2);
 
@@ -76,13 +74,9 @@ void MoveSound::playsound()
         m_fallback();
         return;
     }
+    // The audio thread wakes the wait when the clip comes to its end.
     const auto limit = std::chrono::steady_clock::now()
         + std::chrono::milliseconds(m_clip->frames() * 1000 / AudioSource::kRate) + kGrace;
-    while (AudioOutput::isPlaying(m_clip.get())) {
-        if (std::chrono::steady_clock::now() > limit) {
-            AudioOutput::stop(m_clip.get());
-            break;
-        }
-        std::this_thread::sleep_for(kPoll);
-    }
+    if (!AudioOutput::waitWhilePlaying(m_clip.get(), limit))
+        AudioOutput::stop(m_clip.get());
 }

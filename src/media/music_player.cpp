@@ -17,18 +17,27 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-// The open piece as the device plays it. Its end is told on the audio thread by a write to an
-// eventfd, which the UI thread watches: no allocation and no lock there.
+// The open piece as the device plays it, and its owner. The piece is set, and the one it replaces
+// destroyed, only once the feed is off the device, so the audio thread never sees it change or go.
+// Its end is told on the audio thread by a write to an eventfd, which the UI thread watches: no
+// allocation and no lock there.
 class MusicPlayer::Feed final : public AudioSource {
 public:
     explicit Feed(int endNotice) : m_endNotice(endNotice) {}
 
-    AudioSource* piece = nullptr;
     // The generation under which the piece was started, and the one that last came to its end.
     std::atomic<unsigned> startedGeneration{0};
     std::atomic<unsigned> endedGeneration{0};
 
-    int render(std::int16_t* into, int frames) override { return piece->render(into, frames); }
+    bool holdsPiece() const { return m_piece != nullptr; }
+    // On the UI thread: plays `piece` from now on, none when null.
+    void setPiece(std::unique_ptr<AudioSource> piece)
+    {
+        AudioOutput::stop(this);
+        m_piece = std::move(piece);
+    }
+    void start() override { m_piece->start(); }
+    int render(std::int16_t* into, int frames) override { return m_piece->render(into, frames); }
     void ended() override
     {
         endedGeneration = startedGeneration.load();
@@ -38,6 +47,7 @@ public:
 
 private:
     int m_endNotice;
+    std::unique_ptr<AudioSource> m_piece;
 };
 
 MusicPlayer::MusicPlayer(QObject* parent)
@@ -69,9 +79,7 @@ void MusicPlayer::stop()
 void MusicPlayer::close()
 {
     stop();
-    m_feed->piece = nullptr;
-    m_rendered.reset();
-    m_synth.reset();
+    m_feed->setPiece(nullptr);
     m_bytes.clear();
 }
 
@@ -80,7 +88,7 @@ bool MusicPlayer::open()
     // The file is read once, at most the cap of every file of the game, and played from memory: a
     // huge or special file never reaches the synthesiser.
     auto bytes = FileStore::read(m_fileName);
-    if (m_feed->piece && bytes && *bytes == m_bytes) {
+    if (m_feed->holdsPiece() && bytes && *bytes == m_bytes) {
         // The same piece again, as at every loop: the synthesiser made for it, with its
         // soundfont, plays it again from its start.
         stop();
@@ -101,42 +109,41 @@ bool MusicPlayer::open()
     m_bytes = std::move(*bytes);
     // The tune rendered when the game was built lies beside it; soundfonts the player names in
     // the environment are only heard on the synthesiser.
+    std::unique_ptr<AudioSource> piece;
     if (AudioEnvironment::soundFonts().isEmpty()) {
         const QString beside = QFileInfo(m_fileName).dir().filePath(QString::fromLatin1(RenderedMusic::kFileName));
-        m_rendered = RenderedMusic::open(beside, m_bytes);
-        if (!m_rendered)
+        auto rendered = RenderedMusic::open(beside, m_bytes);
+        if (!rendered)
             if (const QString installed = AudioOutput::besideProgram(QString::fromLatin1(RenderedMusic::kFileName));
                 !installed.isEmpty() && installed != beside)
-                m_rendered = RenderedMusic::open(installed, m_bytes);
-        if (m_rendered)
-            qCDebug(lcProgramFiles, "%s: %s", RenderedMusic::kFileName, qPrintable(m_rendered->path()));
+                rendered = RenderedMusic::open(installed, m_bytes);
+        if (rendered)
+            qCDebug(lcProgramFiles, "%s: %s", RenderedMusic::kFileName, qPrintable(rendered->path()));
+        piece = std::move(rendered);
     }
-    if (!m_rendered)
-        m_synth = SynthMusic::make(m_bytes, AudioOutput::soundFonts(m_bytes));
-    m_feed->piece = m_rendered ? static_cast<AudioSource*>(m_rendered.get()) : m_synth.get();
-    if (!m_feed->piece)
+    if (!piece)
+        piece = SynthMusic::make(m_bytes, AudioOutput::soundFonts(m_bytes));
+    m_feed->setPiece(std::move(piece));
+    if (!m_feed->holdsPiece())
         m_bytes.clear();
-    return m_feed->piece != nullptr;
+    return m_feed->holdsPiece();
 }
 
 void MusicPlayer::play()
 {
-    if (!m_feed->piece)
+    if (!m_feed->holdsPiece())
         return;
     // Anything still playing ends here, under a new generation, so a notice of its end is dropped.
     stop();
     const unsigned generation = m_generation;
-    if (m_rendered)
-        m_rendered->start();
-    else
-        m_synth->start();
+    m_feed->start();
     m_feed->startedGeneration = generation;
     m_playing = AudioOutput::play(AudioOutput::Slot::Music, m_feed.get());
 }
 
 bool MusicPlayer::isPlaying() const
 {
-    return m_feed->piece && m_playing && AudioOutput::isPlaying(m_feed.get());
+    return m_feed->holdsPiece() && m_playing && AudioOutput::isPlaying(m_feed.get());
 }
 
 void MusicPlayer::deliverDone()

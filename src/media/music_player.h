@@ -7,8 +7,6 @@
 #include <string>
 
 class QSocketNotifier;
-class RenderedMusic;
-class SynthMusic;
 
 // The music player `mm`: stop, close, open and play on one MIDI file whose name it keeps between
 // opens, and `done` once when a piece that was playing reaches its natural end. Our own stop,
@@ -44,9 +42,7 @@ private:
     QString m_fileName;
     // The file's bytes, kept while the music made from them is open.
     std::string m_bytes;
-    std::unique_ptr<RenderedMusic> m_rendered;
-    std::unique_ptr<SynthMusic> m_synth;
-    // What the device plays: the open piece, telling its end through m_endNotice.
+    // What the device plays: the open piece, which it owns, telling its end through m_endNotice.
     std::unique_ptr<Feed> m_feed;
     int m_endNotice = -1;
     QSocketNotifier* m_endNotifier = nullptr;

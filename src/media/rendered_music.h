@@ -34,7 +34,7 @@ public:
 
     QString path() const { return m_path; }
     // Plays the tune once from its start.
-    void start();
+    void start() override;
     int render(std::int16_t* into, int frames) override;
 
 private:

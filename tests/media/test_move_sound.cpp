@@ -2,14 +2,11 @@
 #include "media/audio_source.h"
 #include "media/move_sound.h"
 #include "media/wave_file.h"
+#include "support/freeze_watch.h"
 #include <QtTest> // with QtCore
-#include <condition_variable>
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
-#include <mutex>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 // Only safety nets: a source of two seconds ends far sooner, and a call that answers returns in
@@ -75,37 +72,6 @@ public:
 private:
     int m_frames;
     int m_at = 0;
-};
-
-// Ends the test as failed when the thread that made it is still inside the scope after `ms`: a
-// game whose window thread waits for the sound device for ever would otherwise hang the suite.
-class FreezeWatch {
-public:
-    explicit FreezeWatch(int ms)
-        : m_thread([this, ms] {
-            std::unique_lock<std::mutex> lock(m_lock);
-            if (!m_done.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_left; })) {
-                std::fprintf(stderr, "FAIL!  : the window's thread waited for the sound device for good\n");
-                std::_Exit(1);
-            }
-        })
-    {
-    }
-    ~FreezeWatch()
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_lock);
-            m_left = true;
-        }
-        m_done.notify_all();
-        m_thread.join();
-    }
-
-private:
-    std::mutex m_lock;
-    std::condition_variable m_done;
-    bool m_left = false;
-    std::thread m_thread;
 };
 
 // The move sound on the silent output, which takes the frames in real time, and the wave files it
@@ -249,7 +215,7 @@ private slots:
         qputenv("DORV_AUDIO", "device");
         qputenv("AUDIODEV", "file:FILE=" + QFile::encodeName(fifo) + ",FORMAT=raw");
         {
-            const FreezeWatch watch(kFrozenMs);
+            const FreezeWatch watch(kFrozenMs, "the window's thread waited for the sound device");
             QVERIFY(AudioOutput::ensureOpen());
             QVERIFY(AudioOutput::play(AudioOutput::Slot::Music, &twoSeconds));
             QTRY_VERIFY_WITH_TIMEOUT(!AudioOutput::isPlaying(&twoSeconds), kEndTimeoutMs);
