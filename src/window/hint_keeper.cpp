@@ -15,19 +15,10 @@ HintKeeper::HintKeeper(const Game& game, BoardView& board, QObject* parent)
     , m_board(board)
     , m_overlay(new HintOverlay(&board))
     , m_hide(new QTimer(this))
-    , m_ceiling(new QTimer(this))
     , m_worker(std::make_unique<QObject>())
 {
     m_hide->setSingleShot(true);
     connect(m_hide, &QTimer::timeout, m_overlay, &QWidget::hide);
-    // A safety net only: the search's budget is work, and it ends well within this on any machine
-    // but a crawling one; stopped here, it shows the best line it has found.
-    m_ceiling->setSingleShot(true);
-    m_ceiling->setInterval(kCeilingMs);
-    connect(m_ceiling, &QTimer::timeout, this, [this] {
-        if (m_stop)
-            m_stop->search = true;
-    });
     m_worker->moveToThread(&m_thread);
 }
 
@@ -64,7 +55,6 @@ void HintKeeper::ask()
     const bool beforeStart = m_game.state().firstball == 1;
     m_stop = std::make_shared<Stop>();
     m_working = true;
-    m_ceiling->start();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     if (!m_thread.isRunning())
         m_thread.start(QThread::LowPriority);
@@ -98,7 +88,6 @@ void HintKeeper::cancel()
 
 void HintKeeper::stopWorking()
 {
-    m_ceiling->stop();
     if (m_stop)
         m_stop->search = true;
     if (m_working) {

@@ -23,8 +23,6 @@ class HintKeeper : public QObject {
     Q_OBJECT
 public:
     static constexpr int kShownMs = 2000;
-    // The longest a hint is worked on, whatever its budget of work.
-    static constexpr int kCeilingMs = 60'000;
 
     HintKeeper(const Game& game, BoardView& board, QObject* parent);
     ~HintKeeper() override;
@@ -53,14 +51,13 @@ private:
     BoardView& m_board;
     HintOverlay* m_overlay;
     QTimer* m_hide;
-    QTimer* m_ceiling;
     QThread m_thread;
     // Lives on the thread while it runs; the keeper deletes it once the thread has ended (or never ran).
     std::unique_ptr<QObject> m_worker;
     // The solver lives on the worker thread, made at the first hint; its table serves later hints.
     std::unique_ptr<HintSolver> m_solver;
-    // What the window tells a hint being worked out: stop searching (the time ceiling, or the
-    // board changed), and drop the answer (the board changed).
+    // What the window tells a hint being worked out: stop searching, and drop the answer (the board
+    // changed). Its budget is work, never time: the same answer on any machine under any load.
     struct Stop {
         std::atomic<bool> search = false;
         std::atomic<bool> dropped = false;
