@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include "app/script_answers.h"
+#include "kit/file_store.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -39,6 +42,17 @@ std::optional<int> CommandLine::handle(int argc, char** argv)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption best(QStringLiteral("best"),
+                                  QStringLiteral("Print the best finish of a position (37 characters, 1 a ball, 0 an "
+                                                 "empty hole, holes 1 to 37 row by row), a jump that keeps it and "
+                                                 "whether it is proven, tab-separated."),
+                                  QStringLiteral("position"));
+    const QCommandLineOption review(QStringLiteral("review"),
+                                    QStringLiteral("Print every move of a moves file (.dvm), tab-separated: its number, "
+                                                   "origin-destination, the best finish before it and after it; lines "
+                                                   "starting with # are comments."),
+                                    QStringLiteral("file"));
+    parser.addOptions({best, review});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -65,6 +79,24 @@ std::optional<int> CommandLine::handle(int argc, char** argv)
     if (parser.isSet(version)) {
         print(stdout, QString::fromLatin1(kVersionLine) + QLatin1Char('\n'));
         return 0;
+    }
+    if (parser.isSet(best) || parser.isSet(review)) {
+        ScriptAnswers::Answer answer;
+        if (parser.isSet(best)) {
+            answer = ScriptAnswers::best(parser.value(best).toStdString());
+        } else {
+            const QString path = parser.value(review);
+            QString error;
+            if (const auto bytes = FileStore::read(path, &error))
+                answer = ScriptAnswers::review(*bytes, path.toStdString());
+            else
+                answer = {2, {}, QStringLiteral("%1: cannot be read: %2\n").arg(path, error).toStdString()};
+        }
+        std::fputs(answer.out.c_str(), stdout);
+        std::fflush(stdout);
+        if (!answer.err.empty())
+            print(stderr, QStringLiteral("%1: %2").arg(program, QString::fromStdString(answer.err)));
+        return answer.status;
     }
     if (!parser.positionalArguments().isEmpty())
         return mistake(QStringLiteral("The game takes no arguments: '%1'.").arg(parser.positionalArguments().first()));

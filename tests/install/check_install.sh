@@ -112,6 +112,16 @@ status=0; "$program" --help >"$work/help" 2>"$work/err" || status=$?
 status=0; "$program" --no-such-option >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "no-such-option" "$work/err" && [ ! -s "$work/out" ] ||
   fail "an unknown option: status $status, '$(cat "$work/err")'"
+# The answers for scripts: a best finish, a review, and what they refuse, in a decimal-comma locale.
+status=0; best=$(LC_ALL=de_DE.UTF-8 "$program" --best 0000000000000000011000000000000000000 2>"$work/err") || status=$?
+[ "$status" = 0 ] && [ "$best" = "$(printf '1\t18-19-20\tproven')" ] || fail "--best: status $status, '$best'"
+printf 'L117\r\nL219\r\nST19\r\n' >"$work/one.dvm"
+status=0; "$program" --review "$work/one.dvm" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" = 0 ] && grep -q "$(printf '^1\t17-19\t2\t2$')" "$work/out" || fail "--review: status $status, '$(cat "$work/out")'"
+status=0; "$program" --best 12 >"$work/out" 2>"$work/err" || status=$?
+[ "$status" = 2 ] && grep -q "not a position" "$work/err" && [ ! -s "$work/out" ] || fail "--best 12: status $status"
+status=0; "$program" --review "$program" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" = 2 ] && grep -q "not a moves file" "$work/err" && [ ! -s "$work/out" ] || fail "--review of a program: status $status"
 
 # Starts the program, reads what it logs until it has opened the music (it does once its window is
 # up), ends it, reads on to the end of its output, and checks that it was still running, found its

@@ -1,0 +1,119 @@
+#include "app/script_answers.h"
+
+#include "board/jump_table.h"
+#include "records/moves_file.h"
+#include "solver/hint_solver.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+using Balls = HintSolver::Balls;
+
+std::optional<Balls> readPosition(std::string_view text)
+{
+    if (text.size() != std::size_t(kHoleCount))
+        return std::nullopt;
+    Balls balls{};
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] != '0' && text[k] != '1')
+            return std::nullopt;
+        balls[k] = text[k] == '1';
+    }
+    return balls;
+}
+
+const char* ending(const Hint& hint)
+{
+    switch (hint.ending) {
+    case Hint::Ending::Proven: return "proven";
+    case Hint::Ending::OutOfWork: return "out of work";
+    case Hint::Ending::Cancelled: return "cancelled";
+    }
+    return "";
+}
+
+std::string jumpText(const JumpTable::Jump& jump, bool withJumped)
+{
+    std::string text = std::to_string(jump.origin) + '-';
+    if (withJumped)
+        text += std::to_string(jump.jumped) + '-';
+    return text + std::to_string(jump.destination);
+}
+
+// The best finish of `balls`, with the search's word on it when it is not proven.
+std::string value(const Hint& hint)
+{
+    return std::to_string(hint.ballsLeft) + (hint.proven() ? "" : "?");
+}
+}
+
+ScriptAnswers::Answer ScriptAnswers::best(std::string_view position)
+{
+    const auto balls = readPosition(position);
+    if (!balls)
+        return {2, {}, "not a position: '" + std::string(position)
+                           + "'; give 37 characters, 1 for a ball and 0 for an empty hole, holes 1 to 37 row by row\n"};
+    HintSolver solver;
+    const Hint hint = solver.bestMove(*balls);
+    return {0, std::to_string(hint.ballsLeft) + '\t' + (hint.jump ? jumpText(*hint.jump, true) : "-") + '\t' + ending(hint) + '\n', {}};
+}
+
+ScriptAnswers::Answer ScriptAnswers::review(std::string_view bytes, std::string_view name)
+{
+    const std::string file(name);
+    MoveHistory history;
+    const bool whole = MovesFile::read(bytes, history);
+    const auto start = parseHoleNumber(history.startHole());
+    if (!whole || !start || history.origins().size() != history.destinations().size())
+        return {2, {}, file + ": not a moves file: it must hold a start hole (ST) and a destination (L2) for every origin (L1)\n"};
+
+    // The game as played from its start, each move a jump of the board it was played on.
+    Balls balls;
+    balls.fill(true);
+    balls[std::size_t(*start - 1)] = false;
+    std::vector<Balls> positions{balls};
+    std::vector<JumpTable::Jump> jumps;
+    for (std::size_t k = 0; k < history.count(); ++k) {
+        const auto origin = parseHoleNumber(history.origin(k));
+        const auto destination = parseHoleNumber(*history.destination(k));
+        const auto jumped = origin && destination ? JumpTable::instance().jumped(*origin, *destination) : std::nullopt;
+        const auto at = [&balls](HoleNumber hole) { return balls[std::size_t(hole - 1)]; };
+        if (!jumped || !at(*origin) || !at(*jumped) || at(*destination))
+            return {2, {}, file + ": move " + std::to_string(k + 1) + " (" + history.origin(k) + '-' + *history.destination(k)
+                               + ") is no jump on the board it was played on\n"};
+        balls[std::size_t(*origin - 1)] = balls[std::size_t(*jumped - 1)] = false;
+        balls[std::size_t(*destination - 1)] = true;
+        positions.push_back(balls);
+        jumps.push_back({*origin, *jumped, *destination});
+    }
+
+    // One solver for the whole game: what it learns of one position serves the next.
+    HintSolver solver;
+    std::vector<Hint> best;
+    for (const Balls& position : positions)
+        best.push_back(solver.bestMove(position));
+    Answer answer;
+    answer.out = "# start " + std::to_string(*start) + ", best finish " + value(best.front()) + '\n';
+    std::optional<std::size_t> lost;
+    for (std::size_t k = 0; k < jumps.size(); ++k) {
+        answer.out += std::to_string(k + 1) + '\t' + jumpText(jumps[k], false) + '\t' + value(best[k]) + '\t'
+            + value(best[k + 1]) + '\n';
+        if (!lost && best[k + 1].ballsLeft > best[k].ballsLeft)
+            lost = k;
+    }
+    const int left = kHoleCount - 1 - int(jumps.size());
+    answer.out += "# " + std::to_string(jumps.size()) + " moves, " + std::to_string(left) + (left == 1 ? " ball" : " balls")
+        + " left\n";
+    if (lost && best[*lost].jump)
+        answer.out += "# move " + std::to_string(*lost + 1) + " lost the best finish; " + jumpText(*best[*lost].jump, true)
+            + " kept it\n";
+    else
+        answer.out += "# no move lost the best finish\n";
+    for (const Hint& hint : best)
+        if (!hint.proven()) {
+            answer.out += "# a value with ? is the best line found, not proven\n";
+            break;
+        }
+    return answer;
+}
