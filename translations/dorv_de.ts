@@ -283,6 +283,14 @@
         <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
         <translation>Den zurückgenommenen Zug erneut spielen, auch Strg+Y (er zählt, die Kosten der Rücknahme bleiben)</translation>
     </message>
+    <message>
+        <source>Show the best &amp;line from here</source>
+        <translation>Beste &amp;Linie von hier zeigen</translation>
+    </message>
+    <message>
+        <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
+        <translation>Die beste Linie von hier auf dem Brett spielen, ein Sprung je Sekunde; jede Taste oder jeder Klick hält sie an</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -688,6 +696,17 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>From this start %1 balls were possible.</source>
         <translation>Von diesem Start aus waren %1 Kugeln möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Best line: one ball left</source>
+        <translation>Beste Linie: eine Kugel übrig</translation>
+    </message>
+    <message>
+        <source>Best line: %1 balls left</source>
+        <translation>Beste Linie: %1 Kugeln übrig</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,14 @@
         <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
         <translation>Volver a jugar el movimiento deshecho, también Ctrl+Y (cuenta, el coste de deshacer se mantiene)</translation>
     </message>
+    <message>
+        <source>Show the best &amp;line from here</source>
+        <translation>Mostrar la mejor &amp;línea desde aquí</translation>
+    </message>
+    <message>
+        <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
+        <translation>Jugar en el tablero la mejor línea desde aquí, un salto por segundo; cualquier tecla o clic la detiene</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -688,6 +696,17 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>From this start %1 balls were possible.</source>
         <translation>Desde este inicio eran posibles %1 bolas.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Best line: one ball left</source>
+        <translation>Mejor línea: queda una bola</translation>
+    </message>
+    <message>
+        <source>Best line: %1 balls left</source>
+        <translation>Mejor línea: quedan %1 bolas</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,14 @@
         <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
         <translation>Rejouer le coup annulé, aussi Ctrl+Y (il compte, le coût de l’annulation reste)</translation>
     </message>
+    <message>
+        <source>Show the best &amp;line from here</source>
+        <translation>Montrer la meilleure &amp;suite d’ici</translation>
+    </message>
+    <message>
+        <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
+        <translation>Jouer la meilleure suite d’ici sur le plateau, un saut par seconde ; une touche ou un clic l’arrête</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -688,6 +696,17 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>From this start %1 balls were possible.</source>
         <translation>Depuis ce départ, %1 billes étaient possibles.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Best line: one ball left</source>
+        <translation>Meilleure suite : une bille restante</translation>
+    </message>
+    <message>
+        <source>Best line: %1 balls left</source>
+        <translation>Meilleure suite : %1 billes restantes</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,14 @@
         <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
         <translation>Rigiocare la mossa annullata, anche Ctrl+Y (conta, il costo dell’annullamento resta)</translation>
     </message>
+    <message>
+        <source>Show the best &amp;line from here</source>
+        <translation>Mostra la migliore &amp;linea da qui</translation>
+    </message>
+    <message>
+        <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
+        <translation>Giocare sulla tavola la migliore linea da qui, un salto al secondo; un tasto o un clic la ferma</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -688,6 +696,17 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>From this start %1 balls were possible.</source>
         <translation>Da questo inizio erano possibili %1 palline.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Best line: one ball left</source>
+        <translation>Migliore linea: resta una pallina</translation>
+    </message>
+    <message>
+        <source>Best line: %1 balls left</source>
+        <translation>Migliore linea: restano %1 palline</translation>
     </message>
 </context>
 </TS>

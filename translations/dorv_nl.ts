@@ -283,6 +283,14 @@
         <source>Play the move taken back again, also Ctrl+Y (it scores, the undo&apos;s cost stays)</source>
         <translation>De teruggenomen zet opnieuw spelen, ook Ctrl+Y (hij telt, de kosten van het terugnemen blijven)</translation>
     </message>
+    <message>
+        <source>Show the best &amp;line from here</source>
+        <translation>Beste &amp;lijn vanaf hier tonen</translation>
+    </message>
+    <message>
+        <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
+        <translation>De beste lijn vanaf hier op het bord spelen, één sprong per seconde; elke toets of klik stopt haar</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -688,6 +696,17 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>From this start %1 balls were possible.</source>
         <translation>Vanaf deze start waren %1 ballen mogelijk.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Best line: one ball left</source>
+        <translation>Beste lijn: één bal over</translation>
+    </message>
+    <message>
+        <source>Best line: %1 balls left</source>
+        <translation>Beste lijn: %1 ballen over</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@
 #include "window/hint_keeper.h"
 #include "window/hint_overlay.h"
 #include "window/layout.h"
+#include "window/line_show.h"
 #include "window/media_switches.h"
 #include "window/moves_window.h"
 #include "window/replay.h"
@@ -99,7 +100,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_chooser->Image23_Click(0);
 
     m_toolbar = new Toolbar(this, *m_commands);
-    new ChoiceNotice(this, *m_commands);
+    m_notice = new ChoiceNotice(this, *m_commands);
     connectToolbar();
     connectCommands();
     addHint();
@@ -154,6 +155,17 @@ void MainWindow::addHint()
     connect(m_commands->action(Command::Hint), &QAction::triggered, this, [this] {
         m_hint->ask();
         hidePanels();
+    });
+    // The best line from here, played on the board and then taken away again.
+    auto* line = new LineShow(this, *m_board, *m_controller);
+    connect(m_commands->action(Command::BestLine), &QAction::triggered, this, [this, line] {
+        hidePanels();
+        m_hint->cancel();
+        m_replay->stop();
+        line->showFromHere();
+    });
+    connect(line, &LineShow::ended, this, [this](int balls) {
+        m_notice->say(balls == 1 ? tr("Best line: one ball left") : tr("Best line: %1 balls left").arg(balls));
     });
 }
 

@@ -12,6 +12,7 @@
 
 class BallChooser;
 class BoardView;
+class ChoiceNotice;
 class CommandTable;
 class FileCommands;
 class GameScreen;
@@ -104,4 +105,5 @@ private:
     FileCommands* m_files = nullptr;
     HintKeeper* m_hint = nullptr;
     WindowPlacer* m_placer = nullptr;
+    ChoiceNotice* m_notice = nullptr;
 };

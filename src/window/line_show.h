@@ -1,0 +1,63 @@
+#pragma once
+
+#include "board/jump_table.h"
+#include "rules/game.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+class BoardView;
+class GameController;
+class HintSolver;
+class QTimer;
+class QWidget;
+
+// Shows the best line from a position on the board, one jump a second as the replay plays: the
+// line is worked out off the window's thread, then played on a copy of the game, so the game
+// itself, its moves, its score and its files stay as they were. Any click or key in the window
+// stops the showing (and does nothing else); at the end of the line, or when stopped, the board
+// shows the game again.
+class LineShow : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kTickMs = 1000;
+
+    LineShow(QWidget* form, BoardView& board, GameController& controller);
+    ~LineShow() override;
+
+    // The best line from the game as it stands (with its starting ball off), or from `position`.
+    void showFromHere();
+    void showFrom(const Game& position);
+    void stop();
+    bool showing() const { return m_showing; }
+
+signals:
+    // The line has been played to its end, leaving `balls`.
+    void ended(int balls);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void play(std::vector<JumpTable::Jump> line);
+    void tick();
+    void joinWorker();
+
+    QWidget* m_form;
+    BoardView& m_board;
+    GameController& m_controller;
+    QTimer* m_timer;
+    Game m_shown;
+    std::vector<JumpTable::Jump> m_line;
+    std::size_t m_next = 0;
+    bool m_showing = false;
+    bool m_working = false;    // the line is being worked out
+    bool m_swallowing = false; // a key that stopped the showing is held until it is let go
+    std::unique_ptr<HintSolver> m_solver;
+    std::thread m_worker;
+    std::shared_ptr<std::atomic<bool>> m_cancel;
+};
