@@ -14,7 +14,7 @@ class FinishBounds {
 public:
     // The largest t the bounds speak of.
     static constexpr int kMostBalls = 3;
-    static constexpr int kFunctions = 144;
+    static constexpr int kFunctions = 256;
 
     // Eight values side by side, added and compared in one instruction.
     using Lane = std::int16_t __attribute__((vector_size(16)));

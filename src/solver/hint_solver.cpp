@@ -246,13 +246,9 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
     if (count == FinishBook::kBalls && m_book && depth > 0)
         if (const int best = m_book->bestFinish(balls))
             return best;
-    const Bits key = keyOf(balls, count);
-    const int known = m_table.lowerBound(key);
-    if (known > target)
-        return known;
-    // The values under the finish bounds, made from the position before the jump only now that
-    // the table has not settled it; they are checked before the pagoda functions of a last
-    // ball, which cost more.
+    // The finish bounds first: they cost a few instructions where the table costs a miss of the
+    // cache, and what they rule out is not stored, as they rule it out again at once. Their values
+    // come from the position before the jump.
     if (before) {
         if (jump >= 0) {
             const int origin = originOf(jump);
@@ -262,14 +258,17 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
             values = *before;
         }
         if (m_bounds.rulesOut(m_classIndex, values, target)) {
-            // The bound for good: the table's entry then serves the searches for higher targets.
             int bound = target + 1;
             while (bound <= FinishBounds::kMostBalls && bound < count && m_bounds.rulesOut(m_classIndex, values, bound))
                 ++bound;
-            m_table.store(key, bound);
             return bound;
         }
     }
+    const Bits key = keyOf(balls, count);
+    const int known = m_table.lowerBound(key);
+    if (known > target)
+        return known;
+    // The pagoda functions of a last ball cost more than the table.
     if (target == 1 && m_pagodas.rulesOutLastBall(balls, m_lastBallHoles)) {
         m_table.store(key, 2);
         return 2;
