@@ -19,6 +19,7 @@ const FinishBounds& FinishBounds::instance()
 }
 
 static_assert(FinishBounds::kFunctions == kFinishBoundCount && FinishBounds::kFunctions % 8 == 0);
+static_assert(FinishBounds::kOrderingFunctions <= FinishBounds::kFunctions && FinishBounds::kOrderingFunctions % 8 == 0);
 
 FinishBounds::FinishBounds()
 {
@@ -49,6 +50,16 @@ FinishBounds::FinishBounds()
             }
         }
     }
+    for (int d = 0; d < 4; ++d)
+        for (int origin = 0; origin < 64; ++origin) {
+            const int step = BitBoard::kSteps[d];
+            const int destination = origin + 2 * step;
+            // Column 8 and row 8 hold no hole: a run that leaves the board meets one of them.
+            if (destination < 0 || destination >= 64 || std::popcount(BitBoard::jumpMask(origin, d) & BitBoard::holes()) != 3)
+                continue;
+            for (int i = 0; i < kLanes; ++i)
+                m_jumpChanges[d][origin][i] = m_holeValues[destination][i] - m_holeValues[origin + step][i] - m_holeValues[origin][i];
+        }
 }
 
 FinishBounds::Values FinishBounds::valuesOf(Bits balls) const
@@ -60,15 +71,6 @@ FinishBounds::Values FinishBounds::valuesOf(Bits balls) const
             values[i] += hole[i];
     }
     return values;
-}
-
-void FinishBounds::afterJump(const Values& before, int origin, int jumped, int destination, Values& after) const
-{
-    const Values& o = m_holeValues[origin];
-    const Values& j = m_holeValues[jumped];
-    const Values& d = m_holeValues[destination];
-    for (int i = 0; i < kLanes; ++i)
-        after[i] = before[i] - o[i] - j[i] + d[i];
 }
 
 int FinishBounds::classOf(Bits balls) { return PositionClass(balls).index(); }
@@ -88,7 +90,7 @@ int FinishBounds::slack(int positionClass, const Values& values, int t) const
 {
     const Values& least = m_least[t][positionClass];
     Lane lowest = values[0] - least[0];
-    for (int i = 1; i < kLanes; ++i) {
+    for (int i = 1; i < kOrderingFunctions / 8; ++i) {
         const Lane above = values[i] - least[i];
         lowest = above < lowest ? above : lowest;
     }

@@ -251,9 +251,7 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
     // come from the position before the jump.
     if (before) {
         if (jump >= 0) {
-            const int origin = originOf(jump);
-            const int step = BitBoard::kSteps[directionOf(jump)];
-            m_bounds.afterJump(*before, origin, origin + step, origin + 2 * step, values);
+            m_bounds.afterJump(*before, originOf(jump), directionOf(jump), values);
         } else {
             values = *before;
         }
@@ -324,11 +322,8 @@ int HintSolver::expand(Bits balls, int count, int target, int depth, const Finis
         int reached = known;
         if (known <= target) {
             m_line[depth] = codes[j];
-            if (mine) {
-                const int origin = originOf(codes[j]);
-                const int step = BitBoard::kSteps[directionOf(codes[j])];
-                m_bounds.afterJump(*mine, origin, origin + step, origin + 2 * step, values);
-            }
+            if (mine)
+                m_bounds.afterJump(*mine, originOf(codes[j]), directionOf(codes[j]), values);
             reached = expand(next, count - 1, target, depth + 1, mine ? &values : nullptr);
         }
         if (reached == kStopped)
