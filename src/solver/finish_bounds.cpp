@@ -86,6 +86,21 @@ bool FinishBounds::rulesOut(int positionClass, const Values& values, int t) cons
     return (words[0] | words[1]) != 0;
 }
 
+bool FinishBounds::rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const
+{
+    const Values& least = m_least[t][positionClass];
+    const Values& change = m_jumpChanges[direction][origin];
+    for (int i = 0; i < kLanes; ++i) {
+        after[i] = before[i] + change[i];
+        const Lane below = after[i] < least[i];
+        std::uint64_t words[2];
+        std::memcpy(words, &below, sizeof words);
+        if ((words[0] | words[1]) != 0)
+            return true;
+    }
+    return false;
+}
+
 int FinishBounds::slack(int positionClass, const Values& values, int t) const
 {
     const Values& least = m_least[t][positionClass];

@@ -42,6 +42,9 @@ public:
     bool rulesOut(BitBoard::Bits balls, const Values& values, int t) const { return rulesOut(classOf(balls), values, t); }
     // The same for a position of class `positionClass` (PositionClass::index()), which no jump changes.
     bool rulesOut(int positionClass, const Values& values, int t) const;
+    // afterJump() and rulesOut() in one pass that stops at the first function ruling the position
+    // out: `after` then holds only part of the values.
+    bool rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const;
     bool rulesOut(BitBoard::Bits balls, int t) const { return rulesOut(balls, valuesOf(balls), t); }
 
     // How far the position is from being ruled out for `t` balls: the least, over the functions

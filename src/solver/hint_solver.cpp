@@ -248,18 +248,19 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
             return best;
     // The finish bounds first: they cost a few instructions where the table costs a miss of the
     // cache, and what they rule out is not stored, as they rule it out again at once. Their values
-    // come from the position before the jump.
+    // come from the position before the jump. Below the root, a position ruled out for the target
+    // is only said to be unable to get down to it: the targets of a search only come down.
     if (before) {
         if (jump >= 0) {
-            m_bounds.afterJump(*before, originOf(jump), directionOf(jump), values);
-        } else {
-            values = *before;
-        }
-        if (m_bounds.rulesOut(m_classIndex, values, target)) {
+            if (m_bounds.rulesOutAfterJump(m_classIndex, *before, originOf(jump), directionOf(jump), target, values))
+                return target + 1;
+        } else if (m_bounds.rulesOut(m_classIndex, *before, target)) {
             int bound = target + 1;
-            while (bound <= FinishBounds::kMostBalls && bound < count && m_bounds.rulesOut(m_classIndex, values, bound))
+            while (bound <= FinishBounds::kMostBalls && bound < count && m_bounds.rulesOut(m_classIndex, *before, bound))
                 ++bound;
             return bound;
+        } else {
+            values = *before;
         }
     }
     const Bits key = keyOf(balls, count);
