@@ -30,23 +30,30 @@ FinishBounds::FinishBounds()
         for (Values& least : byClass)
             for (Lane& lane : least)
                 lane = Lane{} + INT16_MAX;
-    for (int f = 0; f < kFunctions; ++f) {
-        const auto& value = kFinishBoundRows[f];
+    for (int f = 0; f < kFunctions; ++f)
         for (int hole = 0; hole < kHoleCount; ++hole)
-            m_holeValues[index[hole]][f / 8][f % 8] = static_cast<std::int16_t>(value[hole]);
-        // Every set of one, two and three balls, by the class it is in.
-        const auto keep = [&](int t, Bits balls, int total) {
-            Lane& least = m_least[t][PositionClass(balls).index()][f / 8];
-            least[f % 8] = static_cast<std::int16_t>(std::min<int>(least[f % 8], total));
-        };
-        for (int a = 0; a < kHoleCount; ++a) {
-            const Bits one = Bits{1} << index[a];
-            keep(1, one, value[a]);
-            for (int b = a + 1; b < kHoleCount; ++b) {
-                const Bits two = one | Bits{1} << index[b];
-                keep(2, two, value[a] + value[b]);
-                for (int c = b + 1; c < kHoleCount; ++c)
-                    keep(3, two | Bits{1} << index[c], value[a] + value[b] + value[c]);
+            m_holeValues[index[hole]][f / 8][f % 8] = static_cast<std::int16_t>(kFinishBoundRows[f][hole]);
+    // Every set of one, two and three balls, by the class it is in, all functions at once.
+    const auto keep = [&](int t, Bits balls, const Values& total) {
+        Values& least = m_least[t][PositionClass(balls).index()];
+        for (int i = 0; i < kLanes; ++i)
+            least[i] = total[i] < least[i] ? total[i] : least[i];
+    };
+    for (int a = 0; a < kHoleCount; ++a) {
+        const Bits one = Bits{1} << index[a];
+        const Values& first = m_holeValues[index[a]];
+        keep(1, one, first);
+        for (int b = a + 1; b < kHoleCount; ++b) {
+            const Bits two = one | Bits{1} << index[b];
+            Values pair;
+            for (int i = 0; i < kLanes; ++i)
+                pair[i] = first[i] + m_holeValues[index[b]][i];
+            keep(2, two, pair);
+            for (int c = b + 1; c < kHoleCount; ++c) {
+                Values three;
+                for (int i = 0; i < kLanes; ++i)
+                    three[i] = pair[i] + m_holeValues[index[c]][i];
+                keep(3, two | Bits{1} << index[c], three);
             }
         }
     }
