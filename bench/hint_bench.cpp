@@ -1,5 +1,5 @@
 // Hint benchmark: the work and time one hint takes, the memory it needs and gives back, and
-// whether its answers are right, over two sets of positions.
+// whether its answers are right, over sets of positions; and the time a review of whole games takes.
 //
 // - play: positions met in play, from a fixed seed: from each of the 37 single-vacancy starts,
 //   every position of a game of random jumps and every other position of the best line the
@@ -8,6 +8,15 @@
 //   random ball patterns of 10 to 36 balls, and positions after 3 to 10 poor jumps (the jump the
 //   solver favours least) from starts with one to three empty holes, half of them then played on
 //   at random down to 20 to 30 balls.
+// - patterns: random ball patterns of 29 to 35 balls, where a search is longest.
+// - poor: from starts with one to three empty holes, the jump the solver favours least, or now
+//   and then a random one, down to 29 to 35 balls.
+// - the review: games from single-vacancy starts (the solver's best line, random jumps, the
+//   least favoured jumps) reviewed whole by GameReview, one solver for each game.
+//
+// The sets' positions are kept in bench/positions (one a line, as the slowest are printed, and
+// the games as their start and jumps), so that a change of the solver, which plays the best
+// lines, does not change the positions it is measured on; --write makes them again.
 //
 // Each set runs in a process of its own, on one core, each position from empty tables, with the
 // hint's budget of work. The time is the CPU time of the hint, so a load on the machine does not
@@ -16,13 +25,17 @@
 // The memory is the process's resident memory: its peak and, after the hint has given its
 // tables back, what stays, both above the process's memory before the first hint.
 //
-// Usage: dorv_hint_bench [--work N] [--positions FILE] [--unproven FILE] [--sets play,boards] [--slowest N]
+// Usage: dorv_hint_bench [--work N] [--from DIR] [--write DIR] [--positions FILE] [--unproven FILE]
+//                        [--sets play,boards,patterns,poor,review] [--slowest N]
 //   --work: positions a hint may visit (default the window's budget);
+//   --from: read each set from DIR/<set>.txt (the games from DIR/games.txt) instead of making it;
+//   --write: make every set and write it to DIR, then stop;
 //   --positions: read one set from FILE instead (one position a line, the bits in hex, as the
 //   slowest are printed); --unproven: write the positions not proven to FILE, in that form;
 //   --slowest: how many of the slowest positions to print (5).
 #include "plain_search.h"
 #include "solver/finish_book.h"
+#include "solver/game_review.h"
 #include "solver/hint_solver.h"
 #include "solver/jump_order.h"
 
@@ -38,6 +51,7 @@
 #include <ctime>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -150,6 +164,110 @@ std::vector<Bits> boardSet()
         positions.push_back(balls);
     }
     return positions;
+}
+
+// Random ball patterns of 29 to 35 balls.
+std::vector<Bits> patternSet()
+{
+    std::mt19937_64 random(20261208);
+    std::vector<Bits> positions;
+    for (int k = 0; k < 300; ++k) {
+        const int balls = 29 + static_cast<int>(random() % 7);
+        Bits pattern = 0;
+        while (std::popcount(pattern) < balls)
+            pattern |= BitBoard::bitOf(static_cast<HoleNumber>(1 + random() % kHoleCount));
+        positions.push_back(pattern);
+    }
+    return positions;
+}
+
+// Poor play from one to three empty holes down to 29 to 35 balls: the least favoured jump, one
+// time in four a random one.
+std::vector<Bits> poorSet()
+{
+    std::mt19937_64 random(20261209);
+    std::vector<Bits> positions;
+    while (positions.size() < 300) {
+        Bits balls = BitBoard::holes();
+        for (int empty = 1 + static_cast<int>(random() % 3); empty > 0; --empty)
+            balls &= ~BitBoard::bitOf(static_cast<HoleNumber>(1 + random() % kHoleCount));
+        const int down = 29 + static_cast<int>(random() % 7);
+        while (std::popcount(balls) > down) {
+            const std::vector<int> codes = openJumps(balls);
+            if (codes.empty())
+                break;
+            balls ^= JumpOrder::maskOf(random() % 4 == 0 ? codes[random() % codes.size()] : codes.back());
+        }
+        if (std::popcount(balls) == down)
+            positions.push_back(balls);
+    }
+    return positions;
+}
+
+// A game to review: the start's empty hole and the jumps.
+struct Game {
+    std::string kind;
+    int start;
+    std::vector<JumpTable::Jump> jumps;
+};
+
+// Games from single-vacancy starts: the solver's best line from three starts, random jumps and the
+// least favoured jumps from three more each.
+std::vector<Game> reviewGames()
+{
+    std::mt19937_64 random(20261210);
+    std::vector<Game> games;
+    HintSolver solver;
+    for (const int start : {1, 9, 18}) {
+        Game game{"best", start, {}};
+        Bits balls = BitBoard::holes() & ~BitBoard::bitOf(static_cast<HoleNumber>(start));
+        for (Hint hint; (hint = solver.bestMove(BitBoard::toBalls(balls))).jump;) {
+            game.jumps.push_back(*hint.jump);
+            balls = play(balls, *hint.jump);
+        }
+        games.push_back(game);
+    }
+    for (const char* kind : {"random", "poor"})
+        for (const int start : {3, 12, 23}) {
+            Game game{kind, start, {}};
+            Bits balls = BitBoard::holes() & ~BitBoard::bitOf(static_cast<HoleNumber>(start));
+            for (std::vector<int> codes; !(codes = openJumps(balls)).empty();) {
+                const int code = kind[0] == 'r' ? codes[random() % codes.size()] : codes.back();
+                game.jumps.push_back(JumpOrder::jumpOf(code));
+                balls ^= JumpOrder::maskOf(code);
+            }
+            games.push_back(game);
+        }
+    return games;
+}
+
+void writeGames(const std::string& file, const std::vector<Game>& games)
+{
+    std::ofstream out(file);
+    for (const Game& game : games) {
+        out << game.kind << ' ' << game.start;
+        for (const JumpTable::Jump& j : game.jumps)
+            out << ' ' << j.origin << '-' << j.destination;
+        out << '\n';
+    }
+}
+
+std::vector<Game> readGames(const std::string& file)
+{
+    std::vector<Game> games;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        Game game;
+        if (!(words >> game.kind >> game.start))
+            continue;
+        for (int origin = 0, destination = 0; words >> origin && words.get() == '-' && words >> destination;) {
+            const auto o = static_cast<HoleNumber>(origin), d = static_cast<HoleNumber>(destination);
+            game.jumps.push_back({o, JumpTable::instance().jumped(o, d).value_or(HoleNumber{0}), d});
+        }
+        games.push_back(game);
+    }
+    return games;
 }
 
 double residentMb()
@@ -268,7 +386,16 @@ double percentile(std::vector<double> values, double p)
     return values[std::min(at, values.size() - 1)];
 }
 
-// One set's line, and its slowest positions.
+// The goals every set is held to.
+constexpr double kGoalP95Ms = 50;
+constexpr double kGoalMaxMs = 2000;
+constexpr double kGoalReviewMs = 5000;
+constexpr double kGoalPeakMb = 64;
+constexpr double kGoalKeptMb = 8;
+
+const char* mark(bool met) { return met ? "ok" : "MISSED"; }
+
+// One set's lines, and its slowest positions.
 int report(const Set& set, const Run& run, std::size_t slowest)
 {
     std::vector<double> ms;
@@ -280,11 +407,15 @@ int report(const Set& set, const Run& run, std::size_t slowest)
         open += s.proven ? 0 : 1;
         wrong += s.wrong ? 1 : 0;
     }
-    std::printf("%-6s %4zu positions  CPU p50 %7.2f ms  p95 %7.1f ms  max %7.1f ms  |  visited p95 %5.2f M  max %6.2f M  |"
-                "  proven %zu/%zu  wrong %d  |  memory peak +%.1f MB, after the hint +%.1f MB\n",
-                set.name, ms.size(), percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0),
-                percentile(visited, 0.95) / 1e6, percentile(visited, 1.0) / 1e6, ms.size() - static_cast<std::size_t>(open),
-                ms.size(), wrong, run.peakAddedMb, run.keptMb);
+    const double p95 = percentile(ms, 0.95), most = percentile(ms, 1.0);
+    std::printf("%-8s %4zu positions  proven %zu/%zu (goal: all, %s)  wrong %d (goal 0, %s)\n", set.name, ms.size(),
+                ms.size() - static_cast<std::size_t>(open), ms.size(), mark(open == 0), wrong, mark(wrong == 0));
+    std::printf("         CPU p50 %7.2f ms  p95 %7.1f ms (goal < %.0f, %s)  max %7.1f ms (goal < %.0f, %s)\n",
+                percentile(ms, 0.5), p95, kGoalP95Ms, mark(p95 < kGoalP95Ms), most, kGoalMaxMs, mark(most < kGoalMaxMs));
+    std::printf("         work p50 %6.3f M  p95 %6.2f M  max %6.2f M positions visited\n", percentile(visited, 0.5) / 1e6,
+                percentile(visited, 0.95) / 1e6, percentile(visited, 1.0) / 1e6);
+    std::printf("         memory peak +%.1f MB (goal <= +%.0f, %s), after forget() +%.1f MB (goal <= +%.0f, %s)\n", run.peakAddedMb,
+                kGoalPeakMb, mark(run.peakAddedMb <= kGoalPeakMb), run.keptMb, kGoalKeptMb, mark(run.keptMb <= kGoalKeptMb));
     std::vector<std::size_t> order(run.samples.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
@@ -297,6 +428,101 @@ int report(const Set& set, const Run& run, std::size_t slowest)
     }
     return wrong;
 }
+
+// A game's review: its CPU time and how many of its moves were proven, and the values, checked
+// against the plain search where a position has up to 20 balls.
+struct Reviewed {
+    double ms = 0;
+    int moves = 0;
+    int proven = 0;
+    int wrong = 0;
+};
+
+Child startReview(const std::vector<Game>& games, std::uint64_t work)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        std::exit(1);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(channel[0]);
+        FinishBook::instance();
+        HintSolver solver;
+        for (const Game& game : games) {
+            const double begun = cpuMs();
+            const std::vector<MoveValue> values = GameReview(solver).review(static_cast<HoleNumber>(game.start), game.jumps, nullptr, work);
+            Reviewed reviewed{cpuMs() - begun, static_cast<int>(values.size()), 0, 0};
+            Bits balls = BitBoard::holes() & ~BitBoard::bitOf(static_cast<HoleNumber>(game.start));
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                reviewed.proven += values[i].proven ? 1 : 0;
+                const Bits after = play(balls, game.jumps[i]);
+                for (const auto& [position, claimed] : {std::pair{balls, values[i].before}, std::pair{after, values[i].after}})
+                    if (std::popcount(position) <= 20 && values[i].proven && PlainSearch().bestFinish(position) != claimed)
+                        ++reviewed.wrong;
+                balls = after;
+            }
+            if (values.size() != game.jumps.size())
+                ++reviewed.wrong;
+            solver.forget();
+            if (write(channel[1], &reviewed, sizeof reviewed) != sizeof reviewed)
+                _exit(1);
+        }
+        _exit(0);
+    }
+    close(channel[1]);
+    return {pid, channel[0]};
+}
+
+int reportReview(const Child& child, const std::vector<Game>& games)
+{
+    int wrong = 0;
+    double most = 0;
+    bool allProven = true;
+    std::printf("review   %zu games, each reviewed whole (the best finish before and after every move) by one solver\n", games.size());
+    for (const Game& game : games) {
+        Reviewed reviewed;
+        if (read(child.channel, &reviewed, sizeof reviewed) != sizeof reviewed) {
+            std::printf("the review's process failed\n");
+            wrong += 1;
+            break;
+        }
+        std::printf("         %-6s from %2d: %2d moves  CPU %7.1f ms (goal < %.0f, %s)  proven %d/%d  wrong %d\n", game.kind.c_str(),
+                    game.start, reviewed.moves, reviewed.ms, kGoalReviewMs, mark(reviewed.ms < kGoalReviewMs), reviewed.proven,
+                    reviewed.moves, reviewed.wrong);
+        most = std::max(most, reviewed.ms);
+        allProven = allProven && reviewed.proven == reviewed.moves;
+        wrong += reviewed.wrong;
+    }
+    std::printf("         slowest review %.1f ms (goal < %.0f, %s), every move proven: %s\n", most, kGoalReviewMs,
+                mark(most < kGoalReviewMs), allProven ? "yes" : "no");
+    close(child.channel);
+    int status = 0;
+    waitpid(child.pid, &status, 0);
+    return wrong;
+}
+
+std::vector<Bits> readPositions(const std::string& file)
+{
+    std::vector<Bits> positions;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            positions.push_back(std::stoull(line, nullptr, 16) & BitBoard::holes());
+    return positions;
+}
+
+void writePositions(const std::string& file, const std::vector<Bits>& positions)
+{
+    std::ofstream out(file);
+    for (const Bits balls : positions)
+        out << "0x" << std::hex << balls << '\n';
+}
+
+struct Maker {
+    const char* name;
+    std::vector<Bits> (*make)();
+};
+constexpr Maker kMakers[] = {{"play", playSet}, {"boards", boardSet}, {"patterns", patternSet}, {"poor", poorSet}};
 }
 
 int main(int argc, char** argv)
@@ -304,7 +530,9 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const char* positionsFile = nullptr;
     const char* unprovenFile = nullptr;
-    std::string sets = "play,boards";
+    const char* from = nullptr;
+    const char* into = nullptr;
+    std::string sets = "play,boards,patterns,poor,review";
     std::uint64_t work = HintSolver::kDefaultWork;
     std::size_t slowest = 5;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -312,6 +540,10 @@ int main(int argc, char** argv)
             positionsFile = argv[i + 1];
         else if (std::strcmp(argv[i], "--unproven") == 0)
             unprovenFile = argv[i + 1];
+        else if (std::strcmp(argv[i], "--from") == 0)
+            from = argv[i + 1];
+        else if (std::strcmp(argv[i], "--write") == 0)
+            into = argv[i + 1];
         else if (std::strcmp(argv[i], "--sets") == 0)
             sets = argv[i + 1];
         else if (std::strcmp(argv[i], "--work") == 0)
@@ -319,48 +551,54 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--slowest") == 0)
             slowest = std::strtoull(argv[i + 1], nullptr, 10);
     }
+    if (into) {
+        for (const Maker& maker : kMakers)
+            writePositions(std::string(into) + "/" + maker.name + ".txt", maker.make());
+        writeGames(std::string(into) + "/games.txt", reviewGames());
+        return 0;
+    }
+    const auto chosenSet = [&](const char* name) { return ("," + sets + ",").find("," + std::string(name) + ",") != std::string::npos; };
     std::vector<Set> chosen;
     if (positionsFile) {
-        Set set{"file", {}};
-        std::ifstream in(positionsFile);
-        for (std::string line; std::getline(in, line);)
-            if (!line.empty())
-                set.positions.push_back(std::stoull(line, nullptr, 16) & BitBoard::holes());
-        chosen.push_back(set);
+        chosen.push_back({"file", readPositions(positionsFile)});
     } else {
-        if (sets.find("play") != std::string::npos)
-            chosen.push_back({"play", playSet()});
-        if (sets.find("boards") != std::string::npos)
-            chosen.push_back({"boards", boardSet()});
+        for (const Maker& maker : kMakers)
+            if (chosenSet(maker.name))
+                chosen.push_back({maker.name, from ? readPositions(std::string(from) + "/" + maker.name + ".txt") : maker.make()});
     }
-    std::printf("hint budget: %llu positions visited; each set on one core, from empty tables\n",
+    std::printf("hint budget: %llu positions visited; each set on one core, each position from empty tables\n",
                 static_cast<unsigned long long>(work));
-    std::vector<Child> children;
-    for (const Set& set : chosen)
-        children.push_back(start(set.positions, work));
     int wrong = 0;
     std::ofstream unproven;
     if (unprovenFile)
         unproven.open(unprovenFile);
-    for (std::size_t s = 0; s < chosen.size(); ++s) {
-        const Run run = finish(children[s], chosen[s].positions, work);
-        if (run.samples.size() != chosen[s].positions.size()) {
-            std::printf("the %s set's process failed\n", chosen[s].name);
-            return 1;
-        }
-        wrong += report(chosen[s], run, slowest);
-        for (std::size_t i = 0; i < run.samples.size(); ++i) {
-            if (unprovenFile && !run.samples[i].proven)
-                unproven << std::hex << "0x" << chosen[s].positions[i] << '\n';
-            if (run.samples[i].wrong)
-                std::printf("         wrong: %#llx  %d left %s, jump %d-%d, removal %d\n",
-                            static_cast<unsigned long long>(chosen[s].positions[i]), run.samples[i].ballsLeft,
-                            run.samples[i].proven ? "proven" : "not proven", run.samples[i].jump[0], run.samples[i].jump[1],
-                            run.samples[i].removal);
+    // Two sets at a time: the machine's cores.
+    for (std::size_t first = 0; first < chosen.size(); first += 2) {
+        std::vector<Child> children;
+        for (std::size_t s = first; s < std::min(first + 2, chosen.size()); ++s)
+            children.push_back(start(chosen[s].positions, work));
+        for (std::size_t s = first; s < std::min(first + 2, chosen.size()); ++s) {
+            const Run run = finish(children[s - first], chosen[s].positions, work);
+            if (run.samples.size() != chosen[s].positions.size()) {
+                std::printf("the %s set's process failed\n", chosen[s].name);
+                return 1;
+            }
+            wrong += report(chosen[s], run, slowest);
+            for (std::size_t i = 0; i < run.samples.size(); ++i) {
+                if (unprovenFile && !run.samples[i].proven)
+                    unproven << std::hex << "0x" << chosen[s].positions[i] << '\n';
+                if (run.samples[i].wrong)
+                    std::printf("         wrong: %#llx  %d left %s, jump %d-%d, removal %d\n",
+                                static_cast<unsigned long long>(chosen[s].positions[i]), run.samples[i].ballsLeft,
+                                run.samples[i].proven ? "proven" : "not proven", run.samples[i].jump[0], run.samples[i].jump[1],
+                                run.samples[i].removal);
+            }
         }
     }
+    if (!positionsFile && chosenSet("review")) {
+        const std::vector<Game> games = from ? readGames(std::string(from) + "/games.txt") : reviewGames();
+        wrong += reportReview(startReview(games, work), games);
+    }
     std::printf("wrong answers: %d\n", wrong);
-    std::printf("targets: every answer proven, p95 < 1000 ms, max < 5000 ms (play: p50 < 1 ms, p95 < 100 ms);"
-                " memory peak <= +64 MB, after the hint <= +8 MB; 0 wrong\n");
     return wrong == 0 ? 0 : 2;
 }

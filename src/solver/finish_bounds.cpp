@@ -19,6 +19,7 @@ const FinishBounds& FinishBounds::instance()
 }
 
 static_assert(FinishBounds::kFunctions == kFinishBoundCount && FinishBounds::kFunctions % 8 == 0);
+static_assert(FinishBounds::kOrderingFunctions <= FinishBounds::kFunctions && FinishBounds::kOrderingFunctions % 8 == 0);
 
 FinishBounds::FinishBounds()
 {
@@ -29,26 +30,43 @@ FinishBounds::FinishBounds()
         for (Values& least : byClass)
             for (Lane& lane : least)
                 lane = Lane{} + INT16_MAX;
-    for (int f = 0; f < kFunctions; ++f) {
-        const auto& value = kFinishBoundRows[f];
+    for (int f = 0; f < kFunctions; ++f)
         for (int hole = 0; hole < kHoleCount; ++hole)
-            m_holeValues[index[hole]][f / 8][f % 8] = static_cast<std::int16_t>(value[hole]);
-        // Every set of one, two and three balls, by the class it is in.
-        const auto keep = [&](int t, Bits balls, int total) {
-            Lane& least = m_least[t][PositionClass(balls).index()][f / 8];
-            least[f % 8] = static_cast<std::int16_t>(std::min<int>(least[f % 8], total));
-        };
-        for (int a = 0; a < kHoleCount; ++a) {
-            const Bits one = Bits{1} << index[a];
-            keep(1, one, value[a]);
-            for (int b = a + 1; b < kHoleCount; ++b) {
-                const Bits two = one | Bits{1} << index[b];
-                keep(2, two, value[a] + value[b]);
-                for (int c = b + 1; c < kHoleCount; ++c)
-                    keep(3, two | Bits{1} << index[c], value[a] + value[b] + value[c]);
+            m_holeValues[index[hole]][f / 8][f % 8] = static_cast<std::int16_t>(kFinishBoundRows[f][hole]);
+    // Every set of one, two and three balls, by the class it is in, all functions at once.
+    const auto keep = [&](int t, Bits balls, const Values& total) {
+        Values& least = m_least[t][PositionClass(balls).index()];
+        for (int i = 0; i < kLanes; ++i)
+            least[i] = total[i] < least[i] ? total[i] : least[i];
+    };
+    for (int a = 0; a < kHoleCount; ++a) {
+        const Bits one = Bits{1} << index[a];
+        const Values& first = m_holeValues[index[a]];
+        keep(1, one, first);
+        for (int b = a + 1; b < kHoleCount; ++b) {
+            const Bits two = one | Bits{1} << index[b];
+            Values pair;
+            for (int i = 0; i < kLanes; ++i)
+                pair[i] = first[i] + m_holeValues[index[b]][i];
+            keep(2, two, pair);
+            for (int c = b + 1; c < kHoleCount; ++c) {
+                Values three;
+                for (int i = 0; i < kLanes; ++i)
+                    three[i] = pair[i] + m_holeValues[index[c]][i];
+                keep(3, two | Bits{1} << index[c], three);
             }
         }
     }
+    for (int d = 0; d < 4; ++d)
+        for (int origin = 0; origin < 64; ++origin) {
+            const int step = BitBoard::kSteps[d];
+            const int destination = origin + 2 * step;
+            // Column 8 and row 8 hold no hole: a run that leaves the board meets one of them.
+            if (destination < 0 || destination >= 64 || std::popcount(BitBoard::jumpMask(origin, d) & BitBoard::holes()) != 3)
+                continue;
+            for (int i = 0; i < kLanes; ++i)
+                m_jumpChanges[d][origin][i] = m_holeValues[destination][i] - m_holeValues[origin + step][i] - m_holeValues[origin][i];
+        }
 }
 
 FinishBounds::Values FinishBounds::valuesOf(Bits balls) const
@@ -60,15 +78,6 @@ FinishBounds::Values FinishBounds::valuesOf(Bits balls) const
             values[i] += hole[i];
     }
     return values;
-}
-
-void FinishBounds::afterJump(const Values& before, int origin, int jumped, int destination, Values& after) const
-{
-    const Values& o = m_holeValues[origin];
-    const Values& j = m_holeValues[jumped];
-    const Values& d = m_holeValues[destination];
-    for (int i = 0; i < kLanes; ++i)
-        after[i] = before[i] - o[i] - j[i] + d[i];
 }
 
 int FinishBounds::classOf(Bits balls) { return PositionClass(balls).index(); }
@@ -84,11 +93,26 @@ bool FinishBounds::rulesOut(int positionClass, const Values& values, int t) cons
     return (words[0] | words[1]) != 0;
 }
 
+bool FinishBounds::rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const
+{
+    const Values& least = m_least[t][positionClass];
+    const Values& change = m_jumpChanges[direction][origin];
+    for (int i = 0; i < kLanes; ++i) {
+        after[i] = before[i] + change[i];
+        const Lane below = after[i] < least[i];
+        std::uint64_t words[2];
+        std::memcpy(words, &below, sizeof words);
+        if ((words[0] | words[1]) != 0)
+            return true;
+    }
+    return false;
+}
+
 int FinishBounds::slack(int positionClass, const Values& values, int t) const
 {
     const Values& least = m_least[t][positionClass];
     Lane lowest = values[0] - least[0];
-    for (int i = 1; i < kLanes; ++i) {
+    for (int i = 1; i < kOrderingFunctions / 8; ++i) {
         const Lane above = values[i] - least[i];
         lowest = above < lowest ? above : lowest;
     }

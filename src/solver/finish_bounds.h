@@ -14,7 +14,10 @@ class FinishBounds {
 public:
     // The largest t the bounds speak of.
     static constexpr int kMostBalls = 3;
-    static constexpr int kFunctions = 144;
+    static constexpr int kFunctions = 256;
+    // The first functions, found over positions of random games, also order the jumps (slack());
+    // the others, found over the positions the longest searches opened, only cut off.
+    static constexpr int kOrderingFunctions = 144;
 
     // Eight values side by side, added and compared in one instruction.
     using Lane = std::int16_t __attribute__((vector_size(16)));
@@ -25,19 +28,27 @@ public:
     static const FinishBounds& instance();
 
     Values valuesOf(BitBoard::Bits balls) const;
-    // The values after the jump that empties `origin` and `jumped` and fills `destination`
-    // (their bits' indices).
-    void afterJump(const Values& before, int origin, int jumped, int destination, Values& after) const;
+    // The values after the jump from the bit of index `origin` in direction `direction` (an index
+    // into BitBoard::kSteps): one addition of what the jump changes, kept for every jump.
+    void afterJump(const Values& before, int origin, int direction, Values& after) const
+    {
+        const Values& change = m_jumpChanges[direction][origin];
+        for (int i = 0; i < kLanes; ++i)
+            after[i] = before[i] + change[i];
+    }
 
     // No game from the position `balls`, of values `values`, ends with `t` balls or fewer
     // (1 <= t <= kMostBalls, t below the balls on the board), as one of the functions shows.
     bool rulesOut(BitBoard::Bits balls, const Values& values, int t) const { return rulesOut(classOf(balls), values, t); }
     // The same for a position of class `positionClass` (PositionClass::index()), which no jump changes.
     bool rulesOut(int positionClass, const Values& values, int t) const;
+    // afterJump() and rulesOut() in one pass that stops at the first function ruling the position
+    // out: `after` then holds only part of the values.
+    bool rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const;
     bool rulesOut(BitBoard::Bits balls, int t) const { return rulesOut(balls, valuesOf(balls), t); }
 
-    // How far the position is from being ruled out for `t` balls: the least, over the functions,
-    // of its value above that of the least valued set of t balls of its class.
+    // How far the position is from being ruled out for `t` balls: the least, over the functions
+    // that order the jumps, of its value above that of the least valued set of t balls of its class.
     int slack(int positionClass, const Values& values, int t) const;
 
 private:
@@ -46,6 +57,9 @@ private:
 
     // The value of each hole by its bit's index, for every function.
     std::array<Values, 64> m_holeValues{};
+    // What each jump changes, by direction and origin: the destination's value less the origin's
+    // and the jumped hole's.
+    std::array<std::array<Values, 64>, 4> m_jumpChanges{};
     // The least value of t balls of each position class, by t and class, for every function.
     std::array<std::array<Values, 16>, kMostBalls + 1> m_least{};
 };

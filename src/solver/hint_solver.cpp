@@ -246,30 +246,28 @@ int HintSolver::screen(Bits balls, int count, int target, int depth, const Finis
     if (count == FinishBook::kBalls && m_book && depth > 0)
         if (const int best = m_book->bestFinish(balls))
             return best;
+    // The finish bounds first: they cost a few instructions where the table costs a miss of the
+    // cache, and what they rule out is not stored, as they rule it out again at once. Their values
+    // come from the position before the jump. Below the root, a position ruled out for the target
+    // is only said to be unable to get down to it: the targets of a search only come down.
+    if (before) {
+        if (jump >= 0) {
+            if (m_bounds.rulesOutAfterJump(m_classIndex, *before, originOf(jump), directionOf(jump), target, values))
+                return target + 1;
+        } else if (m_bounds.rulesOut(m_classIndex, *before, target)) {
+            int bound = target + 1;
+            while (bound <= FinishBounds::kMostBalls && bound < count && m_bounds.rulesOut(m_classIndex, *before, bound))
+                ++bound;
+            return bound;
+        } else {
+            values = *before;
+        }
+    }
     const Bits key = keyOf(balls, count);
     const int known = m_table.lowerBound(key);
     if (known > target)
         return known;
-    // The values under the finish bounds, made from the position before the jump only now that
-    // the table has not settled it; they are checked before the pagoda functions of a last
-    // ball, which cost more.
-    if (before) {
-        if (jump >= 0) {
-            const int origin = originOf(jump);
-            const int step = BitBoard::kSteps[directionOf(jump)];
-            m_bounds.afterJump(*before, origin, origin + step, origin + 2 * step, values);
-        } else {
-            values = *before;
-        }
-        if (m_bounds.rulesOut(m_classIndex, values, target)) {
-            // The bound for good: the table's entry then serves the searches for higher targets.
-            int bound = target + 1;
-            while (bound <= FinishBounds::kMostBalls && bound < count && m_bounds.rulesOut(m_classIndex, values, bound))
-                ++bound;
-            m_table.store(key, bound);
-            return bound;
-        }
-    }
+    // The pagoda functions of a last ball cost more than the table.
     if (target == 1 && m_pagodas.rulesOutLastBall(balls, m_lastBallHoles)) {
         m_table.store(key, 2);
         return 2;
@@ -325,11 +323,8 @@ int HintSolver::expand(Bits balls, int count, int target, int depth, const Finis
         int reached = known;
         if (known <= target) {
             m_line[depth] = codes[j];
-            if (mine) {
-                const int origin = originOf(codes[j]);
-                const int step = BitBoard::kSteps[directionOf(codes[j])];
-                m_bounds.afterJump(*mine, origin, origin + step, origin + 2 * step, values);
-            }
+            if (mine)
+                m_bounds.afterJump(*mine, originOf(codes[j]), directionOf(codes[j]), values);
             reached = expand(next, count - 1, target, depth + 1, mine ? &values : nullptr);
         }
         if (reached == kStopped)

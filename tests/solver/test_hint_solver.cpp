@@ -1,4 +1,5 @@
 // The hint solver: the best finish and a jump towards it, from starts, games under way and ends.
+#include "plain_search.h"
 #include "board/jump_table.h"
 #include "solver/bit_board.h"
 #include "solver/finish_book.h"
@@ -71,6 +72,9 @@ private slots:
     void table();
     void finishBounds();
     void finishBook();
+    void smallPositions();
+    void longSearches_data();
+    void longSearches();
 
 private:
     HintSolver m_solver;
@@ -307,6 +311,88 @@ void TestHintSolver::finishBook()
         const Hint hint = m_solver.bestMove(BitBoard::toBalls(balls));
         QVERIFY2(hint.proven() && hint.ballsLeft == searched.ballsLeft && hint.jump, describe(hint));
     }
+}
+
+// Whether the hinted lines from `balls` lead, played to their end, to `ballsLeft` balls, each
+// hint proven and a legal jump.
+bool lineReaches(HintSolver& solver, BitBoard::Bits balls, int ballsLeft)
+{
+    for (;;) {
+        const Hint hint = solver.bestMove(BitBoard::toBalls(balls));
+        if (!hint.proven() || hint.ballsLeft != ballsLeft)
+            return false;
+        if (!hint.jump)
+            return std::popcount(balls) == ballsLeft;
+        const JumpTable::Jump j = *hint.jump;
+        const BitBoard::Bits three = BitBoard::bitOf(j.origin) | BitBoard::bitOf(j.jumped) | BitBoard::bitOf(j.destination);
+        if (JumpTable::instance().jumped(j.origin, j.destination) != j.jumped || (balls & three) != (three & ~BitBoard::bitOf(j.destination)))
+            return false;
+        balls ^= three;
+    }
+}
+
+// Random patterns of 10 to 19 balls, and positions of random games from single-vacancy starts
+// down to as many balls, each a few random jumps further on: the best finish is the plain
+// exhaustive search's, proven, and the hinted line reaches it.
+void TestHintSolver::smallPositions()
+{
+    std::mt19937_64 random(20261210);
+    HintSolver solver(4 << 20);
+    std::array<int, 6> perFinish{};
+    const auto randomJumps = [&](BitBoard::Bits balls, int jumps, int fewest) {
+        for (; jumps > 0 && std::popcount(balls) > fewest; --jumps) {
+            std::vector<BitBoard::Bits> next;
+            for (int d = 0; d < 4; ++d)
+                for (BitBoard::Bits o = BitBoard::origins(balls, d); o; o &= o - 1)
+                    next.push_back(balls ^ BitBoard::jumpMask(std::countr_zero(o), d));
+            if (next.empty())
+                break;
+            balls = next[random() % next.size()];
+        }
+        return balls;
+    };
+    for (int k = 0; k < 60; ++k) {
+        const int count = 10 + k / 2 % 10;
+        BitBoard::Bits balls = 0;
+        if (k % 2 == 0) {
+            while (std::popcount(balls) < count)
+                balls |= BitBoard::bitOf(static_cast<HoleNumber>(1 + random() % kHoleCount));
+        } else {
+            balls = randomJumps(BitBoard::holes() & ~BitBoard::bitOf(static_cast<HoleNumber>(1 + random() % kHoleCount)), kHoleCount, count);
+        }
+        balls = randomJumps(balls, static_cast<int>(random() % 4), 0);
+        const int exact = PlainSearch().bestFinish(balls);
+        const Hint hint = solver.bestMove(BitBoard::toBalls(balls));
+        const QByteArray shown = QByteArray::number(balls, 16) + ": " + describe(hint) + ", plain search " + QByteArray::number(exact);
+        QVERIFY2(hint.proven() && hint.ballsLeft == exact, shown);
+        QVERIFY2(lineReaches(solver, balls, exact), shown);
+        ++perFinish[std::min(exact, 5)];
+        solver.forget();
+    }
+    QVERIFY2(perFinish[1] > 0 && perFinish[2] > 0 && perFinish[3] > 0 && perFinish[4] + perFinish[5] > 0,
+             QByteArray::number(perFinish[1]) + " " + QByteArray::number(perFinish[2]) + " " + QByteArray::number(perFinish[3]) + " " + QByteArray::number(perFinish[4] + perFinish[5]));
+}
+
+// Positions where the search is long: the least a last ball or two balls can be proven out of
+// reach from. Each is proven within the hint's budget, and the hinted line played to its end
+// reaches it.
+void TestHintSolver::longSearches_data()
+{
+    QTest::addColumn<qulonglong>("balls");
+    QTest::addColumn<int>("ballsLeft");
+    QTest::newRow("29 balls, no last ball") << qulonglong{0x1c287d7b790e1cULL} << 2;
+    QTest::newRow("29 balls, not two") << qulonglong{0x1c22732f7f2e1cULL} << 4;
+}
+
+void TestHintSolver::longSearches()
+{
+    QFETCH(qulonglong, balls);
+    QFETCH(int, ballsLeft);
+    const BitBoard::Bits position = balls;
+    const Hint hint = m_solver.bestMove(BitBoard::toBalls(position));
+    QVERIFY2(hint.proven() && hint.ballsLeft == ballsLeft, describe(hint));
+    QVERIFY(lineReaches(m_solver, position, ballsLeft));
+    m_solver.forget();
 }
 
 QTEST_APPLESS_MAIN(TestHintSolver)

@@ -1,0 +1,61 @@
+#include "solver/game_review.h"
+
+#include "solver/bit_board.h"
+
+#include <bit>
+#include <optional>
+
+namespace {
+using Bits = BitBoard::Bits;
+
+// The position after `jump`, or none when it cannot be played in `balls`.
+std::optional<Bits> played(Bits balls, const JumpTable::Jump& jump)
+{
+    if (JumpTable::instance().jumped(jump.origin, jump.destination) != jump.jumped)
+        return std::nullopt;
+    const Bits origin = BitBoard::bitOf(jump.origin);
+    const Bits over = BitBoard::bitOf(jump.jumped);
+    const Bits destination = BitBoard::bitOf(jump.destination);
+    if (!(balls & origin) || !(balls & over) || (balls & destination))
+        return std::nullopt;
+    return balls ^ origin ^ over ^ destination;
+}
+}
+
+std::vector<MoveValue> GameReview::review(const Balls& start, const std::vector<JumpTable::Jump>& jumps,
+                                          const std::atomic<bool>* cancel, std::uint64_t work)
+{
+    std::vector<Bits> positions{BitBoard::fromBalls(start)};
+    for (const JumpTable::Jump& jump : jumps) {
+        const std::optional<Bits> next = played(positions.back(), jump);
+        if (!next)
+            break;
+        positions.push_back(*next);
+    }
+    // Unsearched, a position is worth the balls on it and proves nothing.
+    std::vector<int> finish(positions.size());
+    std::vector<bool> proven(positions.size(), false);
+    for (std::size_t i = positions.size(); i-- > 0;) {
+        finish[i] = std::popcount(positions[i]);
+        if (cancel && cancel->load())
+            continue;
+        const Hint hint = m_solver.bestMove(BitBoard::toBalls(positions[i]), cancel, work);
+        finish[i] = hint.ballsLeft;
+        proven[i] = hint.proven();
+    }
+    std::vector<MoveValue> values;
+    values.reserve(positions.size() - 1);
+    for (std::size_t i = 0; i + 1 < positions.size(); ++i)
+        values.push_back({finish[i], finish[i + 1], proven[i] && proven[i + 1]});
+    return values;
+}
+
+std::vector<MoveValue> GameReview::review(HoleNumber startHole, const std::vector<JumpTable::Jump>& jumps,
+                                          const std::atomic<bool>* cancel, std::uint64_t work)
+{
+    Balls start;
+    start.fill(true);
+    if (isHole(startHole))
+        start[startHole - 1] = false;
+    return review(start, jumps, cancel, work);
+}
