@@ -321,7 +321,9 @@ struct Child {
     int channel;
 };
 
-Child start(const std::vector<Bits>& positions, std::uint64_t work)
+// Runs `body` in a child process that has the finish book loaded (the window has it from its
+// first hint on), with the pipe's end to write to.
+Child forked(const std::function<void(int)>& body)
 {
     int channel[2];
     if (pipe(channel) != 0)
@@ -329,7 +331,17 @@ Child start(const std::vector<Bits>& positions, std::uint64_t work)
     const pid_t pid = fork();
     if (pid == 0) {
         close(channel[0]);
-        FinishBook::instance(); // the window has it from its first hint on
+        FinishBook::instance();
+        body(channel[1]);
+        _exit(0);
+    }
+    close(channel[1]);
+    return {pid, channel[0]};
+}
+
+Child start(const std::vector<Bits>& positions, std::uint64_t work)
+{
+    return forked([&](int channel) {
         const double before = residentMb();
         double kept = 0;
         HintSolver solver;
@@ -342,18 +354,15 @@ Child start(const std::vector<Bits>& positions, std::uint64_t work)
                 sample.jump[0] = hint.jump->origin, sample.jump[1] = hint.jump->destination;
             solver.forget();
             kept = std::max(kept, residentMb() - before);
-            if (write(channel[1], &sample, sizeof sample) != sizeof sample)
+            if (write(channel, &sample, sizeof sample) != sizeof sample)
                 _exit(1);
         }
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         const double memory[2] = {static_cast<double>(usage.ru_maxrss) / 1024.0 - before, kept};
-        if (write(channel[1], memory, sizeof memory) != sizeof memory)
+        if (write(channel, memory, sizeof memory) != sizeof memory)
             _exit(1);
-        _exit(0);
-    }
-    close(channel[1]);
-    return {pid, channel[0]};
+    });
 }
 
 Run finish(const Child& child, const std::vector<Bits>& positions, std::uint64_t work)
@@ -381,6 +390,8 @@ Run finish(const Child& child, const std::vector<Bits>& positions, std::uint64_t
 
 double percentile(std::vector<double> values, double p)
 {
+    if (values.empty())
+        return 0;
     std::sort(values.begin(), values.end());
     const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
     return values[std::min(at, values.size() - 1)];
@@ -440,13 +451,7 @@ struct Reviewed {
 
 Child startReview(const std::vector<Game>& games, std::uint64_t work)
 {
-    int channel[2];
-    if (pipe(channel) != 0)
-        std::exit(1);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(channel[0]);
-        FinishBook::instance();
+    return forked([&](int channel) {
         HintSolver solver;
         for (const Game& game : games) {
             const double begun = cpuMs();
@@ -464,13 +469,10 @@ Child startReview(const std::vector<Game>& games, std::uint64_t work)
             if (values.size() != game.jumps.size())
                 ++reviewed.wrong;
             solver.forget();
-            if (write(channel[1], &reviewed, sizeof reviewed) != sizeof reviewed)
+            if (write(channel, &reviewed, sizeof reviewed) != sizeof reviewed)
                 _exit(1);
         }
-        _exit(0);
-    }
-    close(channel[1]);
-    return {pid, channel[0]};
+    });
 }
 
 int reportReview(const Child& child, const std::vector<Game>& games)
