@@ -291,6 +291,14 @@
         <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
         <translation>Die beste Linie von hier auf dem Brett spielen, ein Sprung je Sekunde; jede Taste oder jeder Klick hält sie an</translation>
     </message>
+    <message>
+        <source>&amp;Review the game</source>
+        <translation>Spiel &amp;auswerten</translation>
+    </message>
+    <message>
+        <source>Review the game: the best finish before and after each move, and where it was lost</source>
+        <translation>Das Spiel auswerten: das beste Ende vor und nach jedem Zug, und wo es verloren ging</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -477,6 +485,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>The printed moves</source>
         <translation>Die gedruckten Züge</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Auswerten</translation>
     </message>
 </context>
 <context>
@@ -699,7 +711,7 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>LineShow</name>
     <message>
         <source>Best line: one ball left</source>
         <translation>Beste Linie: eine Kugel übrig</translation>
@@ -707,6 +719,77 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Best line: %1 balls left</source>
         <translation>Beste Linie: %1 Kugeln übrig</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>one ball</source>
+        <translation>eine Kugel</translation>
+    </message>
+    <message>
+        <source>%1 balls</source>
+        <translation>%1 Kugeln</translation>
+    </message>
+    <message>
+        <source>&amp;Show the best line from the chosen move</source>
+        <translation>Beste Linie ab dem gewählten Zug &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Review of the game</source>
+        <translation>Auswertung des Spiels</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Sprung</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Bestes davor</translation>
+    </message>
+    <message>
+        <source>Best after</source>
+        <translation>Bestes danach</translation>
+    </message>
+    <message>
+        <source>The moves and the best finish before and after each</source>
+        <translation>Die Züge und das beste Ende vor und nach jedem</translation>
+    </message>
+    <message>
+        <source>The moves on the board do not start from one ball taken off a full board: there is nothing to review.</source>
+        <translation>Die Züge auf dem Brett beginnen nicht mit einer vom vollen Brett genommenen Kugel: es gibt nichts auszuwerten.</translation>
+    </message>
+    <message>
+        <source>Working out the best finishes…</source>
+        <translation>Die besten Enden werden berechnet…</translation>
+    </message>
+    <message>
+        <source>No move has been played yet.</source>
+        <translation>Es wurde noch kein Zug gespielt.</translation>
+    </message>
+    <message>
+        <source>From the start, %1 could be left.</source>
+        <translation>Vom Start aus konnte %1 übrig bleiben.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish; %2 would have kept it.</source>
+        <translation>Zug %1 verlor das beste Ende; %2 hätte es gehalten.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish.</source>
+        <translation>Zug %1 verlor das beste Ende.</translation>
+    </message>
+    <message>
+        <source>No move lost the best finish.</source>
+        <translation>Kein Zug verlor das beste Ende.</translation>
+    </message>
+    <message>
+        <source>Some finishes are the best lines found, not proven.</source>
+        <translation>Manche Enden sind die besten gefundenen Linien, nicht bewiesen.</translation>
     </message>
 </context>
 </TS>

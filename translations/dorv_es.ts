@@ -291,6 +291,14 @@
         <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
         <translation>Jugar en el tablero la mejor línea desde aquí, un salto por segundo; cualquier tecla o clic la detiene</translation>
     </message>
+    <message>
+        <source>&amp;Review the game</source>
+        <translation>&amp;Revisar la partida</translation>
+    </message>
+    <message>
+        <source>Review the game: the best finish before and after each move, and where it was lost</source>
+        <translation>Revisar la partida: el mejor final antes y después de cada movimiento, y dónde se perdió</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -477,6 +485,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>The printed moves</source>
         <translation>Los movimientos impresos</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Revisar</translation>
     </message>
 </context>
 <context>
@@ -699,7 +711,7 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>LineShow</name>
     <message>
         <source>Best line: one ball left</source>
         <translation>Mejor línea: queda una bola</translation>
@@ -707,6 +719,77 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Best line: %1 balls left</source>
         <translation>Mejor línea: quedan %1 bolas</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>one ball</source>
+        <translation>una bola</translation>
+    </message>
+    <message>
+        <source>%1 balls</source>
+        <translation>%1 bolas</translation>
+    </message>
+    <message>
+        <source>&amp;Show the best line from the chosen move</source>
+        <translation>&amp;Mostrar la mejor línea desde el movimiento elegido</translation>
+    </message>
+    <message>
+        <source>Review of the game</source>
+        <translation>Revisión de la partida</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Salto</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Mejor antes</translation>
+    </message>
+    <message>
+        <source>Best after</source>
+        <translation>Mejor después</translation>
+    </message>
+    <message>
+        <source>The moves and the best finish before and after each</source>
+        <translation>Los movimientos y el mejor final antes y después de cada uno</translation>
+    </message>
+    <message>
+        <source>The moves on the board do not start from one ball taken off a full board: there is nothing to review.</source>
+        <translation>Los movimientos del tablero no empiezan quitando una bola de un tablero lleno: no hay nada que revisar.</translation>
+    </message>
+    <message>
+        <source>Working out the best finishes…</source>
+        <translation>Calculando los mejores finales…</translation>
+    </message>
+    <message>
+        <source>No move has been played yet.</source>
+        <translation>Aún no se ha jugado ningún movimiento.</translation>
+    </message>
+    <message>
+        <source>From the start, %1 could be left.</source>
+        <translation>Desde el inicio podía quedar %1.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish; %2 would have kept it.</source>
+        <translation>El movimiento %1 perdió el mejor final; %2 lo habría mantenido.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish.</source>
+        <translation>El movimiento %1 perdió el mejor final.</translation>
+    </message>
+    <message>
+        <source>No move lost the best finish.</source>
+        <translation>Ningún movimiento perdió el mejor final.</translation>
+    </message>
+    <message>
+        <source>Some finishes are the best lines found, not proven.</source>
+        <translation>Algunos finales son las mejores líneas halladas, no probadas.</translation>
     </message>
 </context>
 </TS>

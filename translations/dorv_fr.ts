@@ -291,6 +291,14 @@
         <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
         <translation>Jouer la meilleure suite d’ici sur le plateau, un saut par seconde ; une touche ou un clic l’arrête</translation>
     </message>
+    <message>
+        <source>&amp;Review the game</source>
+        <translation>&amp;Revoir la partie</translation>
+    </message>
+    <message>
+        <source>Review the game: the best finish before and after each move, and where it was lost</source>
+        <translation>Revoir la partie : la meilleure fin avant et après chaque coup, et où elle a été perdue</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -477,6 +485,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>The printed moves</source>
         <translation>Les coups imprimés</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Revoir</translation>
     </message>
 </context>
 <context>
@@ -699,7 +711,7 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>LineShow</name>
     <message>
         <source>Best line: one ball left</source>
         <translation>Meilleure suite : une bille restante</translation>
@@ -707,6 +719,77 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Best line: %1 balls left</source>
         <translation>Meilleure suite : %1 billes restantes</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>one ball</source>
+        <translation>une bille</translation>
+    </message>
+    <message>
+        <source>%1 balls</source>
+        <translation>%1 billes</translation>
+    </message>
+    <message>
+        <source>&amp;Show the best line from the chosen move</source>
+        <translation>&amp;Montrer la meilleure suite depuis le coup choisi</translation>
+    </message>
+    <message>
+        <source>Review of the game</source>
+        <translation>Revue de la partie</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Saut</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Meilleure avant</translation>
+    </message>
+    <message>
+        <source>Best after</source>
+        <translation>Meilleure après</translation>
+    </message>
+    <message>
+        <source>The moves and the best finish before and after each</source>
+        <translation>Les coups et la meilleure fin avant et après chacun</translation>
+    </message>
+    <message>
+        <source>The moves on the board do not start from one ball taken off a full board: there is nothing to review.</source>
+        <translation>Les coups du plateau ne partent pas d’une bille retirée d’un plateau plein : il n’y a rien à revoir.</translation>
+    </message>
+    <message>
+        <source>Working out the best finishes…</source>
+        <translation>Calcul des meilleures fins…</translation>
+    </message>
+    <message>
+        <source>No move has been played yet.</source>
+        <translation>Aucun coup n’a encore été joué.</translation>
+    </message>
+    <message>
+        <source>From the start, %1 could be left.</source>
+        <translation>Depuis le départ, il pouvait rester %1.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish; %2 would have kept it.</source>
+        <translation>Le coup %1 a perdu la meilleure fin ; %2 l’aurait gardée.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish.</source>
+        <translation>Le coup %1 a perdu la meilleure fin.</translation>
+    </message>
+    <message>
+        <source>No move lost the best finish.</source>
+        <translation>Aucun coup n’a perdu la meilleure fin.</translation>
+    </message>
+    <message>
+        <source>Some finishes are the best lines found, not proven.</source>
+        <translation>Certaines fins sont les meilleures suites trouvées, non prouvées.</translation>
     </message>
 </context>
 </TS>

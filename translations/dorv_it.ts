@@ -291,6 +291,14 @@
         <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
         <translation>Giocare sulla tavola la migliore linea da qui, un salto al secondo; un tasto o un clic la ferma</translation>
     </message>
+    <message>
+        <source>&amp;Review the game</source>
+        <translation>&amp;Rivedere la partita</translation>
+    </message>
+    <message>
+        <source>Review the game: the best finish before and after each move, and where it was lost</source>
+        <translation>Rivedere la partita: il miglior finale prima e dopo ogni mossa, e dove è andato perso</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -477,6 +485,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>The printed moves</source>
         <translation>Le mosse stampate</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Rivedi</translation>
     </message>
 </context>
 <context>
@@ -699,7 +711,7 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>LineShow</name>
     <message>
         <source>Best line: one ball left</source>
         <translation>Migliore linea: resta una pallina</translation>
@@ -707,6 +719,77 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Best line: %1 balls left</source>
         <translation>Migliore linea: restano %1 palline</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>one ball</source>
+        <translation>una pallina</translation>
+    </message>
+    <message>
+        <source>%1 balls</source>
+        <translation>%1 palline</translation>
+    </message>
+    <message>
+        <source>&amp;Show the best line from the chosen move</source>
+        <translation>&amp;Mostra la migliore linea dalla mossa scelta</translation>
+    </message>
+    <message>
+        <source>Review of the game</source>
+        <translation>Revisione della partita</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Salto</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Migliore prima</translation>
+    </message>
+    <message>
+        <source>Best after</source>
+        <translation>Migliore dopo</translation>
+    </message>
+    <message>
+        <source>The moves and the best finish before and after each</source>
+        <translation>Le mosse e il miglior finale prima e dopo ciascuna</translation>
+    </message>
+    <message>
+        <source>The moves on the board do not start from one ball taken off a full board: there is nothing to review.</source>
+        <translation>Le mosse sulla tavola non partono da una pallina tolta da una tavola piena: non c’è nulla da rivedere.</translation>
+    </message>
+    <message>
+        <source>Working out the best finishes…</source>
+        <translation>Calcolo dei migliori finali…</translation>
+    </message>
+    <message>
+        <source>No move has been played yet.</source>
+        <translation>Non è stata ancora giocata alcuna mossa.</translation>
+    </message>
+    <message>
+        <source>From the start, %1 could be left.</source>
+        <translation>Dall’inizio poteva restare %1.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish; %2 would have kept it.</source>
+        <translation>La mossa %1 ha perso il miglior finale; %2 lo avrebbe mantenuto.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish.</source>
+        <translation>La mossa %1 ha perso il miglior finale.</translation>
+    </message>
+    <message>
+        <source>No move lost the best finish.</source>
+        <translation>Nessuna mossa ha perso il miglior finale.</translation>
+    </message>
+    <message>
+        <source>Some finishes are the best lines found, not proven.</source>
+        <translation>Alcuni finali sono le migliori linee trovate, non dimostrate.</translation>
     </message>
 </context>
 </TS>

@@ -291,6 +291,14 @@
         <source>Play the best line from here on the board, a jump a second; any key or click stops it</source>
         <translation>De beste lijn vanaf hier op het bord spelen, één sprong per seconde; elke toets of klik stopt haar</translation>
     </message>
+    <message>
+        <source>&amp;Review the game</source>
+        <translation>Partij &amp;nabekijken</translation>
+    </message>
+    <message>
+        <source>Review the game: the best finish before and after each move, and where it was lost</source>
+        <translation>De partij nabekijken: het beste einde voor en na elke zet, en waar het verloren ging</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -477,6 +485,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>The printed moves</source>
         <translation>De afgedrukte zetten</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Nabekijken</translation>
     </message>
 </context>
 <context>
@@ -699,7 +711,7 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>LineShow</name>
     <message>
         <source>Best line: one ball left</source>
         <translation>Beste lijn: één bal over</translation>
@@ -707,6 +719,77 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Best line: %1 balls left</source>
         <translation>Beste lijn: %1 ballen over</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>one ball</source>
+        <translation>één bal</translation>
+    </message>
+    <message>
+        <source>%1 balls</source>
+        <translation>%1 ballen</translation>
+    </message>
+    <message>
+        <source>&amp;Show the best line from the chosen move</source>
+        <translation>Beste lijn vanaf de gekozen zet &amp;tonen</translation>
+    </message>
+    <message>
+        <source>Review of the game</source>
+        <translation>Nabespreking van de partij</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zet</translation>
+    </message>
+    <message>
+        <source>Jump</source>
+        <translation>Sprong</translation>
+    </message>
+    <message>
+        <source>Best before</source>
+        <translation>Beste ervoor</translation>
+    </message>
+    <message>
+        <source>Best after</source>
+        <translation>Beste erna</translation>
+    </message>
+    <message>
+        <source>The moves and the best finish before and after each</source>
+        <translation>De zetten en het beste einde voor en na elke zet</translation>
+    </message>
+    <message>
+        <source>The moves on the board do not start from one ball taken off a full board: there is nothing to review.</source>
+        <translation>De zetten op het bord beginnen niet met één bal van een vol bord: er valt niets na te kijken.</translation>
+    </message>
+    <message>
+        <source>Working out the best finishes…</source>
+        <translation>De beste eindes worden berekend…</translation>
+    </message>
+    <message>
+        <source>No move has been played yet.</source>
+        <translation>Er is nog geen zet gespeeld.</translation>
+    </message>
+    <message>
+        <source>From the start, %1 could be left.</source>
+        <translation>Vanaf de start kon %1 overblijven.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish; %2 would have kept it.</source>
+        <translation>Zet %1 verloor het beste einde; %2 had het behouden.</translation>
+    </message>
+    <message>
+        <source>Move %1 lost the best finish.</source>
+        <translation>Zet %1 verloor het beste einde.</translation>
+    </message>
+    <message>
+        <source>No move lost the best finish.</source>
+        <translation>Geen zet verloor het beste einde.</translation>
+    </message>
+    <message>
+        <source>Some finishes are the best lines found, not proven.</source>
+        <translation>Sommige eindes zijn de beste gevonden lijnen, niet bewezen.</translation>
     </message>
 </context>
 </TS>

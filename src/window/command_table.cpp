@@ -44,6 +44,8 @@ constexpr Row kRows[] = {
      QT_TRANSLATE_NOOP("CommandTable", "Hint: mark the best next jump and say the best finish still possible")},
     {Command::BestLine, "bestLine", QT_TRANSLATE_NOOP("CommandTable", "Show the best &line from here"), Qt::Key_L,
      QT_TRANSLATE_NOOP("CommandTable", "Play the best line from here on the board, a jump a second; any key or click stops it")},
+    {Command::Review, "review", QT_TRANSLATE_NOOP("CommandTable", "&Review the game"), Qt::Key_V,
+     QT_TRANSLATE_NOOP("CommandTable", "Review the game: the best finish before and after each move, and where it was lost")},
     {Command::NewGame, "newGame", QT_TRANSLATE_NOOP("CommandTable", "New game"), Qt::CTRL | Qt::Key_N, nullptr, false, nullptr, QKeySequence::New},
     {Command::LoadGame, "loadGame", QT_TRANSLATE_NOOP("CommandTable", "Load game"), Qt::CTRL | Qt::Key_O, nullptr, false, nullptr, QKeySequence::Open},
     {Command::SaveGame, "saveGame", QT_TRANSLATE_NOOP("CommandTable", "Save game"), Qt::CTRL | Qt::Key_S, nullptr, false, nullptr, QKeySequence::Save},
@@ -155,7 +157,7 @@ CommandTable::CommandTable(QWidget* form)
     zoomIn->setShortcuts(zoomIn->shortcuts() << QKeySequence(Qt::CTRL | Qt::Key_Equal));
     // The menu's entries are its own.
     m_view->setObjectName(QStringLiteral("view"));
-    for (const Command command : {Command::ViewOnBoard, Command::ViewAsText, Command::Hint, Command::BestLine}) {
+    for (const Command command : {Command::ViewOnBoard, Command::ViewAsText, Command::Hint, Command::BestLine, Command::Review}) {
         if (command == Command::Hint)
             m_view->addSeparator();
         action(command)->setParent(m_view);

@@ -21,7 +21,7 @@ public:
     // The commands, in the order the help lists their keys. Each names its action; the action's
     // object name is the command's name in lower camel case ("newGame").
     enum class Command {
-        Hint, BestLine, NewGame, LoadGame, SaveGame, Undo, Redo, LoadMoves, SaveMoves, ViewOnBoard, ViewAsText, HighScores, Quit,
+        Hint, BestLine, Review, NewGame, LoadGame, SaveGame, Undo, Redo, LoadMoves, SaveMoves, ViewOnBoard, ViewAsText, HighScores, Quit,
         Sound, Music,
         // The balls of the chooser from left to right, named by their pictures.
         Ball0, Ball1, Ball2, Ball4, Ball5, Ball3, Ball6,

@@ -29,13 +29,16 @@ LineShow::~LineShow()
         qApp->removeEventFilter(this);
 }
 
+QString LineShow::describe(int balls)
+{
+    return balls == 1 ? tr("Best line: one ball left") : tr("Best line: %1 balls left").arg(balls);
+}
+
 void LineShow::joinWorker()
 {
     if (m_worker.joinable())
         m_worker.join();
 }
-
-void LineShow::showFromHere() { showFrom(m_controller.game()); }
 
 void LineShow::showFrom(const Game& position)
 {
@@ -88,6 +91,11 @@ void LineShow::play(std::vector<JumpTable::Jump> line)
     QApplication::restoreOverrideCursor();
     m_line = std::move(line);
     m_next = 0;
+    // The position the line starts from, which may be another than the game's.
+    MoveOutcome::Holes every;
+    every.set();
+    every.reset(0);
+    m_board.showHoles(m_shown, every);
     m_timer->start();
 }
 

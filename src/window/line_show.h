@@ -29,11 +29,12 @@ public:
     LineShow(QWidget* form, BoardView& board, GameController& controller);
     ~LineShow() override;
 
-    // The best line from the game as it stands (with its starting ball off), or from `position`.
-    void showFromHere();
+    // The best line from `position` (before the start: from the best ball to take off).
     void showFrom(const Game& position);
     void stop();
     bool showing() const { return m_showing; }
+    // The words for the end of a line that leaves `balls`.
+    static QString describe(int balls);
 
 signals:
     // The line has been played to its end, leaving `balls`.

@@ -24,6 +24,7 @@
 #include "window/media_switches.h"
 #include "window/moves_window.h"
 #include "window/replay.h"
+#include "window/review_window.h"
 #include "window/score_keeper.h"
 #include "window/toolbar.h"
 #include "window/window_placer.h"
@@ -156,17 +157,11 @@ void MainWindow::addHint()
         m_hint->ask();
         hidePanels();
     });
-    // The best line from here, played on the board and then taken away again.
-    auto* line = new LineShow(this, *m_board, *m_controller);
-    connect(m_commands->action(Command::BestLine), &QAction::triggered, this, [this, line] {
-        hidePanels();
-        m_hint->cancel();
-        m_replay->stop();
-        line->showFromHere();
-    });
-    connect(line, &LineShow::ended, this, [this](int balls) {
-        m_notice->say(balls == 1 ? tr("Best line: one ball left") : tr("Best line: %1 balls left").arg(balls));
-    });
+    // The best line from here, played on the board and then taken away again; the review.
+    m_line = new LineShow(this, *m_board, *m_controller);
+    connect(m_commands->action(Command::BestLine), &QAction::triggered, this, [this] { showLine(m_game); });
+    connect(m_commands->action(Command::Review), &QAction::triggered, this, &MainWindow::review);
+    connect(m_line, &LineShow::ended, this, [this](int balls) { m_notice->say(LineShow::describe(balls)); });
 }
 
 void MainWindow::orderTabs()
@@ -266,7 +261,25 @@ void MainWindow::showmoves()
                        m_services.printer ? MovesWindow::Printing::Straight : MovesWindow::Printing::ThroughDialog);
     // A window of its own takes no font from this one: the window's, at its zoom.
     window.setFont(font());
+    if (window.exec() == MovesWindow::kReview)
+        review();
+}
+
+void MainWindow::review()
+{
+    hidePanels();
+    ReviewWindow window(m_game, this);
+    window.setFont(font());
+    connect(&window, &ReviewWindow::showLine, this, &MainWindow::showLine);
     window.exec();
+}
+
+void MainWindow::showLine(const Game& position)
+{
+    hidePanels();
+    m_hint->cancel();
+    m_replay->stop();
+    m_line->showFrom(position);
 }
 
 void MainWindow::showHelp()

@@ -13,6 +13,7 @@
 class BallChooser;
 class BoardView;
 class ChoiceNotice;
+class LineShow;
 class CommandTable;
 class FileCommands;
 class GameScreen;
@@ -63,6 +64,10 @@ public:
     void quit();
     // F1: the help window, with its way to the About box.
     void showHelp();
+    // V, or Review in the moves window: the review of the game on the board.
+    void review();
+    // L, or Show in the review: the best line from `position` played on the board.
+    void showLine(const Game& position);
 
     // The zoom of the window and of the windows it opens: 1 at its own size.
     double zoom() const;
@@ -106,4 +111,5 @@ private:
     HintKeeper* m_hint = nullptr;
     WindowPlacer* m_placer = nullptr;
     ChoiceNotice* m_notice = nullptr;
+    LineShow* m_line = nullptr;
 };

@@ -41,12 +41,16 @@ MovesWindow::MovesWindow(const QString& text, MovesPrinter* printer, Prompts* pr
     print->setObjectName(QStringLiteral("Command2"));
     auto* setup = new QPushButton(tr("&Printer Setup"), this);
     setup->setObjectName(QStringLiteral("Command3"));
+    auto* review = new QPushButton(tr("&Review"), this);
+    review->setObjectName(QStringLiteral("review"));
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
+    connect(review, &QPushButton::clicked, this, [this] { QDialog::done(kReview); });
     connect(print, &QPushButton::clicked, this, &MovesWindow::Command2_Click);
     connect(setup, &QPushButton::clicked, this, &MovesWindow::Command3_Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(done);
+    buttons->addWidget(review);
     buttons->addStretch();
     buttons->addWidget(print);
     buttons->addWidget(setup);

@@ -6,12 +6,15 @@ class MovesPrinter;
 class Prompts;
 class QPlainTextEdit;
 
-// The "Moves" window: the moves as text in a fixed-pitch box, with Done, Print and Printer Setup.
+// The "Moves" window: the moves as text in a fixed-pitch box, with Done, Review, Print and Printer
+// Setup.
 // Built afresh each time it is shown; nothing of it survives its closing.
 class MovesWindow : public QDialog {
     Q_OBJECT
 public:
     // How Print reaches the printer.
+    // What exec() returns when the player asked for the review of the game.
+    static constexpr int kReview = 2;
     enum class Printing {
         Straight,      // to the printer as it is set up (a printer the program was given)
         ThroughDialog, // through the print dialog: the player picks a printer, or a PDF file

@@ -3,6 +3,8 @@
 #include "support/window_rig.h"
 
 #include "window/line_show.h"
+#include "window/moves_window.h"
+#include "window/review_window.h"
 #include "records/moves_file.h"
 #include "support/core_test_helpers.h"
 
@@ -32,6 +34,7 @@ class TestBestLine : public QObject {
         m_rig->controller().loadPosition(three);
     }
     QString game() const { return QString::fromLatin1(coretest::summary(m_rig->game())); }
+    WindowRig& rig() const { return *m_rig; }
     void press(QKeyCombination key) const { QTest::keySequence(QApplication::focusWidget(), QKeySequence(key)); }
 
 private slots:
@@ -87,6 +90,68 @@ private slots:
         QVERIFY(!m_rig->game().isFramed(16));
         QTest::mouseClick(m_rig->hole(16), Qt::LeftButton);
         QVERIFY(m_rig->game().isFramed(16));
+    }
+
+    // V reviews a game played from 17 (where one ball can be left) by the table's first jumps: a
+    // row a move, each value after a move the value before the next, the first move that lost the
+    // best finish chosen and named with a jump that was open then; Show plays the line from there
+    // and leaves the game as it was. Review in the moves window opens it too; a loaded position
+    // has nothing to review.
+    void theReviewMarksWhereTheBestFinishWasLost()
+    {
+        m_rig = std::make_unique<WindowRig>();
+        m_rig->start().show();
+        QVERIFY(QTest::qWaitForWindowActive(m_rig->window.get()));
+        m_rig->play(17, 0);
+        while (m_rig->legalJump())
+            m_rig->play(0, 1);
+        const QString played = game();
+        QString summary;
+        int lost = -1;
+        whenModal([&](QWidget* box) {
+            auto* review = qobject_cast<ReviewWindow*>(box);
+            QVERIFY(review);
+            QTRY_VERIFY_WITH_TIMEOUT(!review->working(), 60000);
+            summary = review->summary();
+            auto* table = review->findChild<QTableWidget*>("moves");
+            QCOMPARE(table->rowCount(), int(m_rig->game().history().count()));
+            for (int row = 0; row < table->rowCount(); ++row) {
+                const int before = table->item(row, 2)->text().toInt(), after = table->item(row, 3)->text().toInt();
+                if (row + 1 < table->rowCount())
+                    QCOMPARE(table->item(row + 1, 2)->text().toInt(), after);
+                if (lost < 0 && after > before)
+                    lost = row;
+            }
+            QCOMPARE(table->currentRow(), std::max(lost, 0));
+            QCOMPARE(table->item(table->currentRow(), 0)->font().bold(), lost >= 0);
+            review->findChild<QPushButton*>("show")->click();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V);
+        QVERIFY2(summary.startsWith("From the start, one ball could be left."), qPrintable(summary));
+        QVERIFY(lost >= 0); // the table's first jumps lose it somewhere
+        const QRegularExpression told(QString("Move %1 lost the best finish; (\\d+)-(\\d+)-(\\d+) would have kept it.").arg(lost + 1));
+        const QRegularExpressionMatch kept = told.match(summary);
+        QVERIFY2(kept.hasMatch(), qPrintable(summary));
+        auto& line = part<LineShow>(*m_rig->window);
+        QVERIFY(line.showing());
+        // The line starts from the position before the losing move: its first jump leaves a ball less.
+        const auto shownBalls = [&] { return int(rig().holes([&](int n) { return rig().hole(n)->hasPicture(); }).split(' ').size()); };
+        QTRY_COMPARE_WITH_TIMEOUT(shownBalls(), 36 - lost - 1, 60000);
+        QTest::keyClick(m_rig->window.get(), Qt::Key_Escape);
+        QVERIFY(!line.showing());
+        QCOMPARE(game(), played);
+
+        // From the moves window; and after a position is loaded there is nothing to review.
+        m_rig->controller().loadPosition({{PositionEntry::Kind::Empty, 1}});
+        whenModal([](QWidget* box) {
+            QVERIFY(qobject_cast<MovesWindow*>(box));
+            box->findChild<QPushButton*>("review")->click();
+            whenModal([](QWidget* review) {
+                QVERIFY(qobject_cast<ReviewWindow*>(review)->summary().contains("nothing to review"));
+                review->close();
+            });
+        });
+        m_rig->window->showmoves();
     }
 };
 
