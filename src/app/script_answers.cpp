@@ -2,6 +2,7 @@
 
 #include "board/jump_table.h"
 #include "records/moves_file.h"
+#include "solver/game_review.h"
 #include "solver/hint_solver.h"
 
 #include <optional>
@@ -41,11 +42,6 @@ std::string jumpText(const JumpTable::Jump& jump, bool withJumped)
     return text + std::to_string(jump.destination);
 }
 
-// The best finish of `balls`, with the search's word on it when it is not proven.
-std::string value(const Hint& hint)
-{
-    return std::to_string(hint.ballsLeft) + (hint.proven() ? "" : "?");
-}
 }
 
 ScriptAnswers::Answer ScriptAnswers::best(std::string_view position)
@@ -72,8 +68,8 @@ ScriptAnswers::Answer ScriptAnswers::review(std::string_view bytes, std::string_
     Balls balls;
     balls.fill(true);
     balls[std::size_t(*start - 1)] = false;
-    std::vector<Balls> positions{balls};
     std::vector<JumpTable::Jump> jumps;
+    std::vector<Balls> positions{balls};
     for (std::size_t k = 0; k < history.count(); ++k) {
         const auto origin = parseHoleNumber(history.origin(k));
         const auto destination = parseHoleNumber(*history.destination(k));
@@ -88,32 +84,36 @@ ScriptAnswers::Answer ScriptAnswers::review(std::string_view bytes, std::string_
         jumps.push_back({*origin, *jumped, *destination});
     }
 
-    // One solver for the whole game: what it learns of one position serves the next.
+    // One solver for the whole game: what it learns of one position serves the others.
     HintSolver solver;
-    std::vector<Hint> best;
-    for (const Balls& position : positions)
-        best.push_back(solver.bestMove(position));
+    const std::vector<MoveValue> values = GameReview(solver).review(*start, jumps);
+    bool proven = true;
+    for (const MoveValue& value : values)
+        proven = proven && value.proven;
+    const auto finish = [](int count, bool sure) { return std::to_string(count) + (sure ? "" : "?"); };
     Answer answer;
-    answer.out = "# start " + std::to_string(*start) + ", best finish " + value(best.front()) + '\n';
+    const Hint fromStart = values.empty() ? solver.bestMove(positions.front()) : Hint{};
+    answer.out = "# start " + std::to_string(*start) + ", best finish "
+        + (values.empty() ? finish(fromStart.ballsLeft, fromStart.proven()) : finish(values.front().before, values.front().proven))
+        + '\n';
     std::optional<std::size_t> lost;
-    for (std::size_t k = 0; k < jumps.size(); ++k) {
-        answer.out += std::to_string(k + 1) + '\t' + jumpText(jumps[k], false) + '\t' + value(best[k]) + '\t'
-            + value(best[k + 1]) + '\n';
-        if (!lost && best[k + 1].ballsLeft > best[k].ballsLeft)
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        answer.out += std::to_string(k + 1) + '\t' + jumpText(jumps[k], false) + '\t' + finish(values[k].before, values[k].proven) + '\t'
+            + finish(values[k].after, values[k].proven) + '\n';
+        if (!lost && values[k].after > values[k].before)
             lost = k;
     }
     const int left = kHoleCount - 1 - int(jumps.size());
-    answer.out += "# " + std::to_string(jumps.size()) + " moves, " + std::to_string(left) + (left == 1 ? " ball" : " balls")
+    answer.out += "# " + std::to_string(jumps.size()) + (jumps.size() == 1 ? " move, " : " moves, ") + std::to_string(left) + (left == 1 ? " ball" : " balls")
         + " left\n";
-    if (lost && best[*lost].jump)
-        answer.out += "# move " + std::to_string(*lost + 1) + " lost the best finish; " + jumpText(*best[*lost].jump, true)
-            + " kept it\n";
-    else
+    if (lost) {
+        const Hint keeping = solver.bestMove(positions[*lost]);
+        answer.out += "# move " + std::to_string(*lost + 1) + " lost the best finish"
+            + (keeping.jump ? "; " + jumpText(*keeping.jump, true) + " kept it\n" : "\n");
+    } else {
         answer.out += "# no move lost the best finish\n";
-    for (const Hint& hint : best)
-        if (!hint.proven()) {
-            answer.out += "# a value with ? is the best line found, not proven\n";
-            break;
-        }
+    }
+    if (!proven)
+        answer.out += "# a value with ? is the best line found, not proven\n";
     return answer;
 }
