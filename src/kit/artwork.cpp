@@ -1,7 +1,6 @@
 #include "kit/artwork.h"
 
 #include "kit/picture_words.h"
-#include "kit/twips.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -71,7 +70,7 @@ QSize Artwork::naturalSize(const QString& name)
     return *sizes.insert(name, size);
 }
 
-QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
+QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio, double zoom)
 {
     // A button in the player's language shows its word there, at that picture's own size (a word
     // longer than the English one is drawn wider, as far as its room in the window allows); the
@@ -79,22 +78,19 @@ QPixmap Artwork::pixmap(const QString& name, QSize size, qreal ratio)
     const QString drawn = PictureWords::picture(name);
     if (drawn != name) {
         const QSize own = size.isEmpty() ? naturalSize(drawn) : size;
-        const QPixmap word = own.isEmpty() ? QPixmap() : named(drawn, own, ratio);
+        const QPixmap word = own.isEmpty() ? QPixmap() : named(drawn, own, ratio, zoom);
         if (!word.isNull())
             return word;
     }
-    return named(name, size.isEmpty() ? naturalSize(name) : size, ratio);
+    return named(name, size.isEmpty() ? naturalSize(name) : size, ratio, zoom);
 }
 
-QPixmap Artwork::named(const QString& name, QSize size, qreal ratio)
+QPixmap Artwork::named(const QString& name, QSize size, qreal ratio, double zoom)
 {
     const QSize shown = size;
-    double zoom = 1;
-    if (ratio <= 0) {
+    if (ratio <= kScreenRatio)
         ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-        zoom = Twips::zoom();
-        size = QSize(int(std::lround(size.width() * zoom)), int(std::lround(size.height() * zoom)));
-    }
+    size = QSize(int(std::lround(size.width() * zoom)), int(std::lround(size.height() * zoom)));
     static QHash<QString, QPixmap> cache;
     const QString key = QStringLiteral("%1/%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
     const auto found = cache.constFind(key);

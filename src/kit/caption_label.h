@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QGlyphRun>
 #include <QLabel>
-#include <QRawFont>
 
 #include <optional>
 
-// A one-line label that draws its text in a face the window has loaded anyway, at the label's own
-// font size, instead of loading the face again at that size: every size of a face loaded matches
-// the font configuration again, about 2 million instructions, a fortieth of the whole start. It
-// draws as a plain label does (the same glyphs, hinting, antialiasing and kerned advances at the
-// same whole pixel size); the text is not shaped and takes no glyph from another face, which the
-// game's captions in its languages never need. A text wider than its room is drawn at the largest
-// whole pixel size at which it fits, measured in the same face, so no language loses its edges.
+// A one-line label that draws its text as a plain label does (the same glyphs, hinting,
+// antialiasing and kerned advances at the same whole pixel size), and, where it can, in a face the
+// window has loaded anyway instead of loading the face again at the label's own font size: every
+// size of a face loaded matches the font configuration again, about 2 million instructions, a
+// fortieth of the whole start. A text the face draws letter by letter (Latin, Greek or Cyrillic
+// letters with no mark set on them and no ligature, as the game's captions in its languages are)
+// is drawn in that face at the label's size; any other text (letters joined, reordered or set one
+// on another, right to left, or a character from another face) is shaped by the toolkit in the
+// label's own font. A text wider than its room is drawn at the largest whole pixel size at which
+// it fits, so no language loses its edges.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
@@ -27,6 +30,8 @@ public:
     int drawnPixelSize() const;
     // The text's width at that size.
     qreal drawnWidth() const;
+    // The glyphs drawn, placed from the text's left end on its baseline.
+    QList<QGlyphRun> drawnGlyphs() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -35,15 +40,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The text in the face at the label's size: the glyphs and their positions from the origin.
+    // The text at the label's size: its glyphs placed from its left end on its baseline, its width
+    // (to the ends of its glyphs), the advance it is aligned by, its ascent and its descent.
     struct Line {
         QString text;
         QFont font;
         int room = 0;
-        QRawFont face;
-        QList<quint32> glyphs;
-        QList<QPointF> positions;
+        int pixelSize = 0;
+        QList<QGlyphRun> runs;
         qreal width = 0;
+        qreal advance = 0;
+        qreal ascent = 0;
+        qreal descent = 0;
     };
     const Line& line() const;
     int room() const;

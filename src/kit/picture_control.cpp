@@ -2,6 +2,7 @@
 
 #include "kit/accessible_controls.h"
 #include "kit/artwork.h"
+#include "kit/twips.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -31,7 +32,7 @@ void PictureControl::setPicture(const QPixmap& picture)
 void PictureControl::setArtwork(QString name, QSize size)
 {
     // By value: rezoom() passes the name this control keeps, which setPicture() clears.
-    setPicture(name.isEmpty() ? QPixmap() : Artwork::pixmap(name, size));
+    setPicture(name.isEmpty() ? QPixmap() : Artwork::pixmap(name, size, Artwork::kScreenRatio, Twips::of(this).zoom()));
     m_artwork = name;
     m_artworkSize = size;
 }

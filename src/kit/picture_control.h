@@ -27,8 +27,9 @@ public:
     // keeps its size and still takes clicks over its whole area.
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return m_picture; }
-    // Shows the artwork `name` at `size` (pixels at 100 %; its own size when empty) at the windows'
-    // zoom, and draws it again at the zoom of the moment on rezoom(). An empty name shows none.
+    // Shows the artwork `name` at `size` (pixels at 100 %; its own size when empty) at the zoom of the
+    // window the control is in, and draws it again at that window's zoom of the moment on rezoom().
+    // An empty name shows none.
     void setArtwork(QString name, QSize size = {});
     void rezoom();
     bool hasPicture() const { return !m_picture.isNull(); }

@@ -28,7 +28,7 @@ QString shown(QString text)
 
 void QtPrompts::followZoom(QWidget* box, QWidget* parent)
 {
-    const double zoom = Twips::zoom();
+    const double zoom = Twips::of(parent).zoom();
     // A box sized by its maker (the file dialog) grows with the zoom.
     if (box->testAttribute(Qt::WA_Resized) && zoom != 1)
         box->resize(box->size() * zoom);

@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// The prompts as the platform's own modal message boxes, input box and file dialogs, at the
-// windows' zoom.
+// The prompts as the platform's own modal message boxes, input box and file dialogs, at the zoom
+// of the window they are asked for.
 class QtPrompts final : public Prompts {
 public:
     explicit QtPrompts(QWidget* parent) : m_parent(parent) {}
@@ -18,8 +18,8 @@ public:
 
     // "Label(*.dvm)|*.dvm|All Files (*.*)|*.*" as the file dialog's name filters; "*.*" means every file.
     static QStringList nameFilters(const QString& filter);
-    // Sizes `box` at the windows' zoom, as its `parent` is: the parent's font, and a message's icon
-    // drawn at the zoomed size.
+    // Sizes `box` at the zoom of its `parent`'s window, as the parent is: the parent's font, and a
+    // message's icon drawn at the zoomed size.
     static void followZoom(QWidget* box, QWidget* parent);
 
 private:

@@ -117,9 +117,10 @@ void BoardView::arrangeHoles()
 {
     // From hole 1 as the layout has it, in twips, so that the holes keep their places at every zoom.
     const Layout::Control& first = Layout::of("Image1", 1);
+    const Twips at = Twips::of(this);
     for (HoleNumber n = 1; n <= kHoleCount; ++n) {
         const auto position = BoardGeometry::holePosition(n, first.left, first.top, first.width, first.height);
-        hole(n)->setGeometry(Twips::rect(position.left, position.top, first.width, first.height));
+        hole(n)->setGeometry(at.rect(position.left, position.top, first.width, first.height));
     }
     m_cursor->setGeometry(hole(m_cursorHole)->geometry());
 }

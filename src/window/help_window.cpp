@@ -61,7 +61,7 @@ HelpWindow::HelpWindow(const CommandTable& commands, QWidget* parent)
     setWindowTitle(tr("The Dorv Help"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
-    resize(QSize(460, 520) * Twips::zoom());
+    resize(QSize(460, 520) * Twips::of(this).zoom());
 
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("text"));
@@ -94,7 +94,7 @@ void HelpWindow::about(QWidget* parent)
     QMessageBox box(QMessageBox::NoIcon, tr("About The Dorv"), tr(kAbout) + QString::fromUtf8(kLicence), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("About"));
     // At the windows' zoom, with the game's picture drawn at that zoom.
-    box.setIconPixmap(Artwork::pixmap(QStringLiteral("icon"), QSize(64, 64)));
+    box.setIconPixmap(Artwork::pixmap(QStringLiteral("icon"), QSize(64, 64), Artwork::kScreenRatio, Twips::of(parent).zoom()));
     QtPrompts::followZoom(&box, parent);
     box.exec();
 }

@@ -48,14 +48,15 @@ HighScoreWindow::HighScoreWindow(QWidget* parent)
 
 void HighScoreWindow::rezoom()
 {
-    setFixedSize(Twips::size(5280, 4410));
-    m_banner->setGeometry(Twips::rect(960, 120, 3240, 2160));
+    const Twips at = Twips::of(this);
+    setFixedSize(at.size(5280, 4410));
+    m_banner->setGeometry(at.rect(960, 120, 3240, 2160));
     for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
         const int top = 2160 + (place - 1) * 360;
-        m_names[place - 1]->setGeometry(Twips::rect(240, top, place == 5 ? 2415 : 2535, 255));
-        m_scores[place - 1]->move(Twips::point(4575, top));
+        m_names[place - 1]->setGeometry(at.rect(240, top, place == 5 ? 2415 : 2535, 255));
+        m_scores[place - 1]->move(at.point(4575, top));
     }
-    m_ok->setGeometry(Twips::rect(2040, 3840, 1335, 495));
+    m_ok->setGeometry(at.rect(2040, 3840, 1335, 495));
     refresh();
 }
 
@@ -79,7 +80,7 @@ void HighScoreWindow::refresh()
 
 void HighScoreWindow::drawShown()
 {
-    m_banner->setPixmap(Artwork::pixmap(QStringLiteral("banner")));
+    m_banner->setPixmap(Artwork::pixmap(QStringLiteral("banner"), {}, Artwork::kScreenRatio, Twips::of(this).zoom()));
     for (int place = 1; place <= HallOfFame::kPlaces; ++place) {
         // A score label grows with its text; the name labels keep their widths. At least as tall
         // as its name, so both read on one line.

@@ -20,7 +20,7 @@ public:
     const HallOfFame& hall() const { return m_hall; }
     // Shows the table's texts in the labels; call after the table changed.
     void refresh();
-    // Lays the window out again at the windows' zoom.
+    // Lays the window out again at the zoom of the window it belongs to.
     void rezoom();
 
 protected:

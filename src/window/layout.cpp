@@ -93,16 +93,16 @@ const Layout::Control& Layout::of(const char* name, int index)
     qFatal("The layout has no control %s(%d)", name, index);
 }
 
-QRect Layout::rect(const Control& control)
+QRect Layout::rect(const Control& control, const Twips& at)
 {
-    return Twips::rect(control.left, control.top, control.width, control.height);
+    return at.rect(control.left, control.top, control.width, control.height);
 }
 
 void Layout::place(QWidget* widget, const char* name, int index)
 {
     const Control& control = of(name, index);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect(control));
+    widget->setGeometry(rect(control, Twips::of(widget)));
     widget->setVisible(control.visible);
 }
 
@@ -110,12 +110,13 @@ PictureControl* Layout::picture(QWidget* container, const char* name, int index)
 {
     const Control& control = of(name, index);
     auto* picture = new PictureControl(container, QString::fromLatin1(name), index);
+    const Twips at = Twips::of(container);
     const bool sized = control.width > 0 && control.height > 0;
     picture->setStretch(sized);
     if (sized)
-        picture->setGeometry(rect(control));
+        picture->setGeometry(rect(control, at));
     else
-        picture->move(Twips::point(control.left, control.top));
+        picture->move(at.point(control.left, control.top));
     if (control.picture)
         picture->setArtwork(QString::fromLatin1(control.picture),
                             sized ? QSize(Twips::px(control.width), Twips::px(control.height)) : QSize());
@@ -125,6 +126,7 @@ PictureControl* Layout::picture(QWidget* container, const char* name, int index)
 
 void Layout::rezoom(QWidget* form)
 {
+    const Twips at = Twips::of(form);
     for (const Control& control : kControls) {
         if (!*control.container)
             continue;
@@ -133,9 +135,9 @@ void Layout::rezoom(QWidget* form)
             if (widget->window() != form || (picture ? picture->index() : -1) != control.index)
                 continue;
             if (control.width > 0 && control.height > 0)
-                widget->setGeometry(rect(control));
+                widget->setGeometry(rect(control, at));
             else
-                widget->move(Twips::point(control.left, control.top));
+                widget->move(at.point(control.left, control.top));
             if (widget->property(kFitsText).toBool())
                 widget->adjustSize();
         }

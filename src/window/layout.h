@@ -7,6 +7,7 @@
 
 class PictureControl;
 class QWidget;
+class Twips;
 
 // Where every control of the main window stands: one table, in twips, read top to bottom as the
 // window is laid out. The parts of the window build their controls from it.
@@ -25,15 +26,16 @@ public:
     static std::span<const Control> controls();
     // The entry of a control; the table holds every control the window builds.
     static const Control& of(const char* name, int index = -1);
-    // Its rectangle in pixels at the windows' zoom.
-    static QRect rect(const Control& control);
+    // Its rectangle in pixels at `at`'s zoom.
+    static QRect rect(const Control& control, const Twips& at);
 
-    // Places `widget` as the table says: object name, geometry and visibility.
+    // Places `widget` as the table says, at the zoom of its window: object name, geometry and
+    // visibility.
     static void place(QWidget* widget, const char* name, int index = -1);
-    // A picture control on `container` as the table says. A control with a size of its own draws its
-    // picture into that size; one without takes the size of its picture.
+    // A picture control on `container` as the table says, at the zoom of its window. A control with
+    // a size of its own draws its picture into that size; one without takes the size of its picture.
     static PictureControl* picture(QWidget* container, const char* name, int index = -1);
-    // Places every control of `form` the table holds again at the windows' zoom, and draws every
+    // Places every control of `form` the table holds again at the form's zoom, and draws every
     // picture control's artwork again at that zoom.
     static void rezoom(QWidget* form);
     // A widget with this property set is sized to its contents after each placing.

@@ -6,7 +6,6 @@
 #include "kit/picture_control.h"
 #include "kit/program_folder.h"
 #include "kit/qt_prompts.h"
-#include "kit/twips.h"
 #include "media/move_sound.h"
 #include "records/moves_text.h"
 #include "window/ball_chooser.h"
@@ -59,8 +58,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         m_services.sound = m_ownSound.get();
     }
 
-    // Built at its own size; the zoom the player left it at comes once it is built.
-    Twips::setZoom(1);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Dorv 1.0"));
     AccessibleControls::window(this);

@@ -22,12 +22,14 @@ MovesWindow::MovesWindow(const QString& text, MovesPrinter* printer, Prompts* pr
     setWindowTitle(tr("Moves"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
-    resize(QSize(360, 420) * Twips::zoom());
+    // At the zoom of the window it is opened from.
+    const double zoom = Twips::of(this).zoom();
+    resize(QSize(360, 420) * zoom);
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(9 * Twips::zoom());
+    fixed.setPointSizeF(9 * zoom);
     m_text->setFont(fixed);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);

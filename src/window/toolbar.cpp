@@ -3,6 +3,7 @@
 #include "kit/accessible_controls.h"
 #include "kit/panel.h"
 #include "kit/picture_control.h"
+#include "kit/twips.h"
 #include "window/command_table.h"
 #include "window/layout.h"
 
@@ -24,7 +25,7 @@ PictureControl* button(QWidget* container, const char* name)
 
 Panel* panel(QWidget* form, const char* name)
 {
-    return new Panel(form, QString::fromLatin1(name), Layout::rect(Layout::of(name)));
+    return new Panel(form, QString::fromLatin1(name), Layout::rect(Layout::of(name), Twips::of(form)));
 }
 
 // Panel items show a frame while the pointer was last over them, until another item of the panel is.

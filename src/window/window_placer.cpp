@@ -35,12 +35,10 @@ bool WindowPlacer::eventFilter(QObject* watched, QEvent* event)
     // The window's frame is known once it is shown: the place restored before fits it then.
     if (event->type() == QEvent::Show && !event->spontaneous())
         keepOnScreen(m_window.frameGeometry());
-    if (event->type() == QEvent::Resize && m_window.size() != Layout::rect(Layout::of("Form1")).size())
+    if (event->type() == QEvent::Resize && m_window.size() != Layout::rect(Layout::of("Form1"), Twips(m_zoom)).size())
         m_resized->start();
     return false;
 }
-
-double WindowPlacer::zoom() const { return Twips::zoom(); }
 
 void WindowPlacer::stepZoom(int steps)
 {
@@ -53,15 +51,16 @@ void WindowPlacer::stepZoom(int steps)
 void WindowPlacer::setZoom(double zoom)
 {
     zoom = std::clamp(std::isfinite(zoom) ? zoom : 1.0, WindowZoom::kSmallest, WindowZoom::kLargest);
-    const double was = Twips::zoom();
+    const double was = m_zoom;
     if (std::abs(zoom - was) > 0.0001) {
-        Twips::setZoom(zoom);
+        m_zoom = zoom;
+        Twips::setZoom(m_window, zoom);
         scaleFonts();
         m_rezoomParts(was, zoom);
     }
     // A shown window grows from its corner, but never off the screen it stands on while it fits there.
     const QSize frame = m_window.frameGeometry().size() - m_window.size();
-    m_window.resize(Layout::rect(Layout::of("Form1")).size());
+    m_window.resize(Layout::rect(Layout::of("Form1"), Twips(m_zoom)).size());
     if (m_window.isVisible()) {
         keepOnScreen(QRect(m_window.pos(), m_window.size() + frame));
         // Kept at once, not only when the window goes: a game that is killed still opens at this zoom.
@@ -95,11 +94,11 @@ void WindowPlacer::scaleFonts()
         if (!widget->property(kOwnSize).isValid())
             widget->setProperty(kOwnSize, widget->font().pointSizeF());
         QFont font = widget->font();
-        font.setPointSizeF(widget->property(kOwnSize).toDouble() * Twips::zoom());
+        font.setPointSizeF(widget->property(kOwnSize).toDouble() * m_zoom);
         widget->setFont(font);
     }
     QFont font = QApplication::font(&m_window);
-    font.setPointSizeF(font.pointSizeF() * Twips::zoom());
+    font.setPointSizeF(font.pointSizeF() * m_zoom);
     m_window.setFont(font);
 }
 

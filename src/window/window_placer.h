@@ -9,17 +9,18 @@
 class QTimer;
 class QWidget;
 
-// The main window's zoom and place: lays the window out at a zoom (the fonts scaled, then the
-// parts told), follows a size the player gives it once the resizing pauses, keeps it whole on the
-// screen that holds most of it, and restores and keeps the zoom and place the player left it at.
-// The rules are WindowZoom's; this part applies them to the window.
+// The main window's zoom and place: holds the zoom the window and the windows it opens are drawn
+// at (set on the window for its parts to read, see Twips::of), lays the window out at a zoom (the
+// fonts scaled, then the parts told), follows a size the player gives it once the resizing pauses,
+// keeps it whole on the screen that holds most of it, and restores and keeps the zoom and place
+// the player left it at. The rules are WindowZoom's; this part applies them to the window.
 class WindowPlacer : public QObject {
     Q_OBJECT
 public:
     // `rezoomParts(was, now)` lays the window's parts out again once the fonts are at zoom `now`.
     WindowPlacer(QWidget& window, std::function<void(double was, double now)> rezoomParts);
 
-    double zoom() const;
+    double zoom() const { return m_zoom; }
     // Lays everything out at `zoom` (within the steps' range; 1 for what is not a number) and sizes
     // the window to it.
     void setZoom(double zoom);
@@ -43,6 +44,8 @@ private:
     static QList<QRect> screenRooms();
 
     QWidget& m_window;
+    // The window is built at its own size.
+    double m_zoom = 1;
     std::function<void(double, double)> m_rezoomParts;
     QTimer* m_resized;
     QSize m_refusedSize;

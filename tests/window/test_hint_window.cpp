@@ -47,15 +47,15 @@ class TestHintWindow : public QObject {
     }
     static inline std::shared_ptr<QList<Shown>> s_shown;
 
-    // The holes' rectangles in the window, as the layout places them at the windows' zoom.
-    static QList<QRect> holeRects()
+    // The holes' rectangles in the window, as the layout places them at the zoom `at`.
+    static QList<QRect> holeRects(const Twips& at)
     {
         const Layout::Control& first = Layout::of("Image1", 1);
-        const QPoint board = Layout::rect(Layout::of("Picture2")).topLeft();
+        const QPoint board = Layout::rect(Layout::of("Picture2"), at).topLeft();
         QList<QRect> holes;
         for (HoleNumber n = 1; n <= kHoleCount; ++n) {
-            const auto at = BoardGeometry::holePosition(n, first.left, first.top, first.width, first.height);
-            holes << Twips::rect(at.left, at.top, first.width, first.height).translated(board);
+            const auto place = BoardGeometry::holePosition(n, first.left, first.top, first.width, first.height);
+            holes << at.rect(place.left, place.top, first.width, first.height).translated(board);
         }
         return holes;
     }
@@ -87,7 +87,7 @@ private slots:
                 QVERIFY(!shown.text.isEmpty());
                 QCOMPARE(shown.named, shown.text);
                 QVERIFY(window.rect().contains(shown.tip));
-                const QList<QRect> holes = holeRects();
+                const QList<QRect> holes = holeRects(Twips::of(&window));
                 for (int n = 0; n < holes.size(); ++n)
                     if (holes[n].intersects(shown.tip))
                         covered << QStringLiteral("%1 % hole %2 under \"%3\"").arg(zoom * 100).arg(n + 1).arg(shown.text);

@@ -171,6 +171,80 @@ private slots:
         }
         QCOMPARE(cut.join(", "), QString());
     }
+
+    // In every language, at the window's own size and at twice it, a caption draws its text to the
+    // pixel as a plain label draws it in the caption's font at the size drawn.
+    void everyCaptionDrawsAsAPlainLabelInEveryLanguage()
+    {
+        const auto drawn = [](QLabel* label) {
+            QImage image(label->size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            return image;
+        };
+        QStringList unlike;
+        for (const char* name : {"en_US", "de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL"}) {
+            Translations::install(QLocale(QString::fromLatin1(name)));
+            WindowRig rig;
+            MainWindow& window = rig.start();
+            for (double zoom : {1.0, 2.0}) {
+                window.setZoom(zoom);
+                for (CaptionLabel* caption : window.findChildren<CaptionLabel*>()) {
+                    QLabel plain(caption->text());
+                    QFont font = caption->font();
+                    if (caption->drawnPixelSize() != QFontInfo(font).pixelSize())
+                        font.setPixelSize(caption->drawnPixelSize());
+                    plain.setFont(font);
+                    plain.setPalette(caption->palette());
+                    plain.setAlignment(caption->alignment());
+                    plain.resize(caption->size());
+                    if (drawn(caption) != drawn(&plain))
+                        unlike << QString("%1 %2 at %3").arg(name, caption->objectName()).arg(zoom);
+                }
+            }
+        }
+        QCOMPARE(unlike.join(", "), QString());
+    }
+
+    // A caption whose text needs shaping draws the glyphs the toolkit lays out for it, as a plain
+    // label does: Arabic letters joined, a letter and its combining accent made one, a ligature,
+    // Devanagari (set in another face where there is one), and a soft hyphen left out. Latin,
+    // Greek and Cyrillic texts that need none draw the same glyphs.
+    void aCaptionShapesTheTextsThatNeedIt()
+    {
+        const QString texts[] = {QStringLiteral(u"\u0644\u0639\u0628\u0629"), QStringLiteral(u"Bre\u0301ve"),
+                                 QStringLiteral("Profil"), QStringLiteral(u"\u0916\u0947\u0932"),
+                                 QStringLiteral(u"Spiel\u00adbrett"), QStringLiteral(u"Kies een \u2018bal\u2019"),
+                                 QStringLiteral(u"\u03a0\u03af\u03bd\u03b1\u03ba\u03b1\u03c2"),
+                                 QStringLiteral(u"\u0414\u043e\u0441\u043a\u0430")};
+        const auto glyphsOf = [](const QList<QGlyphRun>& runs) {
+            QList<quint32> glyphs;
+            for (const QGlyphRun& run : runs)
+                glyphs << run.glyphIndexes();
+            return glyphs;
+        };
+        QWidget window;
+        for (const QString& text : texts) {
+            CaptionLabel caption(text, &window);
+            caption.resize(caption.sizeHint());
+            QTextLayout layout(text, caption.font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            QVERIFY2(!caption.drawnGlyphs().isEmpty(), qPrintable(text));
+            QCOMPARE(glyphsOf(caption.drawnGlyphs()), glyphsOf(layout.glyphRuns()));
+
+            QLabel plain(text);
+            plain.setFont(caption.font());
+            plain.resize(caption.size());
+            QImage drawn(caption.size(), QImage::Format_ARGB32_Premultiplied), plainly = drawn;
+            drawn.fill(Qt::transparent);
+            plainly.fill(Qt::transparent);
+            caption.render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+            plain.render(&plainly, QPoint(), QRegion(), QWidget::DrawChildren);
+            QVERIFY2(drawn == plainly, qPrintable(text));
+        }
+    }
 };
 
 QTEST_MAIN(TestLanguages)

@@ -37,7 +37,7 @@ private slots:
         const int places[][3] = {{1, 1800, 240},   {3, 2960, 240},   {4, 1220, 820},   {9, 640, 1400},   {19, 2380, 1980},
                                  {29, 4120, 2560}, {30, 1220, 3140}, {35, 1800, 3720}, {37, 2960, 3720}};
         for (const auto& [n, left, top] : places)
-            QCOMPARE(rig.hole(n)->geometry(), QRect(Twips::point(left, top), QSize(32, 32)));
+            QCOMPARE(rig.hole(n)->geometry(), QRect(Twips::of(&window).point(left, top), QSize(32, 32)));
 
         // The 48 x 48 globe is drawn into the holes' own size: a new game keeps the 580-twip pitch,
         // and every hole stays inside the board panel where a click reaches it. Neither start-up nor
@@ -48,7 +48,7 @@ private slots:
         QVERIFY(!QFile::exists(rig.file("dvhs.sys")));
         auto* board = rig.find("Picture2");
         for (const auto& [n, left, top] : places)
-            QCOMPARE(rig.hole(n)->geometry(), QRect(Twips::point(left, top), QSize(32, 32)));
+            QCOMPARE(rig.hole(n)->geometry(), QRect(Twips::of(&window).point(left, top), QSize(32, 32)));
         QCOMPARE(rig.holes([&](int n) {
             return board->rect().contains(rig.hole(n)->geometry())
                 && board->childAt(rig.hole(n)->geometry().center()) == rig.hole(n);

@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(part<HighScoreWindow>(window).size(), hallOfFame * 2);
         QCOMPARE(part<HighScoreWindow>(window).findChild<QLabel*>("Label1")->font().pointSizeF(), hallOfFamePoints * 2);
         QCOMPARE(prompt->font().pointSizeF(), promptPoints * 2);
-        QCOMPARE(inWindow(rig.find("Image7")).topLeft(), Twips::point(120, 240));
+        QCOMPARE(inWindow(rig.find("Image7")).topLeft(), Twips(window.zoom()).point(120, 240));
         QCOMPARE(rig.find("cursor")->geometry(), rig.hole(19)->geometry());
         // The pictures are drawn at the size they are shown, never stretched from a smaller one.
         for (const char* name : {"bck", "Image6", "Image7", "Image5"}) {
@@ -268,6 +268,30 @@ private slots:
         for (int n = 1; n <= kHoleCount; ++n)
             QCOMPARE(inWindow(rig.hole(n)), ownPlaces[n]);
         QCOMPARE(prompt->font().pointSizeF(), promptPoints);
+    }
+
+    // A window is drawn at the zoom set on it, and so are its parts and the windows opened from it;
+    // a window given none is drawn at its own size.
+    void eachWindowIsDrawnAtTheZoomSetOnIt()
+    {
+        WindowRig rig;
+        MainWindow& window = rig.start();
+        window.setZoom(2);
+        QWidget other;
+        QDialog opened(&window);
+        QWidget inOther(&other);
+        Twips::setZoom(other, 1.5);
+        const struct {
+            const QWidget* widget;
+            double zoom;
+        } widgets[] = {{&window, 2}, {rig.find("Picture2"), 2}, {rig.hole(19), 2}, {window.findChild<HighScoreWindow*>(), 2},
+                       {&opened, 2}, {&other, 1.5}, {&inOther, 1.5}, {nullptr, 1}};
+        for (const auto& shown : widgets)
+            QCOMPARE(Twips::of(shown.widget).zoom(), shown.zoom);
+        QCOMPARE(Twips::of(new QWidget(&opened)).zoom(), 2.0);
+        QCOMPARE(Twips(2).rect(120, 240, 480, 480), QRect(16, 32, 64, 64));
+        QCOMPARE(Twips(1.1).size(480, 7), QSize(35, 1));
+        QCOMPARE(Twips().point(-8, 7), QPoint(-1, 0));
     }
 
     // The captions draw their text in a face the window has loaded at another size: as a plain
