@@ -45,7 +45,7 @@ ReviewWindow::ReviewWindow(const Game& game, QWidget* parent)
     setWindowTitle(tr("Review of the game"));
     setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"), QSize(32, 32), 2)));
     setModal(true);
-    resize(QSize(420, 440) * Twips::zoom());
+    resize(QSize(420, 440) * Twips::of(this).zoom());
 
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::PlainText);
