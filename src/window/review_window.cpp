@@ -172,9 +172,14 @@ void ReviewWindow::fill(const Result& result)
             item->setBackground(QColor(0xfb, 0xe7, 0xa1));
             item->setForeground(Qt::black);
         }
-        text += QLatin1Char(' ')
-            + (result.keeping ? tr("Move %1 lost the best finish; %2 would have kept it.").arg(*lost + 1).arg(jumpText(*result.keeping))
-                              : tr("Move %1 lost the best finish.").arg(*lost + 1));
+        const QString told = result.keeping
+            ? tr("Move %1 lost the best finish; %2 would have kept it.").arg(*lost + 1).arg(jumpText(*result.keeping))
+            : tr("Move %1 lost the best finish.").arg(*lost + 1);
+        text += QLatin1Char(' ') + told;
+        // Said, not only shown: a screen reader on the row and a pointer over it hear why it stands out.
+        QTableWidgetItem* number = m_table->item(int(*lost), 0);
+        number->setData(Qt::AccessibleTextRole, told);
+        number->setToolTip(told);
         m_table->setCurrentCell(int(*lost), 0);
     } else if (!result.values.empty()) {
         text += QLatin1Char(' ') + tr("No move lost the best finish.");

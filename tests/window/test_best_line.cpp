@@ -124,6 +124,7 @@ private slots:
             }
             QCOMPARE(table->currentRow(), std::max(lost, 0));
             QCOMPARE(table->item(table->currentRow(), 0)->font().bold(), lost >= 0);
+            QVERIFY(summary.contains(table->item(table->currentRow(), 0)->data(Qt::AccessibleTextRole).toString()));
             review->findChild<QPushButton*>("show")->click();
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V);
