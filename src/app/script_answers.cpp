@@ -65,24 +65,17 @@ ScriptAnswers::Answer ScriptAnswers::review(std::string_view bytes, std::string_
         return {2, {}, file + ": not a moves file: it must hold a start hole (ST) and a destination (L2) for every origin (L1)\n"};
 
     // The game as played from its start, each move a jump of the board it was played on.
-    Balls balls;
-    balls.fill(true);
-    balls[std::size_t(*start - 1)] = false;
     std::vector<JumpTable::Jump> jumps;
-    std::vector<Balls> positions{balls};
     for (std::size_t k = 0; k < history.count(); ++k) {
         const auto origin = parseHoleNumber(history.origin(k));
         const auto destination = parseHoleNumber(*history.destination(k));
         const auto jumped = origin && destination ? JumpTable::instance().jumped(*origin, *destination) : std::nullopt;
-        const auto at = [&balls](HoleNumber hole) { return balls[std::size_t(hole - 1)]; };
-        if (!jumped || !at(*origin) || !at(*jumped) || at(*destination))
-            return {2, {}, file + ": move " + std::to_string(k + 1) + " (" + history.origin(k) + '-' + *history.destination(k)
-                               + ") is no jump on the board it was played on\n"};
-        balls[std::size_t(*origin - 1)] = balls[std::size_t(*jumped - 1)] = false;
-        balls[std::size_t(*destination - 1)] = true;
-        positions.push_back(balls);
-        jumps.push_back({*origin, *jumped, *destination});
+        jumps.push_back({origin.value_or(0), jumped.value_or(0), destination.value_or(0)});
     }
+    const std::vector<Balls> positions = GameReview::positions(GameReview::startingFrom(*start), jumps);
+    if (const std::size_t played = positions.size() - 1; played < jumps.size())
+        return {2, {}, file + ": move " + std::to_string(played + 1) + " (" + history.origin(played) + '-'
+                           + *history.destination(played) + ") is no jump on the board it was played on\n"};
 
     // One solver for the whole game: what it learns of one position serves the others.
     HintSolver solver;

@@ -2,7 +2,7 @@
 
 #include "solver/bit_board.h"
 
-#include <bit>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -22,24 +22,41 @@ std::optional<Bits> played(Bits balls, const JumpTable::Jump& jump)
 }
 }
 
+std::vector<GameReview::Balls> GameReview::positions(const Balls& start, const std::vector<JumpTable::Jump>& jumps)
+{
+    std::vector<Balls> positions{start};
+    Bits balls = BitBoard::fromBalls(start);
+    for (const JumpTable::Jump& jump : jumps) {
+        const std::optional<Bits> next = played(balls, jump);
+        if (!next)
+            break;
+        balls = *next;
+        positions.push_back(BitBoard::toBalls(balls));
+    }
+    return positions;
+}
+
+GameReview::Balls GameReview::startingFrom(HoleNumber startHole)
+{
+    Balls start;
+    start.fill(true);
+    if (isHole(startHole))
+        start[std::size_t(startHole - 1)] = false;
+    return start;
+}
+
 std::vector<MoveValue> GameReview::review(const Balls& start, const std::vector<JumpTable::Jump>& jumps,
                                           const std::atomic<bool>* cancel, std::uint64_t work)
 {
-    std::vector<Bits> positions{BitBoard::fromBalls(start)};
-    for (const JumpTable::Jump& jump : jumps) {
-        const std::optional<Bits> next = played(positions.back(), jump);
-        if (!next)
-            break;
-        positions.push_back(*next);
-    }
+    const std::vector<Balls> positions = GameReview::positions(start, jumps);
     // Unsearched, a position is worth the balls on it and proves nothing.
     std::vector<int> finish(positions.size());
     std::vector<bool> proven(positions.size(), false);
     for (std::size_t i = positions.size(); i-- > 0;) {
-        finish[i] = std::popcount(positions[i]);
+        finish[i] = int(std::count(positions[i].begin(), positions[i].end(), true));
         if (cancel && cancel->load())
             continue;
-        const Hint hint = m_solver.bestMove(BitBoard::toBalls(positions[i]), cancel, work);
+        const Hint hint = m_solver.bestMove(positions[i], cancel, work);
         finish[i] = hint.ballsLeft;
         proven[i] = hint.proven();
     }
@@ -53,9 +70,5 @@ std::vector<MoveValue> GameReview::review(const Balls& start, const std::vector<
 std::vector<MoveValue> GameReview::review(HoleNumber startHole, const std::vector<JumpTable::Jump>& jumps,
                                           const std::atomic<bool>* cancel, std::uint64_t work)
 {
-    Balls start;
-    start.fill(true);
-    if (isHole(startHole))
-        start[startHole - 1] = false;
-    return review(start, jumps, cancel, work);
+    return review(startingFrom(startHole), jumps, cancel, work);
 }

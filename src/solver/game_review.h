@@ -32,6 +32,12 @@ public:
 
     explicit GameReview(HintSolver& solver) : m_solver(solver) {}
 
+    // The positions of a game: `start`, then the position after each jump, stopping before the
+    // first jump that cannot be played (no ball to move, none to jump over, or no room).
+    static std::vector<Balls> positions(const Balls& start, const std::vector<JumpTable::Jump>& jumps);
+    // A full board with the ball of `startHole` taken off.
+    static Balls startingFrom(HoleNumber startHole);
+
     // The value of each move of `jumps` played from `start`; the list stops before the first jump
     // that cannot be played (no ball to move, none to jump over, or no room). `work` is each
     // position's budget; a cancel leaves the positions not yet searched unproven.

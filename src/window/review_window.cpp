@@ -107,16 +107,8 @@ ReviewWindow::ReviewWindow(const Game& game, QWidget* parent)
     m_worker = std::thread([self, cancel = m_cancel, solver = m_solver.get(), start = *m_start, jumps = m_jumps] {
         Result result;
         result.values = GameReview(*solver).review(start, jumps, cancel.get());
-        if (const auto lost = firstLost(result.values); lost && !cancel->load()) {
-            HintSolver::Balls balls;
-            balls.fill(true);
-            balls[std::size_t(start - 1)] = false;
-            for (std::size_t k = 0; k < *lost; ++k) {
-                balls[std::size_t(jumps[k].origin - 1)] = balls[std::size_t(jumps[k].jumped - 1)] = false;
-                balls[std::size_t(jumps[k].destination - 1)] = true;
-            }
-            result.keeping = solver->bestMove(balls, cancel.get()).jump;
-        }
+        if (const auto lost = firstLost(result.values); lost && !cancel->load())
+            result.keeping = solver->bestMove(GameReview::positions(GameReview::startingFrom(start), jumps)[*lost], cancel.get()).jump;
         solver->forget();
         QMetaObject::invokeMethod(qApp, [self, cancel, result] {
             if (self && !cancel->load())
