@@ -120,6 +120,12 @@ status=0; "$program" --review "$work/one.dvm" >"$work/out" 2>"$work/err" || stat
 [ "$status" = 0 ] && grep -q "$(printf '^1\t17-19\t2\t2$')" "$work/out" || fail "--review: status $status, '$(cat "$work/out")'"
 status=0; "$program" --best 12 >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "not a position" "$work/err" && [ ! -s "$work/out" ] || fail "--best 12: status $status"
+# A FIFO nobody writes to, or a folder, is refused at once rather than waited on.
+mkfifo "$work/fifo.dvm"
+for odd in "$work/fifo.dvm" "$work"; do
+  status=0; "$program" --review "$odd" >"$work/out" 2>"$work/err" || status=$?
+  [ "$status" = 2 ] && grep -q "cannot be read" "$work/err" && [ ! -s "$work/out" ] || fail "--review of $odd: status $status"
+done
 status=0; "$program" --review "$program" >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "not a moves file" "$work/err" && [ ! -s "$work/out" ] || fail "--review of a program: status $status"
 
