@@ -176,6 +176,8 @@ void TestUndo::redo()
     game.undo();
     game.undo();
     QCOMPARE(summary(game), "start 19, counter -0.28, waiting");
+    game.undo(); // nothing more to take back: what can be played again stays
+    QCOMPARE(summary(game), "start 19, counter -0.28, waiting");
     QVERIFY(game.canRedo());
     QCOMPARE(int(game.redo().kind), int(MoveOutcome::Kind::StartingRemoval));
     game.click(30);
@@ -204,6 +206,12 @@ void TestUndo::redo()
         forget(again);
         QVERIFY(!again.canRedo());
     }
+    // Nothing is played again while a replay runs, not even a move undone meanwhile.
+    Game replaying = game;
+    replaying.startReplay();
+    replaying.undo();
+    QVERIFY(!replaying.canRedo());
+    QCOMPARE(int(replaying.redo().kind), int(MoveOutcome::Kind::Nothing));
     // A move of an edited moves file that is no jump is taken back but cannot be played again.
     MoveHistory edited = game.history();
     edited.append("8", "10");
