@@ -198,8 +198,10 @@ MoveOutcome Game::undo()
     const Shown before = shown();
     dropSelection();
     const std::string& start = m_history.startHole();
-    // With no start hole there is nothing to take back, but a selection goes all the same.
-    if (start.find_first_not_of(' ') == std::string::npos) {
+    // With no start hole there is nothing to take back, but a selection goes all the same; a
+    // puzzle has no start hole, and its moves are taken back.
+    const bool puzzleMove = m_puzzleStart && m_history.count() > 0;
+    if (start.find_first_not_of(' ') == std::string::npos && !puzzleMove) {
         if (before.framed == 0)
             return unchanged();
         MoveOutcome deselection = outcome(Kind::Deselection, before);
@@ -251,8 +253,19 @@ MoveOutcome Game::startNewGame()
     m_prompt = kStartPrompt;
     m_history.clear();
     m_undone.clear();
+    m_puzzleStart.reset();
     dropSelection();
     m_state.replaying = 0;
+    return everyHole(MoveOutcome::Kind::NewGame);
+}
+
+MoveOutcome Game::startPuzzle(const Board& position)
+{
+    startNewGame();
+    m_board = position;
+    m_state.firstball = 0;
+    m_prompt.clear();
+    m_puzzleStart = position;
     return everyHole(MoveOutcome::Kind::NewGame);
 }
 
@@ -278,6 +291,7 @@ MoveOutcome Game::loadPosition(const std::vector<PositionEntry>& entries)
     }
     dropSelection();
     m_undone.clear();
+    m_puzzleStart.reset();
     return everyHole(MoveOutcome::Kind::Loaded);
 }
 
@@ -285,6 +299,7 @@ MoveOutcome Game::loadHistory(MoveHistory history)
 {
     m_history = std::move(history);
     m_undone.clear();
+    m_puzzleStart.reset();
     return everyHole(MoveOutcome::Kind::Loaded);
 }
 
@@ -292,8 +307,14 @@ std::optional<MoveOutcome> Game::startReplay()
 {
     std::optional<MoveOutcome> start;
     m_undone.clear();
-    if (const auto hole = parseHoleNumber(m_history.startHole()))
+    if (m_puzzleStart) {
+        const Shown before = shown();
+        m_board = *m_puzzleStart;
+        dropSelection();
+        start = outcome(MoveOutcome::Kind::Loaded, before);
+    } else if (const auto hole = parseHoleNumber(m_history.startHole())) {
         start = click(*hole);
+    }
     m_state.replaypos = 0;
     m_state.replaying = 1;
     return start;

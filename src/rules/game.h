@@ -49,12 +49,20 @@ public:
     // The reset of a new game once the ending game has been scored: a ball in every hole,
     // counter "0", empty history, the prompt, no selection, no replay.
     MoveOutcome startNewGame();
+    // A puzzle's position as a game under way: the reset of a new game, then `position` on the
+    // board with no starting ball to take off, so the counter stays "0" and the history empty.
+    // Until a new game or a load, undo takes moves back without a start hole and the replay
+    // starts from this position.
+    MoveOutcome startPuzzle(const Board& position);
+    // The position the puzzle on the board started from; none outside a puzzle.
+    const std::optional<Board>& puzzleStart() const { return m_puzzleStart; }
     // Puts a stored position on the board, line by line as the reader found them.
     MoveOutcome loadPosition(const std::vector<PositionEntry>& entries);
     // Takes a list of moves as the game's history (after a new game), as far as it was read.
     MoveOutcome loadHistory(MoveHistory history);
 
-    // Starts a replay of the history: clicks the start hole, when it is one. The caller runs the timer.
+    // Starts a replay of the history: clicks the start hole, when it is one, or in a puzzle puts
+    // the puzzle's position back on the board. The caller runs the timer.
     std::optional<MoveOutcome> startReplay();
     // The next move of the replay, as the holes its two clicks are made on (none where the history
     // names no hole), and the replay moves past it; none, and the replay ends, after the last.
@@ -95,4 +103,5 @@ private:
         HoleNumber origin = 0, destination = 0;
     };
     std::vector<Undone> m_undone;
+    std::optional<Board> m_puzzleStart;
 };

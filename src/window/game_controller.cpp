@@ -40,6 +40,8 @@ MoveOutcome GameController::redo()
 
 MoveOutcome GameController::newGame() { return present(m_game.startNewGame()); }
 
+MoveOutcome GameController::startPuzzle(const Board& position) { return present(m_game.startPuzzle(position)); }
+
 MoveOutcome GameController::loadPosition(const std::vector<PositionEntry>& entries)
 {
     return present(m_game.loadPosition(entries));

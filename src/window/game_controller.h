@@ -29,6 +29,7 @@ public:
     MoveOutcome undo();
     MoveOutcome redo();
     MoveOutcome newGame();
+    MoveOutcome startPuzzle(const Board& position);
     MoveOutcome loadPosition(const std::vector<PositionEntry>& entries);
     MoveOutcome loadHistory(MoveHistory history);
     void startReplay();

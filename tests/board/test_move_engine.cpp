@@ -14,6 +14,7 @@ private slots:
     void replay();
     void whatTheWindowIsAsked();
     void outcomesNameWhatChanged();
+    void puzzle();
 };
 
 namespace {
@@ -254,3 +255,68 @@ void TestMoveEngine::outcomesNameWhatChanged()
 
 QTEST_APPLESS_MAIN(TestMoveEngine)
 #include "test_move_engine.moc"
+
+// A puzzle: the old game's history and score go, the position stands with no start to take off,
+// jumps count and undo takes them back without a start hole (but no further), the replay plays
+// from the puzzle's position; a new game or a load ends the puzzle, and undo is as before again.
+void TestMoveEngine::puzzle()
+{
+    Recorder rec;
+    Game game;
+    GameController played(game, rec);
+    play(game, "19 17 19");
+    Board position; // 17 over 18 to 19, then 30 over 24 to 17, leaves 17, 19 and 25
+    for (int hole : {17, 18, 24, 25, 30})
+        position.putBall(hole);
+    const MoveOutcome start = game.startPuzzle(position);
+    QCOMPARE(int(start.holes.count()), kHoleCount);
+    QVERIFY(start.jumpLeft);
+    QCOMPARE(game.board(), position);
+    QCOMPARE(summary(game).split(',').first().count(' '), kHoleCount - 5);
+    QVERIFY(summary(game).endsWith("counter 0"));
+    QVERIFY(game.puzzleStart() && *game.puzzleStart() == position);
+    QVERIFY(!game.knownStart());
+
+    for (int hole : {17, 19, 30, 17})
+        game.click(hole);
+    QCOMPARE(summary(game.history()), QByteArray("from 17 30, to 19 17"));
+    QCOMPARE(q(game.counter()), QByteArray("2"));
+    QVERIFY(game.board().hasBall(17) && game.board().hasBall(19) && !game.board().hasBall(24));
+
+    // The replay puts the puzzle back first, then plays both jumps, recording none.
+    rec.take();
+    played.startReplay();
+    QCOMPARE(game.board(), position);
+    QCOMPARE(rec.take(), QByteArray("PC"));
+    while (played.replayStep()) {
+    }
+    QCOMPARE(summary(game.history()), QByteArray("from 17 30, to 19 17"));
+    QVERIFY(game.board().hasBall(17) && !game.board().hasBall(24));
+
+    game.undo();
+    game.undo();
+    QCOMPARE(game.board(), position);
+    QCOMPARE(q(game.counter()), QByteArray("-0.28"));
+    // Nothing before the puzzle's position: no ball comes back, only a selection goes.
+    game.click(30);
+    game.undo();
+    QCOMPARE(game.board(), position);
+    QCOMPARE(game.state().selstate, 0);
+    QCOMPARE(game.state().firstball, 0);
+    QVERIFY(game.redo().kind == MoveOutcome::Kind::Jump);
+    QCOMPARE(summary(game.history()), QByteArray("from 17, to 19"));
+
+    // A load or a new game ends the puzzle.
+    game.loadPosition({{PositionEntry::Kind::Underway}});
+    QVERIFY(!game.puzzleStart());
+    game.startPuzzle(position);
+    game.click(17);
+    game.click(19);
+    game.loadHistory(game.history());
+    QVERIFY(!game.puzzleStart());
+    QCOMPARE(game.undo().kind, MoveOutcome::Kind::Nothing);
+    game.startPuzzle(position);
+    game.startNewGame();
+    QVERIFY(!game.puzzleStart());
+    QCOMPARE(summary(game), QByteArray("counter 0, waiting"));
+}
