@@ -9,11 +9,12 @@ declare -A uses=(
   [records]="records rules board"
   [scoring]="scoring records rules board"
   [solver]="solver board"
+  [puzzles]="puzzles solver board"
   [kit]="kit rules board"
   [media]="media kit"
   [print]="print kit"
-  [window]="window scoring records rules board solver kit media"
-  [app]="app window scoring records rules board solver kit media"
+  [window]="window scoring records rules board solver puzzles kit media"
+  [app]="app window scoring records rules board solver puzzles kit media"
 )
 bad=0
 for folder in "${!uses[@]}"; do
