@@ -299,6 +299,22 @@
         <source>Review the game: the best finish before and after each move, and where it was lost</source>
         <translation>Das Spiel auswerten: das beste Ende vor und nach jedem Zug, und wo es verloren ging</translation>
     </message>
+    <message>
+        <source>&amp;Puzzles...</source>
+        <translation>&amp;Rätsel...</translation>
+    </message>
+    <message>
+        <source>Choose a puzzle: a figure or a start to clear down to one ball, each proven solvable</source>
+        <translation>Ein Rätsel wählen: eine Figur oder ein Anfang, bis auf eine Kugel abzuräumen, jedes nachweislich lösbar</translation>
+    </message>
+    <message>
+        <source>Show the puzzle&apos;s &amp;solution</source>
+        <translation>&amp;Lösung des Rätsels zeigen</translation>
+    </message>
+    <message>
+        <source>In a puzzle: play its solution from its start on the board; any key or click stops it</source>
+        <translation>In einem Rätsel: seine Lösung vom Anfang an auf dem Brett spielen; jede Taste oder jeder Klick hält sie an</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -579,6 +595,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves</source>
         <translation>Die Züge</translation>
     </message>
+    <message>
+        <source>A moves file keeps only games begun on the full board, so it cannot keep this puzzle&apos;s position. Save the game instead? Its file keeps the board as it stands.</source>
+        <translation>Eine Zügedatei bewahrt nur Spiele, die auf dem vollen Brett begonnen wurden, also nicht die Stellung dieses Rätsels. Stattdessen das Spiel speichern? Seine Datei bewahrt das Brett, wie es steht.</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -690,6 +710,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Jump %1 over %2 to %3 — best finish: %4</source>
         <translation>Springe von %1 über %2 nach %3 — bestes Ende: %4</translation>
     </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — the goal can still be reached</source>
+        <translation>Springe von %1 über %2 nach %3 — das Ziel ist noch erreichbar</translation>
+    </message>
+    <message>
+        <source>The goal can no longer be reached. %1</source>
+        <translation>Das Ziel ist nicht mehr erreichbar. %1</translation>
+    </message>
+    <message>
+        <source>%1. Whether the goal can still be reached is not known.</source>
+        <translation>%1. Ob das Ziel noch erreichbar ist, ist nicht bekannt.</translation>
+    </message>
 </context>
 <context>
     <name>EndNotice</name>
@@ -790,6 +822,60 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Some finishes are the best lines found, not proven.</source>
         <translation>Manche Enden sind die besten gefundenen Linien, nicht bewiesen.</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzlePlay</name>
+    <message>
+        <source>Hole %1 empty</source>
+        <translation>Loch %1 leer</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left</source>
+        <translation>Ziel: eine Kugel übrig</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in the centre</source>
+        <translation>Ziel: eine Kugel übrig, in der Mitte</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in hole %1</source>
+        <translation>Ziel: eine Kugel übrig, in Loch %1</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Gelöst!</translation>
+    </message>
+    <message>
+        <source>Puzzle solved: %1</source>
+        <translation>Rätsel gelöst: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleChooser</name>
+    <message>
+        <source>Puzzles</source>
+        <translation>Rätsel</translation>
+    </message>
+    <message>
+        <source>Every puzzle here is proven solvable. Choose one to play; the game on the board ends as for a new game.</source>
+        <translation>Jedes Rätsel hier ist nachweislich lösbar. Wähle eines zum Spielen; das Spiel auf dem Brett endet wie bei einem neuen Spiel.</translation>
+    </message>
+    <message>
+        <source>✔ Solved</source>
+        <translation>✔ Gelöst</translation>
+    </message>
+    <message>
+        <source>%1. %2. Solved.</source>
+        <translation>%1. %2. Gelöst.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
     </message>
 </context>
 </TS>

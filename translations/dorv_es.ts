@@ -299,6 +299,22 @@
         <source>Review the game: the best finish before and after each move, and where it was lost</source>
         <translation>Revisar la partida: el mejor final antes y después de cada movimiento, y dónde se perdió</translation>
     </message>
+    <message>
+        <source>&amp;Puzzles...</source>
+        <translation>&amp;Problemas...</translation>
+    </message>
+    <message>
+        <source>Choose a puzzle: a figure or a start to clear down to one ball, each proven solvable</source>
+        <translation>Elegir un problema: una figura o un comienzo que dejar en una sola bola, todos con solución demostrada</translation>
+    </message>
+    <message>
+        <source>Show the puzzle&apos;s &amp;solution</source>
+        <translation>Mostrar la &amp;solución del problema</translation>
+    </message>
+    <message>
+        <source>In a puzzle: play its solution from its start on the board; any key or click stops it</source>
+        <translation>En un problema: jugar su solución desde el comienzo en el tablero; cualquier tecla o clic la detiene</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -579,6 +595,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves</source>
         <translation>Los movimientos</translation>
     </message>
+    <message>
+        <source>A moves file keeps only games begun on the full board, so it cannot keep this puzzle&apos;s position. Save the game instead? Its file keeps the board as it stands.</source>
+        <translation>Un archivo de jugadas solo guarda partidas empezadas con el tablero lleno, así que no puede guardar la posición de este problema. ¿Guardar la partida en su lugar? Su archivo guarda el tablero tal como está.</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -690,6 +710,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Jump %1 over %2 to %3 — best finish: %4</source>
         <translation>Salta del %1 sobre el %2 al %3 — mejor final: %4</translation>
     </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — the goal can still be reached</source>
+        <translation>Salta del %1 sobre el %2 al %3 — la meta aún se puede alcanzar</translation>
+    </message>
+    <message>
+        <source>The goal can no longer be reached. %1</source>
+        <translation>La meta ya no se puede alcanzar. %1</translation>
+    </message>
+    <message>
+        <source>%1. Whether the goal can still be reached is not known.</source>
+        <translation>%1. No se sabe si la meta aún se puede alcanzar.</translation>
+    </message>
 </context>
 <context>
     <name>EndNotice</name>
@@ -790,6 +822,60 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Some finishes are the best lines found, not proven.</source>
         <translation>Algunos finales son las mejores líneas halladas, no probadas.</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzlePlay</name>
+    <message>
+        <source>Hole %1 empty</source>
+        <translation>Agujero %1 vacío</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left</source>
+        <translation>Meta: una bola</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in the centre</source>
+        <translation>Meta: una bola, en el centro</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in hole %1</source>
+        <translation>Meta: una bola, en el agujero %1</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>¡Resuelto!</translation>
+    </message>
+    <message>
+        <source>Puzzle solved: %1</source>
+        <translation>Problema resuelto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleChooser</name>
+    <message>
+        <source>Puzzles</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <source>Every puzzle here is proven solvable. Choose one to play; the game on the board ends as for a new game.</source>
+        <translation>Cada problema de aquí tiene solución demostrada. Elige uno para jugar; la partida del tablero termina como con una partida nueva.</translation>
+    </message>
+    <message>
+        <source>✔ Solved</source>
+        <translation>✔ Resuelto</translation>
+    </message>
+    <message>
+        <source>%1. %2. Solved.</source>
+        <translation>%1. %2. Resuelto.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
     </message>
 </context>
 </TS>

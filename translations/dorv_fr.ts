@@ -299,6 +299,22 @@
         <source>Review the game: the best finish before and after each move, and where it was lost</source>
         <translation>Revoir la partie : la meilleure fin avant et après chaque coup, et où elle a été perdue</translation>
     </message>
+    <message>
+        <source>&amp;Puzzles...</source>
+        <translation>&amp;Problèmes...</translation>
+    </message>
+    <message>
+        <source>Choose a puzzle: a figure or a start to clear down to one ball, each proven solvable</source>
+        <translation>Choisir un problème : une figure ou un départ à réduire à une seule bille, chacun prouvé soluble</translation>
+    </message>
+    <message>
+        <source>Show the puzzle&apos;s &amp;solution</source>
+        <translation>Montrer la &amp;solution du problème</translation>
+    </message>
+    <message>
+        <source>In a puzzle: play its solution from its start on the board; any key or click stops it</source>
+        <translation>Dans un problème : jouer sa solution depuis le départ sur le plateau ; une touche ou un clic l’arrête</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -579,6 +595,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves</source>
         <translation>Les coups</translation>
     </message>
+    <message>
+        <source>A moves file keeps only games begun on the full board, so it cannot keep this puzzle&apos;s position. Save the game instead? Its file keeps the board as it stands.</source>
+        <translation>Un fichier de coups ne garde que les parties commencées sur le plateau plein ; il ne peut donc pas garder la position de ce problème. Enregistrer la partie à la place ? Son fichier garde le plateau tel qu’il est.</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -690,6 +710,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Jump %1 over %2 to %3 — best finish: %4</source>
         <translation>Sautez de %1 par-dessus %2 vers %3 — meilleure fin : %4</translation>
     </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — the goal can still be reached</source>
+        <translation>Sautez de %1 par-dessus %2 vers %3 — le but reste atteignable</translation>
+    </message>
+    <message>
+        <source>The goal can no longer be reached. %1</source>
+        <translation>Le but ne peut plus être atteint. %1</translation>
+    </message>
+    <message>
+        <source>%1. Whether the goal can still be reached is not known.</source>
+        <translation>%1. On ne sait pas si le but peut encore être atteint.</translation>
+    </message>
 </context>
 <context>
     <name>EndNotice</name>
@@ -790,6 +822,60 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Some finishes are the best lines found, not proven.</source>
         <translation>Certaines fins sont les meilleures suites trouvées, non prouvées.</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzlePlay</name>
+    <message>
+        <source>Hole %1 empty</source>
+        <translation>Trou %1 vide</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left</source>
+        <translation>But : une bille restante</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in the centre</source>
+        <translation>But : une bille restante, au centre</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in hole %1</source>
+        <translation>But : une bille restante, dans le trou %1</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Résolu !</translation>
+    </message>
+    <message>
+        <source>Puzzle solved: %1</source>
+        <translation>Problème résolu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleChooser</name>
+    <message>
+        <source>Puzzles</source>
+        <translation>Problèmes</translation>
+    </message>
+    <message>
+        <source>Every puzzle here is proven solvable. Choose one to play; the game on the board ends as for a new game.</source>
+        <translation>Chaque problème ici est prouvé soluble. Choisissez-en un pour jouer ; la partie sur le plateau se termine comme pour une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>✔ Solved</source>
+        <translation>✔ Résolu</translation>
+    </message>
+    <message>
+        <source>%1. %2. Solved.</source>
+        <translation>%1. %2. Résolu.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
     </message>
 </context>
 </TS>

@@ -299,6 +299,22 @@
         <source>Review the game: the best finish before and after each move, and where it was lost</source>
         <translation>Rivedere la partita: il miglior finale prima e dopo ogni mossa, e dove è andato perso</translation>
     </message>
+    <message>
+        <source>&amp;Puzzles...</source>
+        <translation>&amp;Problemi...</translation>
+    </message>
+    <message>
+        <source>Choose a puzzle: a figure or a start to clear down to one ball, each proven solvable</source>
+        <translation>Scegliere un problema: una figura o un inizio da ridurre a una sola biglia, ognuno con soluzione dimostrata</translation>
+    </message>
+    <message>
+        <source>Show the puzzle&apos;s &amp;solution</source>
+        <translation>Mostrare la &amp;soluzione del problema</translation>
+    </message>
+    <message>
+        <source>In a puzzle: play its solution from its start on the board; any key or click stops it</source>
+        <translation>In un problema: giocare la sua soluzione dall’inizio sul tavoliere; un tasto o un clic la ferma</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -579,6 +595,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves</source>
         <translation>Le mosse</translation>
     </message>
+    <message>
+        <source>A moves file keeps only games begun on the full board, so it cannot keep this puzzle&apos;s position. Save the game instead? Its file keeps the board as it stands.</source>
+        <translation>Un file di mosse conserva solo partite iniziate con il tavoliere pieno, quindi non può conservare la posizione di questo problema. Salvare invece la partita? Il suo file conserva il tavoliere così com’è.</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -690,6 +710,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Jump %1 over %2 to %3 — best finish: %4</source>
         <translation>Salta dal %1 sopra il %2 al %3 — miglior finale: %4</translation>
     </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — the goal can still be reached</source>
+        <translation>Salta dal %1 sopra il %2 al %3 — lo scopo si può ancora raggiungere</translation>
+    </message>
+    <message>
+        <source>The goal can no longer be reached. %1</source>
+        <translation>Lo scopo non si può più raggiungere. %1</translation>
+    </message>
+    <message>
+        <source>%1. Whether the goal can still be reached is not known.</source>
+        <translation>%1. Non si sa se lo scopo si possa ancora raggiungere.</translation>
+    </message>
 </context>
 <context>
     <name>EndNotice</name>
@@ -790,6 +822,60 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Some finishes are the best lines found, not proven.</source>
         <translation>Alcuni finali sono le migliori linee trovate, non dimostrate.</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzlePlay</name>
+    <message>
+        <source>Hole %1 empty</source>
+        <translation>Foro %1 vuoto</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left</source>
+        <translation>Scopo: una biglia</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in the centre</source>
+        <translation>Scopo: una biglia, al centro</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in hole %1</source>
+        <translation>Scopo: una biglia, nel foro %1</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Risolto!</translation>
+    </message>
+    <message>
+        <source>Puzzle solved: %1</source>
+        <translation>Problema risolto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleChooser</name>
+    <message>
+        <source>Puzzles</source>
+        <translation>Problemi</translation>
+    </message>
+    <message>
+        <source>Every puzzle here is proven solvable. Choose one to play; the game on the board ends as for a new game.</source>
+        <translation>Ogni problema qui ha una soluzione dimostrata. Scegline uno da giocare; la partita sul tavoliere finisce come per una nuova partita.</translation>
+    </message>
+    <message>
+        <source>✔ Solved</source>
+        <translation>✔ Risolto</translation>
+    </message>
+    <message>
+        <source>%1. %2. Solved.</source>
+        <translation>%1. %2. Risolto.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Gioca</translation>
     </message>
 </context>
 </TS>

@@ -299,6 +299,22 @@
         <source>Review the game: the best finish before and after each move, and where it was lost</source>
         <translation>De partij nabekijken: het beste einde voor en na elke zet, en waar het verloren ging</translation>
     </message>
+    <message>
+        <source>&amp;Puzzles...</source>
+        <translation>&amp;Puzzels...</translation>
+    </message>
+    <message>
+        <source>Choose a puzzle: a figure or a start to clear down to one ball, each proven solvable</source>
+        <translation>Een puzzel kiezen: een figuur of begin om tot één bal terug te brengen, elk bewezen oplosbaar</translation>
+    </message>
+    <message>
+        <source>Show the puzzle&apos;s &amp;solution</source>
+        <translation>De &amp;oplossing van de puzzel tonen</translation>
+    </message>
+    <message>
+        <source>In a puzzle: play its solution from its start on the board; any key or click stops it</source>
+        <translation>In een puzzel: de oplossing vanaf het begin op het bord spelen; elke toets of klik stopt haar</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -579,6 +595,10 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>The moves</source>
         <translation>De zetten</translation>
     </message>
+    <message>
+        <source>A moves file keeps only games begun on the full board, so it cannot keep this puzzle&apos;s position. Save the game instead? Its file keeps the board as it stands.</source>
+        <translation>Een zettenbestand bewaart alleen spellen die op het volle bord begonnen, dus niet de stelling van deze puzzel. In plaats daarvan het spel opslaan? Dat bestand bewaart het bord zoals het staat.</translation>
+    </message>
 </context>
 <context>
     <name>BallChooser</name>
@@ -690,6 +710,18 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <source>Jump %1 over %2 to %3 — best finish: %4</source>
         <translation>Spring van %1 over %2 naar %3 — beste einde: %4</translation>
     </message>
+    <message>
+        <source>Jump %1 over %2 to %3 — the goal can still be reached</source>
+        <translation>Spring van %1 over %2 naar %3 — het doel is nog haalbaar</translation>
+    </message>
+    <message>
+        <source>The goal can no longer be reached. %1</source>
+        <translation>Het doel is niet meer haalbaar. %1</translation>
+    </message>
+    <message>
+        <source>%1. Whether the goal can still be reached is not known.</source>
+        <translation>%1. Of het doel nog haalbaar is, is niet bekend.</translation>
+    </message>
 </context>
 <context>
     <name>EndNotice</name>
@@ -790,6 +822,60 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
     <message>
         <source>Some finishes are the best lines found, not proven.</source>
         <translation>Sommige eindes zijn de beste gevonden lijnen, niet bewezen.</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzlePlay</name>
+    <message>
+        <source>Hole %1 empty</source>
+        <translation>Gat %1 leeg</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left</source>
+        <translation>Doel: één bal over</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in the centre</source>
+        <translation>Doel: één bal over, in het midden</translation>
+    </message>
+    <message>
+        <source>Goal: one ball left, in hole %1</source>
+        <translation>Doel: één bal over, in gat %1</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Opgelost!</translation>
+    </message>
+    <message>
+        <source>Puzzle solved: %1</source>
+        <translation>Puzzel opgelost: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleChooser</name>
+    <message>
+        <source>Puzzles</source>
+        <translation>Puzzels</translation>
+    </message>
+    <message>
+        <source>Every puzzle here is proven solvable. Choose one to play; the game on the board ends as for a new game.</source>
+        <translation>Elke puzzel hier is bewezen oplosbaar. Kies er een om te spelen; het spel op het bord eindigt zoals bij een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>✔ Solved</source>
+        <translation>✔ Opgelost</translation>
+    </message>
+    <message>
+        <source>%1. %2. Solved.</source>
+        <translation>%1. %2. Opgelost.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spelen</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@ const QString kZoom = QStringLiteral("Window/zoom");
 const QString kPosition = QStringLiteral("Window/position");
 const QString kSize = QStringLiteral("Window/size");
 const QString kPrompt = QStringLiteral("Window/Prompt");
+const QString kSolved = QStringLiteral("Puzzles/Solved");
 }
 
 void GameSettings::nameProgram()
@@ -78,6 +79,9 @@ void GameSettings::setPlace(double zoom, QPoint position, QSize size)
 
 QStringList GameSettings::promptFit() const { return m_file.value(kPrompt).toStringList(); }
 void GameSettings::setPromptFit(const QStringList& kept) { m_file.setValue(kPrompt, kept); }
+
+QStringList GameSettings::solvedPuzzles() const { return m_file.value(kSolved).toStringList(); }
+void GameSettings::setSolvedPuzzles(const QStringList& keys) { m_file.setValue(kSolved, keys); }
 
 QVariant GameSettings::stored(const QString& key) const { return m_file.value(key); }
 void GameSettings::store(const QString& key, const QVariant& value) { m_file.setValue(key, value); }

@@ -48,6 +48,11 @@ public:
     QStringList promptFit() const;
     void setPromptFit(const QStringList& kept);
 
+    // The keys of the puzzles the player has solved, in the order they were solved. Only a mark
+    // beside a puzzle: losing it loses no game.
+    QStringList solvedPuzzles() const;
+    void setSolvedPuzzles(const QStringList& keys);
+
     // The value under `key` ("Group/Key") as it stands, and a value stored as given: for what only
     // an edited file holds.
     QVariant stored(const QString& key) const;

@@ -46,6 +46,10 @@ constexpr Row kRows[] = {
      QT_TRANSLATE_NOOP("CommandTable", "Play the best line from here on the board, a jump a second; any key or click stops it")},
     {Command::Review, "review", QT_TRANSLATE_NOOP("CommandTable", "&Review the game"), Qt::Key_V,
      QT_TRANSLATE_NOOP("CommandTable", "Review the game: the best finish before and after each move, and where it was lost")},
+    {Command::Puzzles, "puzzles", QT_TRANSLATE_NOOP("CommandTable", "&Puzzles..."), Qt::Key_P,
+     QT_TRANSLATE_NOOP("CommandTable", "Choose a puzzle: a figure or a start to clear down to one ball, each proven solvable")},
+    {Command::ShowSolution, "showSolution", QT_TRANSLATE_NOOP("CommandTable", "Show the puzzle's &solution"), Qt::SHIFT | Qt::Key_L,
+     QT_TRANSLATE_NOOP("CommandTable", "In a puzzle: play its solution from its start on the board; any key or click stops it")},
     {Command::NewGame, "newGame", QT_TRANSLATE_NOOP("CommandTable", "New game"), Qt::CTRL | Qt::Key_N, nullptr, false, nullptr, QKeySequence::New},
     {Command::LoadGame, "loadGame", QT_TRANSLATE_NOOP("CommandTable", "Load game"), Qt::CTRL | Qt::Key_O, nullptr, false, nullptr, QKeySequence::Open},
     {Command::SaveGame, "saveGame", QT_TRANSLATE_NOOP("CommandTable", "Save game"), Qt::CTRL | Qt::Key_S, nullptr, false, nullptr, QKeySequence::Save},
@@ -157,8 +161,9 @@ CommandTable::CommandTable(QWidget* form)
     zoomIn->setShortcuts(zoomIn->shortcuts() << QKeySequence(Qt::CTRL | Qt::Key_Equal));
     // The menu's entries are its own.
     m_view->setObjectName(QStringLiteral("view"));
-    for (const Command command : {Command::ViewOnBoard, Command::ViewAsText, Command::Hint, Command::BestLine, Command::Review}) {
-        if (command == Command::Hint)
+    for (const Command command : {Command::ViewOnBoard, Command::ViewAsText, Command::Hint, Command::BestLine, Command::Review,
+                                  Command::Puzzles, Command::ShowSolution}) {
+        if (command == Command::Hint || command == Command::Puzzles)
             m_view->addSeparator();
         action(command)->setParent(m_view);
         m_view->addAction(action(command));

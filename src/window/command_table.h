@@ -21,7 +21,7 @@ public:
     // The commands, in the order the help lists their keys. Each names its action; the action's
     // object name is the command's name in lower camel case ("newGame").
     enum class Command {
-        Hint, BestLine, Review, NewGame, LoadGame, SaveGame, Undo, Redo, LoadMoves, SaveMoves, ViewOnBoard, ViewAsText, HighScores, Quit,
+        Hint, BestLine, Review, Puzzles, ShowSolution, NewGame, LoadGame, SaveGame, Undo, Redo, LoadMoves, SaveMoves, ViewOnBoard, ViewAsText, HighScores, Quit,
         Sound, Music,
         // The balls of the chooser from left to right, named by their pictures.
         Ball0, Ball1, Ball2, Ball4, Ball5, Ball3, Ball6,
@@ -43,7 +43,8 @@ public:
     explicit CommandTable(QWidget* form);
 
     QAction* action(Command command) const;
-    // The `view` menu: the two ways of viewing the moves, and the hint.
+    // The `view` menu: the two ways of viewing the moves, the hint and what else knows the game,
+    // and the puzzles.
     QMenu* viewMenu() const { return m_view; }
     // Every key of the window: the board's, then the commands' in the order of the table.
     QList<Key> keys() const;

@@ -99,6 +99,14 @@ void FileCommands::loadgame()
 
 void FileCommands::savemoves()
 {
+    // A moves file starts from the full board; a puzzle's position goes into a saved game.
+    if (m_controller.game().puzzleStart()) {
+        if (m_prompts.askYesNo(tr("A moves file keeps only games begun on the full board, so it cannot keep this puzzle's "
+                                  "position. Save the game instead? Its file keeps the board as it stands."),
+                               kTitle, true))
+            savegame();
+        return;
+    }
     const QString name = chooseSaveFile(tr("Save Moves"), tr(kMovesFilterSave), QStringLiteral("dvm"));
     if (!name.isEmpty())
         writeFile(m_prompts, name, MovesFile::serialise(m_controller.game().history()), tr("The moves"));

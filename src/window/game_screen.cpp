@@ -8,6 +8,7 @@
 #include "window/hint_keeper.h"
 #include "window/layout.h"
 #include "window/prompt_fit.h"
+#include "window/puzzle_play.h"
 #include "window/toolbar.h"
 
 #include <QAction>
@@ -48,8 +49,9 @@ GameScreen::GameScreen(QWidget* form, SoundInterface& sound)
     m_end = new EndNotice(form);
 }
 
-void GameScreen::showWith(BoardView& board, Toolbar& toolbar, HintKeeper& hint, CommandTable& commands)
+void GameScreen::showWith(BoardView& board, Toolbar& toolbar, HintKeeper& hint, CommandTable& commands, PuzzlePlay& puzzle)
 {
+    m_puzzle = &puzzle;
     m_commands = &commands;
     m_board = &board;
     m_toolbar = &toolbar;
@@ -71,6 +73,7 @@ void GameScreen::show(const Game& game, const MoveOutcome::Holes& holes, bool wo
     m_counter->setText(QString::fromStdString(game.counter()));
     m_startHole->setText(QString::fromStdString(game.history().startHole()));
     m_end->follow(game);
+    m_puzzle->follow(game);
 }
 
 void GameScreen::playMoveSound()

@@ -44,7 +44,25 @@ QString HintKeeper::describe(const Hint& hint)
         .arg(finish);
 }
 
-void HintKeeper::ask()
+QString HintKeeper::describe(const Hint& hint, GoalAnswer::Reach goal)
+{
+    switch (goal) {
+    case GoalAnswer::Reach::Yes:
+        if (!hint.jump)
+            return describe(hint);
+        return tr("Jump %1 over %2 to %3 \u2014 the goal can still be reached")
+            .arg(hint.jump->origin)
+            .arg(hint.jump->jumped)
+            .arg(hint.jump->destination);
+    case GoalAnswer::Reach::No:
+        return tr("The goal can no longer be reached. %1").arg(describe(hint));
+    case GoalAnswer::Reach::Unknown:
+        break;
+    }
+    return tr("%1. Whether the goal can still be reached is not known.").arg(describe(hint));
+}
+
+void HintKeeper::ask(std::optional<int> goalHole)
 {
     if (m_game.state().replaying == 1)
         return;
@@ -59,18 +77,33 @@ void HintKeeper::ask()
     if (!m_thread.isRunning())
         m_thread.start(QThread::LowPriority);
     QPointer<HintKeeper> keeper(this);
-    QMetaObject::invokeMethod(m_worker.get(), [this, keeper, balls, beforeStart, stop = m_stop] {
+    QMetaObject::invokeMethod(m_worker.get(), [this, keeper, balls, beforeStart, goalHole, stop = m_stop] {
         if (stop->dropped.load())
             return;
-        if (!m_solver)
-            m_solver = std::make_unique<HintSolver>();
-        const Hint hint = beforeStart ? m_solver->bestRemoval(balls, &stop->search) : m_solver->bestMove(balls, &stop->search);
-        // The tables are for one hint: their memory goes back before the hint is shown.
-        m_solver->forget();
+        std::optional<GoalAnswer::Reach> goal;
+        Hint hint;
+        if (goalHole && !beforeStart) {
+            if (!m_goalSolver)
+                m_goalSolver = std::make_unique<GoalSolver>();
+            const GoalAnswer answer = m_goalSolver->solve(balls, *goalHole, &stop->search);
+            m_goalSolver->forget();
+            goal = answer.reach;
+            if (!answer.line.empty())
+                hint.jump = answer.line.front();
+            hint.ballsLeft = 1;
+        }
+        // Where the goal is out of reach, or not known to be in reach, the fewest balls still are.
+        if (goal != GoalAnswer::Reach::Yes) {
+            if (!m_solver)
+                m_solver = std::make_unique<HintSolver>();
+            hint = beforeStart ? m_solver->bestRemoval(balls, &stop->search) : m_solver->bestMove(balls, &stop->search);
+            // The tables are for one hint: their memory goes back before the hint is shown.
+            m_solver->forget();
+        }
         // Back on the window's thread, unless the board changed meanwhile.
-        QMetaObject::invokeMethod(qApp, [keeper, hint, stop] {
+        QMetaObject::invokeMethod(qApp, [keeper, hint, goal, stop] {
             if (keeper && !stop->dropped.load())
-                keeper->show(hint);
+                keeper->show(hint, goal);
         });
     });
 }
@@ -96,7 +129,7 @@ void HintKeeper::stopWorking()
     }
 }
 
-void HintKeeper::show(const Hint& hint)
+void HintKeeper::show(const Hint& hint, std::optional<GoalAnswer::Reach> goal)
 {
     stopWorking();
     std::vector<QRect> marks;
@@ -106,7 +139,7 @@ void HintKeeper::show(const Hint& hint)
         marks.push_back(m_board.hole(hint.jump->origin)->geometry());
         marks.push_back(m_board.hole(hint.jump->destination)->geometry());
     }
-    m_text = describe(hint);
+    m_text = goal ? describe(hint, *goal) : describe(hint);
     // The keyboard's ring goes to the ball to take off or to move, so Space plays it.
     if (hint.removal || hint.jump) {
         m_board.setFocus(Qt::OtherFocusReason);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solver/goal_solver.h"
 #include "solver/hint_solver.h"
 
 #include <QObject>
@@ -27,8 +28,10 @@ public:
     HintKeeper(const Game& game, BoardView& board, QObject* parent);
     ~HintKeeper() override;
 
-    // Works out a hint for the board as it is now; nothing during a replay.
-    void ask();
+    // Works out a hint for the board as it is now; nothing during a replay. In a puzzle, with the
+    // hole its last ball must end in (0: anywhere), the hint aims at that goal and says whether it
+    // can still be reached.
+    void ask(std::optional<int> goalHole = std::nullopt);
     // The board changed: the hint being worked out or shown no longer applies.
     void cancel();
 
@@ -37,14 +40,15 @@ public:
     const QString& shownText() const { return m_text; }
     HintOverlay* overlay() const { return m_overlay; }
 
-    // The words for a hint.
+    // The words for a hint, and for one in a puzzle that knows whether its goal can be reached.
     static QString describe(const Hint& hint);
+    static QString describe(const Hint& hint, GoalAnswer::Reach goal);
 
 signals:
     void shown();
 
 private:
-    void show(const Hint& hint);
+    void show(const Hint& hint, std::optional<GoalAnswer::Reach> goal);
     void stopWorking();
 
     const Game& m_game;
@@ -56,6 +60,7 @@ private:
     std::unique_ptr<QObject> m_worker;
     // The solver lives on the worker thread, made at the first hint; its table serves later hints.
     std::unique_ptr<HintSolver> m_solver;
+    std::unique_ptr<GoalSolver> m_goalSolver;
     // What the window tells a hint being worked out: stop searching, and drop the answer (the board
     // changed). Its budget is work, never time: the same answer on any machine under any load.
     struct Stop {

@@ -73,8 +73,10 @@ constexpr Layout::Control kControls[] = {
     {"Image16", -1, "men2", 240, 600, 0, 0, "btn_off", kShown},
     // A word for a moment below the board on the switch or choice just made.
     {"notice", -1, "Form1", 1740, 6270, 3060, 390, nullptr, kHidden},
-    // The end of a game told, left of the board beside its middle rows, clear of every hole.
-    {"ending", -1, "Form1", 90, 2400, 1530, 2820, nullptr, kHidden},
+    // The puzzle's name and goal above it, the end of a game told below, left of the board beside
+    // its rows, clear of every hole.
+    {"puzzle", -1, "Form1", 90, 1830, 1530, 1470, nullptr, kHidden},
+    {"ending", -1, "Form1", 90, 3330, 1530, 1890, nullptr, kHidden},
     // The Moves panel.
     {"men3", -1, "Form1", 120, 4680, 1815, 1575, nullptr, kHidden},
     {"Image22", -1, "men3", 240, 0, 0, 0, "btn_view", kShown},

@@ -1,5 +1,6 @@
 #include "window/line_show.h"
 
+#include "solver/goal_solver.h"
 #include "solver/hint_solver.h"
 #include "window/board_view.h"
 #include "window/game_controller.h"
@@ -40,16 +41,26 @@ void LineShow::joinWorker()
         m_worker.join();
 }
 
-void LineShow::showFrom(const Game& position)
+void LineShow::begin(const Game& position)
 {
     stop();
-    // Before the start the best line begins with the best ball to take off.
     m_shown = position;
     m_shown.setSound(0);
     m_showing = true;
-    m_working = true;
     if (!m_swallowing)
         qApp->installEventFilter(this);
+}
+
+void LineShow::showLine(const Game& position, std::vector<JumpTable::Jump> line)
+{
+    begin(position);
+    play(std::move(line));
+}
+
+void LineShow::showFrom(const Game& position, std::optional<int> goalHole)
+{
+    begin(position);
+    m_working = true;
     QApplication::setOverrideCursor(Qt::BusyCursor);
     HintSolver::Balls balls{};
     for (HoleNumber n = 1; n <= kHoleCount; ++n)
@@ -58,10 +69,25 @@ void LineShow::showFrom(const Game& position)
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     if (!m_solver)
         m_solver = std::make_unique<HintSolver>();
+    if (goalHole && !m_goalSolver)
+        m_goalSolver = std::make_unique<GoalSolver>();
     joinWorker();
     QPointer<LineShow> self(this);
-    m_worker = std::thread([self, balls, beforeStart, cancel = m_cancel, solver = m_solver.get()]() mutable {
+    GoalSolver* toGoal = goalHole && !beforeStart ? m_goalSolver.get() : nullptr;
+    m_worker = std::thread([self, balls, beforeStart, goal = goalHole.value_or(0), toGoal, cancel = m_cancel,
+                            solver = m_solver.get()]() mutable {
         std::vector<JumpTable::Jump> line;
+        if (toGoal) {
+            GoalAnswer answer = toGoal->solve(balls, goal, cancel.get());
+            toGoal->forget();
+            if (answer.reach == GoalAnswer::Reach::Yes) {
+                line = std::move(answer.line);
+                for (const JumpTable::Jump& jump : line) {
+                    balls[std::size_t(jump.origin - 1)] = balls[std::size_t(jump.jumped - 1)] = false;
+                    balls[std::size_t(jump.destination - 1)] = true;
+                }
+            }
+        }
         if (beforeStart) {
             const Hint removal = solver->bestRemoval(balls, cancel.get());
             if (removal.removal) {

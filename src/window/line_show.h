@@ -7,11 +7,13 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
 class BoardView;
 class GameController;
+class GoalSolver;
 class HintSolver;
 class QTimer;
 class QWidget;
@@ -29,8 +31,12 @@ public:
     LineShow(QWidget* form, BoardView& board, GameController& controller);
     ~LineShow() override;
 
-    // The best line from `position` (before the start: from the best ball to take off).
-    void showFrom(const Game& position);
+    // The best line from `position` (before the start: from the best ball to take off). In a
+    // puzzle, with the hole its last ball must end in (0: anywhere), a line to that goal while
+    // one is left, else the line to the fewest balls.
+    void showFrom(const Game& position, std::optional<int> goalHole = std::nullopt);
+    // A line known already, such as a puzzle's solution, from `position`.
+    void showLine(const Game& position, std::vector<JumpTable::Jump> line);
     void stop();
     bool showing() const { return m_showing; }
     // The words for the end of a line that leaves `balls`.
@@ -44,6 +50,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void begin(const Game& position);
     void play(std::vector<JumpTable::Jump> line);
     void tick();
     void joinWorker();
@@ -59,6 +66,7 @@ private:
     bool m_working = false;    // the line is being worked out
     bool m_swallowing = false; // a key that stopped the showing is held until it is let go
     std::unique_ptr<HintSolver> m_solver;
+    std::unique_ptr<GoalSolver> m_goalSolver;
     std::thread m_worker;
     std::shared_ptr<std::atomic<bool>> m_cancel;
 };

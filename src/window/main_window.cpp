@@ -7,6 +7,7 @@
 #include "kit/program_folder.h"
 #include "kit/qt_prompts.h"
 #include "media/move_sound.h"
+#include "puzzles/puzzle_book.h"
 #include "records/moves_text.h"
 #include "window/ball_chooser.h"
 #include "window/board_view.h"
@@ -22,6 +23,8 @@
 #include "window/line_show.h"
 #include "window/media_switches.h"
 #include "window/moves_window.h"
+#include "window/puzzle_chooser.h"
+#include "window/puzzle_play.h"
 #include "window/replay.h"
 #include "window/review_window.h"
 #include "window/score_keeper.h"
@@ -102,7 +105,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connectToolbar();
     connectCommands();
     addHint();
-    m_screen->showWith(*m_board, *m_toolbar, *m_hint, *m_commands);
+    m_puzzles = new PuzzlePlay(this, *m_commands);
+    m_screen->showWith(*m_board, *m_toolbar, *m_hint, *m_commands, *m_puzzles);
     orderTabs();
 
     // The board holds the keyboard, so typing reaches the code-word box only after Alt+C.
@@ -151,7 +155,7 @@ void MainWindow::addHint()
     // The hint, from the view menu or the H key (a letter typed into the code-word box stays there).
     m_hint = new HintKeeper(m_game, *m_board, this);
     connect(m_commands->action(Command::Hint), &QAction::triggered, this, [this] {
-        m_hint->ask();
+        m_hint->ask(m_puzzles->goalHole());
         hidePanels();
     });
     // The best line from here, played on the board and then taken away again; the review.
@@ -159,6 +163,8 @@ void MainWindow::addHint()
     connect(m_commands->action(Command::BestLine), &QAction::triggered, this, [this] { showLine(m_game); });
     connect(m_commands->action(Command::Review), &QAction::triggered, this, &MainWindow::review);
     connect(m_line, &LineShow::ended, this, [this](int balls) { m_notice->say(LineShow::describe(balls)); });
+    connect(m_commands->action(Command::Puzzles), &QAction::triggered, this, &MainWindow::choosePuzzle);
+    connect(m_commands->action(Command::ShowSolution), &QAction::triggered, this, &MainWindow::showSolution);
 }
 
 void MainWindow::orderTabs()
@@ -276,7 +282,38 @@ void MainWindow::showLine(const Game& position)
     hidePanels();
     m_hint->cancel();
     m_replay->stop();
-    m_line->showFrom(position);
+    // The game's own position in a puzzle aims at its goal; a position of the review at none.
+    m_line->showFrom(position, position.puzzleStart() ? m_puzzles->goalHole() : std::nullopt);
+}
+
+void MainWindow::choosePuzzle()
+{
+    hidePanels();
+    PuzzleChooser chooser(PuzzleBook::all(), PuzzlePlay::solved(), this);
+    chooser.setFont(font());
+    if (chooser.exec() == QDialog::Accepted)
+        if (const Puzzle* puzzle = chooser.chosen())
+            playPuzzle(*puzzle);
+}
+
+void MainWindow::playPuzzle(const Puzzle& puzzle)
+{
+    Image8_Click();
+    m_puzzles->begin(puzzle);
+    m_controller->startPuzzle(PuzzlePlay::position(puzzle));
+}
+
+void MainWindow::showSolution()
+{
+    const Puzzle* puzzle = m_puzzles->puzzle();
+    if (!puzzle)
+        return;
+    hidePanels();
+    m_hint->cancel();
+    m_replay->stop();
+    Game start;
+    start.startPuzzle(PuzzlePlay::position(*puzzle));
+    m_line->showLine(start, puzzle->solution);
 }
 
 void MainWindow::showHelp()

@@ -22,6 +22,8 @@ class HintKeeper;
 class MediaSwitches;
 class PictureControl;
 class Prompts;
+class PuzzlePlay;
+struct Puzzle;
 class Replay;
 class ScoreKeeper;
 class SoundInterface;
@@ -68,6 +70,12 @@ public:
     void review();
     // L, or Show in the review: the best line from `position` played on the board.
     void showLine(const Game& position);
+    // P: the puzzles to choose from, and the one chosen played.
+    void choosePuzzle();
+    // Ends the game on the board as New Game does, then puts `puzzle` on the board.
+    void playPuzzle(const Puzzle& puzzle);
+    // Shift+L, in a puzzle: its solution played from its start.
+    void showSolution();
 
     // The zoom of the window and of the windows it opens: 1 at its own size.
     double zoom() const;
@@ -112,4 +120,5 @@ private:
     WindowPlacer* m_placer = nullptr;
     ChoiceNotice* m_notice = nullptr;
     LineShow* m_line = nullptr;
+    PuzzlePlay* m_puzzles = nullptr;
 };
