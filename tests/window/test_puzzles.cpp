@@ -193,6 +193,33 @@ private slots:
         QCOMPARE(rig.game().state().firstball, 1);
     }
 
+    // The goal and the end of the game told beside it stand clear of every hole and of each other,
+    // at the window's size and at twice it; a screen reader hears the goal as the puzzle starts.
+    void theGoalStandsClearOfTheHolesAndTheEnd()
+    {
+        WindowRig& rig = start();
+        const Puzzle& puzzle = puzzleWithAGoalHole();
+        rig.window->playPuzzle(puzzle);
+        auto* goal = rig.find<QLabel>("puzzleWords");
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(goal);
+        QCOMPARE(heard->role(), QAccessible::AlertMessage);
+        QCOMPARE(heard->text(QAccessible::Name), card());
+        // Played to the end, away from the goal at the first jump that loses it.
+        while (const auto jump = rig.legalJump()) {
+            click(jump->origin);
+            click(jump->destination);
+        }
+        auto* ending = rig.find<QLabel>("endingWords");
+        QVERIFY(ending->isVisible() && goal->isVisible());
+        for (const double zoom : {1.0, 2.0}) {
+            rig.window->setZoom(zoom);
+            const auto shown = [&](QWidget* w) { return QRect(w->mapTo(rig.window.get(), QPoint()), w->size()); };
+            QCOMPARE(rig.holes([&](int n) { return shown(goal).intersects(shown(rig.hole(n))); }), QString());
+            QVERIFY(!shown(goal).intersects(shown(ending)));
+            QVERIFY(rig.window->rect().contains(shown(goal)));
+        }
+    }
+
     // The hint names a jump after which the goal can still be reached, and says once it cannot.
     void theHintAimsAtTheGoal()
     {
