@@ -3,10 +3,9 @@
 #include "kit/accessible_controls.h"
 #include "rules/game.h"
 #include "solver/hint_solver.h"
-#include "window/layout.h"
+#include "window/side_note.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 // A start from one empty hole is settled by the finish book in a few dozen positions; the budget
@@ -17,29 +16,10 @@ constexpr std::size_t kTableBytes = std::size_t{1} << 20;
 
 EndNotice::EndNotice(QWidget* form)
     : QObject(form)
-    , m_area(new QWidget(form))
-    , m_label(new QLabel(m_area))
+    // Pale gold, in the middle of its place.
+    , m_label(SideNote::make(form, "ending", "endingWords", SideNote::Align::Middle, {"#fbe7a1", "rgba(24, 14, 4, 190)", "#8a6a2a", 10}))
+    , m_area(m_label->parentWidget())
 {
-    // The words stand in the middle of their place, in a box as high as they need.
-    Layout::place(m_area, "ending");
-    m_area->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* column = new QVBoxLayout(m_area);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addStretch();
-    column->addWidget(m_label);
-    column->addStretch();
-    m_label->setObjectName(QStringLiteral("endingWords"));
-    m_label->setTextFormat(Qt::PlainText);
-    m_label->setAlignment(Qt::AlignCenter);
-    m_label->setWordWrap(true);
-    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Pale gold on a dark glass, readable over the bright clouds of the background.
-    m_label->setStyleSheet(QStringLiteral("QLabel { color: #fbe7a1; background: rgba(24, 14, 4, 190);"
-                                          " border: 1px solid #8a6a2a; border-radius: 6px; padding: 3px; }"));
-    QFont font = m_label->font();
-    font.setPointSizeF(10);
-    font.setBold(true);
-    m_label->setFont(font);
 }
 
 EndNotice::~EndNotice() = default;

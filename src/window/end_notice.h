@@ -36,8 +36,8 @@ private:
     // The fewest balls a start from one empty hole allows, proven; none if it was not.
     std::optional<int> bestFrom(HoleNumber start);
 
-    QWidget* m_area;
     QLabel* m_label;
+    QWidget* m_area;
     std::unique_ptr<HintSolver> m_solver;
     std::array<std::optional<int>, kHoleCount + 1> m_fromStart{};
 };

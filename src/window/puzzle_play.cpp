@@ -6,38 +6,19 @@
 #include "puzzles/puzzle_book.h"
 #include "rules/game.h"
 #include "window/command_table.h"
-#include "window/layout.h"
+#include "window/side_note.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QVBoxLayout>
 
 PuzzlePlay::PuzzlePlay(QWidget* form, CommandTable& commands)
     : QObject(form)
     , m_commands(commands)
-    , m_area(new QWidget(form))
-    , m_label(new QLabel(m_area))
+    // Pale blue at the top of its place, above the end of a game: the goal, not the game's own words.
+    , m_label(SideNote::make(form, "puzzle", "puzzleWords", SideNote::Align::Top, {"#cdeeff", "rgba(4, 14, 24, 190)", "#4f7e96", 9}))
+    , m_area(m_label->parentWidget())
 {
-    // The words stand at the top of their place, left of the board, above where the end of a game is told.
-    Layout::place(m_area, "puzzle");
-    m_area->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* column = new QVBoxLayout(m_area);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(m_label);
-    column->addStretch();
-    m_label->setObjectName(QStringLiteral("puzzleWords"));
-    m_label->setTextFormat(Qt::PlainText);
-    m_label->setAlignment(Qt::AlignCenter);
-    m_label->setWordWrap(true);
-    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Pale blue on the same dark glass as the end of a game: the goal, not the game's own words.
-    m_label->setStyleSheet(QStringLiteral("QLabel { color: #cdeeff; background: rgba(4, 14, 24, 190);"
-                                          " border: 1px solid #4f7e96; border-radius: 6px; padding: 3px; }"));
-    QFont font = m_label->font();
-    font.setPointSizeF(9);
-    font.setBold(true);
-    m_label->setFont(font);
     m_commands.action(CommandTable::Command::ShowSolution)->setEnabled(false);
 }
 

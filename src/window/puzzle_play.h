@@ -48,8 +48,8 @@ private:
     void markSolved();
 
     CommandTable& m_commands;
-    QWidget* m_area;
     QLabel* m_label;
+    QWidget* m_area;
     const Puzzle* m_puzzle = nullptr;
     bool m_reached = false;
 };
