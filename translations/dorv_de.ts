@@ -878,4 +878,71 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>&amp;Spielen</translation>
     </message>
 </context>
+<context>
+    <name>PuzzleNames</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Double arrow</source>
+        <translation>Doppelpfeil</translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation>Tanne</translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <translation>Kamin</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Buchstabe T</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Pluszeichen</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pyramide</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+</context>
 </TS>

@@ -878,4 +878,71 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>&amp;Jugar</translation>
     </message>
 </context>
+<context>
+    <name>PuzzleNames</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Double arrow</source>
+        <translation>Flecha doble</translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation>Abeto</translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <translation>Chimenea</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Corazón</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lámpara</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Letra T</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Signo más</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pirámide</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anillo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triángulo</translation>
+    </message>
+</context>
 </TS>

@@ -878,4 +878,71 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>&amp;Jouer</translation>
     </message>
 </context>
+<context>
+    <name>PuzzleNames</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Double arrow</source>
+        <translation>Double flèche</translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation>Sapin</translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <translation>Cheminée</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cœur</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Lettre T</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Signe plus</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pyramide</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anneau</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangle</translation>
+    </message>
+</context>
 </TS>

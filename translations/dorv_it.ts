@@ -878,4 +878,71 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>&amp;Gioca</translation>
     </message>
 </context>
+<context>
+    <name>PuzzleNames</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croce</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Double arrow</source>
+        <translation>Doppia freccia</translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation>Abete</translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <translation>Camino</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cuore</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lampada</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Lettera T</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Segno più</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Piramide</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Anello</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrato</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stella</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangolo</translation>
+    </message>
+</context>
 </TS>

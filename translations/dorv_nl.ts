@@ -878,4 +878,71 @@ moves. The strip at the top chooses the ball, the strip at the right the board.&
         <translation>&amp;Spelen</translation>
     </message>
 </context>
+<context>
+    <name>PuzzleNames</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Pijl</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kruis</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Ruit</translation>
+    </message>
+    <message>
+        <source>Double arrow</source>
+        <translation>Dubbele pijl</translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation>Den</translation>
+    </message>
+    <message>
+        <source>Fireplace</source>
+        <translation>Haard</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Hart</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Huis</translation>
+    </message>
+    <message>
+        <source>Lamp</source>
+        <translation>Lamp</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Letter T</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plusteken</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Piramide</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Vierkant</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Ster</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Driehoek</translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,8 @@
 #include "support/window_rig.h"
 
 #include "kit/caption_label.h"
+#include "puzzles/puzzle_book.h"
+#include "window/puzzle_play.h"
 #include "window/command_table.h"
 #include "window/help_window.h"
 #include "window/layout.h"
@@ -10,6 +12,17 @@
 #include <QXmlStreamReader>
 
 namespace {
+// Whether language `locale`'s translation file gives figure `figure` its English name on purpose.
+bool translatedAsItself(const char* locale, const std::string& figure)
+{
+    QFile file(QStringLiteral(DORV_TRANSLATIONS "/dorv_%1.ts").arg(QString::fromLatin1(locale).left(2)));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QString text = QString::fromUtf8(file.readAll());
+    const QString name = QString::fromStdString(figure);
+    return text.contains("<source>" + name + "</source>\n        <translation>" + name + "</translation>");
+}
+
 // The English texts the translations are made from: every <source> of a translation file.
 QSet<QString> sourceTexts()
 {
@@ -112,6 +125,30 @@ private slots:
             QCOMPARE(label, language.label);
             QVERIFY(rig.read("dvhs.sys").starts_with("hs1nJ\xfcrgen\r\nhs18\r\n"));
         }
+    }
+
+    // Every puzzle's name and goal in each language; its position and solution are data, the
+    // same in every language (the command line prints the English names).
+    void everyPuzzleIsNamedInEveryLanguage()
+    {
+        for (const char* name : {"de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL"}) {
+            Translations::install(QLocale(QString::fromLatin1(name)));
+            QStringList untranslated;
+            for (const Puzzle& puzzle : PuzzleBook::all()) {
+                const QString english = QString::fromStdString(englishName(puzzle));
+                const QString shown = PuzzlePlay::name(puzzle);
+                // A figure may keep its English name in a language ("Ring"), but only where the
+                // translation says so.
+                if (shown == english && (puzzle.figure.empty() || !translatedAsItself(name, puzzle.figure)))
+                    untranslated << english;
+                if (PuzzlePlay::goal(puzzle).startsWith("Goal"))
+                    untranslated << QString::fromStdString(goalText(puzzle));
+            }
+            QVERIFY2(untranslated.isEmpty(), qPrintable(QString(name) + ": " + untranslated.join(", ")));
+        }
+        Translations::install(QLocale("de_DE"));
+        const Puzzle& first = PuzzleBook::all().front();
+        QCOMPARE(PuzzlePlay::name(first), QString("Loch %1 leer").arg(first.openHole));
     }
 
     void everyLanguageShowsItsWholeStartPrompt()
