@@ -280,6 +280,15 @@ private slots:
         QCOMPARE(coretest::summary(rig.game()), before);
         QCOMPARE(firstShown.first(), rig.holes([&](int n) { return !puzzle.balls[std::size_t(n - 1)]; }));
 
+        // L from here: a line that leaves the last ball in the goal's hole.
+        QString lastShown;
+        connect(&line, &LineShow::ended, this, [&] { lastShown = rig.holes([&](int n) { return rig.hole(n)->hasPicture(); }); });
+        press(Qt::Key_L);
+        QVERIFY(ended.wait(int(puzzle.solution.size() + 3) * LineShow::kTickMs));
+        QCOMPARE(lastShown, QString::number(puzzle.goalHole));
+        QTRY_VERIFY(!line.showing());
+        QCOMPARE(coretest::summary(rig.game()), before);
+
         auto& replay = part<Replay>(*rig.window);
         QTimer* tick = rig.window->findChild<QTimer*>("Timer1");
         QVERIFY(tick);
