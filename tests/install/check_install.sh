@@ -122,8 +122,8 @@ status=0; "$program" --review "$work/one.dvm" >"$work/out" 2>"$work/err" || stat
 # The puzzles: one a line, the centre's cross among them, in a decimal-comma locale too.
 status=0; LC_ALL=de_DE.UTF-8 "$program" --list-puzzles >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 0 ] && [ "$(wc -l <"$work/out")" -ge 40 ] && [ ! -s "$work/err" ] &&
-  grep -q "$(printf '^Cross\t0000010000111000001000000100000000000\t1@19\t[0-9]')" "$work/out" &&
-  ! grep -qv "$(printf '^[^\t]*\t[01]\{37\}\t1\(@[0-9]*\)\?\t[0-9]*-[0-9]*\( [0-9]*-[0-9]*\)*$')" "$work/out" ||
+  grep -q $'^Cross\t0000010000111000001000000100000000000\t1@19\t[0-9]' "$work/out" &&
+  ! grep -qvE $'^[^\t]+\t[01]{37}\t1(@[0-9]+)?\t[0-9]+-[0-9]+( [0-9]+-[0-9]+)*$' "$work/out" ||
   fail "--list-puzzles: status $status, '$(head -3 "$work/out")'"
 status=0; "$program" --best 12 >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "not a position" "$work/err" && [ ! -s "$work/out" ] || fail "--best 12: status $status"
