@@ -52,7 +52,12 @@ std::optional<int> CommandLine::handle(int argc, char** argv)
                                                    "origin-destination, the best finish before it and after it; lines "
                                                    "starting with # are comments."),
                                     QStringLiteral("file"));
-    parser.addOptions({best, review});
+    const QCommandLineOption puzzles(QStringLiteral("list-puzzles"),
+                                     QStringLiteral("Print the puzzles, one a line, tab-separated: the name, the start "
+                                                    "(as for --best), the goal (1: one ball anywhere, 1@N: the last "
+                                                    "ball in hole N) and a solution, origin-destination jumps "
+                                                    "separated by spaces."));
+    parser.addOptions({best, review, puzzles});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -80,9 +85,11 @@ std::optional<int> CommandLine::handle(int argc, char** argv)
         print(stdout, QString::fromLatin1(kVersionLine) + QLatin1Char('\n'));
         return 0;
     }
-    if (parser.isSet(best) || parser.isSet(review)) {
+    if (parser.isSet(best) || parser.isSet(review) || parser.isSet(puzzles)) {
         ScriptAnswers::Answer answer;
-        if (parser.isSet(best)) {
+        if (parser.isSet(puzzles)) {
+            answer = ScriptAnswers::listPuzzles();
+        } else if (parser.isSet(best)) {
             answer = ScriptAnswers::best(parser.value(best).toStdString());
         } else {
             const QString path = parser.value(review);

@@ -1,6 +1,7 @@
 #include "app/script_answers.h"
 
 #include "board/jump_table.h"
+#include "puzzles/puzzle_book.h"
 #include "records/moves_file.h"
 #include "solver/game_review.h"
 #include "solver/hint_solver.h"
@@ -108,5 +109,14 @@ ScriptAnswers::Answer ScriptAnswers::review(std::string_view bytes, std::string_
     }
     if (!proven)
         answer.out += "# a value with ? is the best line found, not proven\n";
+    return answer;
+}
+
+ScriptAnswers::Answer ScriptAnswers::listPuzzles()
+{
+    Answer answer;
+    for (const Puzzle& puzzle : PuzzleBook::all())
+        answer.out += englishName(puzzle) + '\t' + positionText(puzzle.balls) + '\t' + goalText(puzzle) + '\t'
+            + solutionText(puzzle) + '\n';
     return answer;
 }

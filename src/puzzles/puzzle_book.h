@@ -32,7 +32,8 @@ std::string positionText(const std::array<bool, kHoleCount>& balls);
 std::string goalText(const Puzzle&);
 std::string solutionText(const Puzzle&);
 
-// The same for any line of jumps, and back: none when the text is not such a line of jumps.
+// The same for any line of jumps, and back: false when the text is not such a line (each jump
+// one of the board's, origin-destination, single spaces between them).
 std::string jumpsText(const std::vector<JumpTable::Jump>& jumps);
 bool readJumps(std::string_view text, std::vector<JumpTable::Jump>& jumps);
 // The puzzle's English name, as the command line prints it: the figure's, or "Hole 3 empty".

@@ -147,11 +147,12 @@ const Figure kFigures[] = {
 };
 
 // The single-vacancy starts given a hole for the last ball: each of those that can be cleared at
-// all, with a hole its class allows, and a few more towards the ends of the arms.
+// all, with a hole its class allows, and a few more towards the ends of the arms, the last four
+// across the board from their start.
 const std::array<int, 2> kVacancyGoals[] = {
     {1, 17},  {3, 18},  {6, 15},  {9, 26},  {12, 23}, {15, 6},  {17, 35}, {18, 37},
     {20, 1},  {21, 3},  {23, 32}, {26, 9},  {29, 12}, {32, 29}, {35, 17}, {37, 18},
-    {17, 1},  {18, 3},  {6, 9},   {12, 29},
+    {17, 1},  {18, 3},  {6, 9},   {12, 29}, {1, 37},  {3, 35},  {35, 3},  {37, 1},
 };
 
 std::array<bool, kHoleCount> fullBut(int hole)

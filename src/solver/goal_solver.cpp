@@ -5,29 +5,26 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 using namespace JumpOrder;
 
 namespace {
-// The forwards table's key is one for all the images of a position that keep the goal where it
+// The table's key is one for all the images of a position that keep the goal where it
 // is while the board is nearly full, where they meet often; the position itself later, where they
 // seldom do and finding the least image costs more than it saves.
 constexpr int kSymmetricFrom = 30;
-// The least balls for which the game is also searched backwards: from fewer, the forwards search
-// settles it long before the backwards one, which starts from a full board, gets anywhere.
-constexpr int kBackwardsFrom = 26;
+// How much a later round may raise a jump's merit at random.
+constexpr std::uint64_t kStir = 4;
 }
 
 GoalSolver::GoalSolver(std::size_t tableBytes)
-    : m_bounds(FinishBounds::instance()), m_pagodas(PagodaSet::instance()), m_table(tableBytes - tableBytes / 4),
-      m_reverseTable(tableBytes / 4) {}
+    : m_book(FinishBook::instance()), m_bounds(FinishBounds::instance()), m_pagodas(PagodaSet::instance()), m_table(tableBytes) {}
 
 void GoalSolver::forget()
 {
     m_table.clear();
-    m_reverseTable.clear();
     m_goalHole = -1;
-    m_reverseGoal = 0;
 }
 
 void GoalSolver::aim(int goalHole)
@@ -42,6 +39,16 @@ void GoalSolver::aim(int goalHole)
         if (BitBoard::symmetry(goal, s) == goal)
             m_symmetries[static_cast<std::size_t>(m_symmetryCount++)] = s;
     m_goalValues = goalHole == 0 ? std::vector<int>{} : m_pagodas.values(goal);
+    m_leads.clear();
+    for (int f = 0; f < PagodaSet::count() && goalHole != 0; ++f) {
+        if (PagodaSet::targetOf(f) != goalHole)
+            continue;
+        Lead lead;
+        for (int hole = 1; hole <= kHoleCount; ++hole)
+            lead.value[static_cast<std::size_t>(std::countr_zero(BitBoard::bitOf(static_cast<HoleNumber>(hole))))] = PagodaSet::valueOf(f, hole);
+        lead.worth = PagodaSet::valueOf(f, goalHole);
+        m_leads.push_back(lead);
+    }
 }
 
 BitBoard::Bits GoalSolver::keyOf(Bits balls, int count) const
@@ -82,12 +89,11 @@ GoalAnswer GoalSolver::solve(const std::array<bool, kHoleCount>& balls, int goal
     aim(goalHole);
     m_classIndex = positionClass.index();
     const FinishBounds::Values values = m_bounds.valuesOf(root);
-    Bits backwardsOpen = count >= kBackwardsFrom ? m_targets : 0; // last-ball holes not yet ruled out backwards
     std::uint64_t roundSize = kFirstRound;
     for (std::uint64_t round = 0; !m_stopped; ++round, roundSize += roundSize / 2) {
         m_shuffle = round > 0 ? mix(round) : 0;
-        m_roundEnd = backwardsOpen ? m_visited + roundSize : m_workEnd;
-        Result result = forwards(root, count, 0, values);
+        m_roundEnd = m_visited + roundSize;
+        const Result result = search(root, count, 0, values);
         if (result == Result::Yes) {
             answer.reach = GoalAnswer::Reach::Yes;
             for (int i = 0; i < m_lineLength; ++i)
@@ -96,25 +102,6 @@ GoalAnswer GoalSolver::solve(const std::array<bool, kHoleCount>& balls, int goal
         }
         if (result == Result::No)
             return answer;
-        for (Bits open = backwardsOpen; open && !m_stopped; open &= open - 1) {
-            const Bits last = open & -open;
-            m_roundEnd = m_visited + roundSize;
-            result = backwards(root, last);
-            if (result == Result::Yes) {
-                // The line was found backwards: its last jump is the game's first.
-                answer.reach = GoalAnswer::Reach::Yes;
-                for (int i = m_lineLength; i-- > 0;)
-                    answer.line.push_back(jumpOf(m_line[static_cast<std::size_t>(i)]));
-                return answer;
-            }
-            if (result == Result::No)
-                backwardsOpen &= ~last;
-        }
-        if (backwardsOpen == 0 && count >= kBackwardsFrom) {
-            // No hole can take the last ball.
-            m_table.store(keyOf(root, count), 1);
-            return answer;
-        }
     }
     answer.reach = GoalAnswer::Reach::Unknown;
     return answer;
@@ -130,7 +117,7 @@ bool GoalSolver::visit()
 
 // Whether `balls`, of finish-bound values `values`, reaches a last ball at one of m_targets;
 // m_line holds the jumps to it from the root, `depth` of them.
-GoalSolver::Result GoalSolver::forwards(Bits balls, int count, int depth, const FinishBounds::Values& values)
+GoalSolver::Result GoalSolver::search(Bits balls, int count, int depth, const FinishBounds::Values& values)
 {
     if (count == 1) {
         if ((balls & m_targets) == 0)
@@ -143,65 +130,64 @@ GoalSolver::Result GoalSolver::forwards(Bits balls, int count, int depth, const 
     // The finish bounds first: a few instructions, where the table costs a miss of the cache.
     if (m_bounds.rulesOut(m_classIndex, values, 1))
         return Result::No;
+    // A nearly full board: the book knows whether any last ball is within reach.
+    if (count == FinishBook::kBalls && m_book.bestFinish(balls) > 1)
+        return Result::No;
     const Bits key = keyOf(balls, count);
     if (m_table.lowerBound(key) != 0)
         return Result::No;
     const bool ruledOut = m_goalHole == 0 ? m_pagodas.rulesOutLastBall(balls, m_targets) : m_pagodas.fallsShort(balls, m_goalValues);
     if (!ruledOut) {
+        // Every jump's position is screened by the finish bounds first; of those left, the ones
+        // with the most room above the bounds and the pagoda functions of the goal go first:
+        // the likeliest to get down to a last ball there.
         int codes[kCodes];
-        const int jumps = ordered(balls, m_shuffle, codes);
+        int open = 0;
+        int room[kCodes];
         FinishBounds::Values after;
+        const int jumps = openJumps(balls, codes);
+        // How far the position is above each function leading to the goal (a few lead to each
+        // hole; more than eight would only be left out of the order).
+        std::array<int, 8> above{};
+        const std::size_t leads = std::min(m_leads.size(), above.size());
+        for (std::size_t f = 0; f < leads; ++f) {
+            above[f] = -m_leads[f].worth;
+            for (Bits b = balls; b; b &= b - 1)
+                above[f] += m_leads[f].value[static_cast<std::size_t>(std::countr_zero(b))];
+        }
         for (int j = 0; j < jumps; ++j) {
+            if (count == 2)
+                m_bounds.afterJump(values, originOf(codes[j]), directionOf(codes[j]), after);
+            else if (m_bounds.rulesOutAfterJump(m_classIndex, values, originOf(codes[j]), directionOf(codes[j]), 1, after))
+                continue;
+            // The room above the finish bounds, and above the functions leading to the goal.
+            int merit = m_bounds.slack(m_classIndex, after, 1);
+            if (leads > 0) {
+                const int origin = originOf(codes[j]);
+                const int step = BitBoard::kSteps[static_cast<std::size_t>(directionOf(codes[j]))];
+                int toGoal = std::numeric_limits<int>::max();
+                for (std::size_t f = 0; f < leads; ++f) {
+                    const auto value = [&](int index) { return m_leads[f].value[static_cast<std::size_t>(index)]; };
+                    toGoal = std::min(toGoal, above[f] + value(origin + 2 * step) - value(origin) - value(origin + step));
+                }
+                merit += toGoal;
+            }
+            // Later rounds stir the order a little, so that a round that starts again does not
+            // follow the last one into the same long dead end.
+            if (m_shuffle)
+                merit += static_cast<int>(mix(m_shuffle ^ balls ^ static_cast<std::uint64_t>(codes[j])) % kStir);
+            room[open] = std::clamp(merit, 0, 255);
+            codes[open++] = codes[j];
+        }
+        rank(balls, m_shuffle, codes, open, room);
+        for (int j = 0; j < open; ++j) {
             m_line[static_cast<std::size_t>(depth)] = codes[j];
             m_bounds.afterJump(values, originOf(codes[j]), directionOf(codes[j]), after);
-            const Result result = forwards(balls ^ maskOf(codes[j]), count - 1, depth + 1, after);
+            const Result result = search(balls ^ maskOf(codes[j]), count - 1, depth + 1, after);
             if (result != Result::No)
                 return result;
         }
     }
     m_table.store(key, 1);
-    return Result::No;
-}
-
-// The game from `root` to a single ball at `last`, played backwards: a jump taken back is the same
-// jump on the board with balls and holes swapped, so the game read backwards on the swapped board
-// runs from the single hole `last` to the holes of `root` empty, and its last jump is the game's
-// first. Both ends are the same class, as their swapped images are.
-GoalSolver::Result GoalSolver::backwards(Bits root, Bits last)
-{
-    const Bits goal = BitBoard::holes() & ~root;
-    if (goal != m_reverseGoal) {
-        m_reverseTable.clear();
-        m_reverseGoal = goal;
-        m_reverseGoalCount = std::popcount(goal);
-        m_reverseGoalValues = m_pagodas.values(goal);
-    }
-    return reach(BitBoard::holes() & ~last, kHoleCount - 1, 0);
-}
-
-// One step of backwards(): whether `swapped`, of `count` balls, reaches m_reverseGoal.
-GoalSolver::Result GoalSolver::reach(Bits swapped, int count, int depth)
-{
-    if (swapped == m_reverseGoal) {
-        m_lineLength = depth;
-        return Result::Yes;
-    }
-    if (count <= m_reverseGoalCount)
-        return Result::No;
-    if (visit())
-        return Result::Stopped;
-    if (m_reverseTable.lowerBound(swapped) != 0)
-        return Result::No;
-    if (!m_pagodas.fallsShort(swapped, m_reverseGoalValues)) {
-        int codes[kCodes];
-        const int jumps = ordered(swapped, m_shuffle, codes);
-        for (int j = 0; j < jumps; ++j) {
-            m_line[static_cast<std::size_t>(depth)] = codes[j];
-            const Result result = reach(swapped ^ maskOf(codes[j]), count - 1, depth + 1);
-            if (result != Result::No)
-                return result;
-        }
-    }
-    m_reverseTable.store(swapped, 1);
     return Result::No;
 }

@@ -2,6 +2,7 @@
 
 #include "board/jump_table.h"
 #include "solver/bit_board.h"
+#include "solver/finish_book.h"
 #include "solver/finish_bounds.h"
 #include "solver/pagoda_set.h"
 #include "solver/transposition_table.h"
@@ -20,14 +21,19 @@ struct GoalAnswer {
 };
 
 // Settles whether a position can end with a single ball, in a given hole or anywhere, and finds a
-// line of jumps that gets there: the puzzles' proof and their hint. Two searches share the work in
-// rounds of growing size: one plays the game forwards, cutting off every position whose class
-// cannot leave a ball at the goal, that a pagoda function values below the goal or that the finish
-// bounds show unable to get down to one ball; the other plays it backwards from the last ball (see
-// backwards()), which from a nearly full board is a short way to a precise position. Either one
-// settles the answer, "No" as well as "Yes". Positions shown unable to reach the goal are kept in a
-// fixed-size table (taken from the system as it fills) that stays between calls for the same goal
-// until forget() gives its memory back, so the hints of one puzzle build on each other.
+// line of jumps that gets there: the puzzles' proof and their hint. A depth-first search that cuts
+// off every position whose class cannot leave a ball at the goal, that a pagoda function values
+// below the goal, or that the finish bounds or the finish book show unable to get down to one
+// ball; it tries first the jumps that leave the most room above the finish bounds and above the
+// pagoda functions leading to the goal. It goes in rounds of growing size, each later one with
+// the order stirred a little, so that a line is not sought for long in one dead end: a round
+// that runs out starts again from the top, and what the rounds before proved stays. Settling
+// "No" takes the whole search; "Yes" comes with the line. Positions shown unable to reach the goal
+// are kept in a fixed-size table (taken from the system as it fills, keyed once for the mirror
+// images of a nearly full board that keep the goal where it is) that stays between calls for the
+// same goal until forget() gives its memory back, so the hints of one puzzle build on each other.
+// (Searching the game backwards from the last ball, on the board with balls and holes swapped,
+// was tried too: it settled nothing sooner over the puzzles' positions, and slowed the rounds.)
 //
 // The search is budgeted in work, the positions it visits, never in time: a position gets the same
 // answer on any machine under any load. Plain C++ for a worker thread: one solver serves one call
@@ -44,7 +50,7 @@ public:
     // `goalHole` (1..37) or anywhere (goalHole 0), and a line of jumps that gets there.
     GoalAnswer solve(const std::array<bool, kHoleCount>& balls, int goalHole,
                      const std::atomic<bool>* cancel = nullptr, std::uint64_t work = kDefaultWork);
-    // Forgets every position the tables hold and gives their memory back to the system.
+    // Forgets every position the table holds and gives its memory back to the system.
     void forget();
     // Positions visited by the last call.
     std::uint64_t visited() const { return m_visited; }
@@ -54,28 +60,28 @@ private:
     enum class Result { No, Yes, Stopped };
     static constexpr std::uint64_t kFirstRound = 20'000;
 
-    // Makes the tables and the pruning serve `goalHole`, forgetting positions of another goal.
+    // Makes the table and the pruning serve `goalHole`, forgetting positions of another goal.
     void aim(int goalHole);
     Bits keyOf(Bits balls, int count) const;
     bool visit();
-    Result forwards(Bits balls, int count, int depth, const FinishBounds::Values& values);
-    Result backwards(Bits root, Bits last);
-    Result reach(Bits swapped, int count, int depth);
+    Result search(Bits balls, int count, int depth, const FinishBounds::Values& values);
 
+    const FinishBook& m_book;
     const FinishBounds& m_bounds;
     const PagodaSet& m_pagodas;
     TranspositionTable m_table;        // positions that cannot reach m_goalHole
-    TranspositionTable m_reverseTable; // swapped positions that cannot reach m_reverseGoal
     int m_goalHole = -1;               // the goal m_table speaks of; -1 before the first call
     std::vector<int> m_goalValues;     // the pagoda values of a last ball at m_goalHole
+    // The pagoda functions that lead to m_goalHole: each hole's value by its bit, and the goal's.
+    struct Lead {
+        std::array<int, 64> value{};
+        int worth = 0;
+    };
+    std::vector<Lead> m_leads;
     std::array<int, 8> m_symmetries{}; // the board's symmetries that leave the goal as it is
     int m_symmetryCount = 0;
     Bits m_targets = 0;                // where the last ball may stand
     int m_classIndex = 0;              // the class of the position searched, which no jump changes
-
-    Bits m_reverseGoal = 0;            // the root's empty holes: where backwards() heads
-    int m_reverseGoalCount = 0;
-    std::vector<int> m_reverseGoalValues;
 
     const std::atomic<bool>* m_cancel = nullptr;
     std::uint64_t m_workEnd = 0;

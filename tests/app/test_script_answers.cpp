@@ -135,6 +135,55 @@ private slots:
         QCOMPARE(q(answer.out), QByteArray());
         QVERIFY2(answer.err.starts_with("odd.dvm: "), answer.err.c_str());
     }
+
+    // The puzzles read back from their lines: four fields, the start 37 characters of 0 and 1, the
+    // goal 1 or 1@N, and the solution, played with the board's jumps, leaves one ball at the goal.
+    void puzzlesListed()
+    {
+        const ScriptAnswers::Answer answer = ScriptAnswers::listPuzzles();
+        QCOMPARE(answer.status, 0);
+        QVERIFY(answer.err.empty());
+        const QList<QByteArray> lines = q(answer.out).split('\n');
+        QVERIFY(lines.size() > 40);
+        QCOMPARE(lines.back(), QByteArray());
+        QByteArrayList names;
+        for (qsizetype n = 0; n + 1 < lines.size(); ++n) {
+            const QList<QByteArray> fields = lines[n].split('\t');
+            QCOMPARE(fields.size(), 4);
+            QVERIFY2(!fields[0].isEmpty(), lines[n]);
+            names << fields[0] + ' ' + fields[2];
+            const QByteArray& position = fields[1];
+            QCOMPARE(position.size(), kHoleCount);
+            QVERIFY2(position.count('0') + position.count('1') == kHoleCount, lines[n]);
+            std::array<bool, kHoleCount> balls{};
+            for (int h = 0; h < kHoleCount; ++h)
+                balls[std::size_t(h)] = position[h] == '1';
+            int goal = 0;
+            if (fields[2] != "1") {
+                QVERIFY2(fields[2].startsWith("1@"), lines[n]);
+                bool number = false;
+                goal = fields[2].mid(2).toInt(&number);
+                QVERIFY2(number && isHole(goal) && QByteArray::number(goal) == fields[2].mid(2), lines[n]);
+            }
+            for (const QByteArray& word : fields[3].split(' ')) {
+                const QList<QByteArray> ends = word.split('-');
+                QCOMPARE(ends.size(), 2);
+                const int origin = ends[0].toInt(), destination = ends[1].toInt();
+                const auto over = JumpTable::instance().jumped(HoleNumber(origin), HoleNumber(destination));
+                QVERIFY2(over && balls[std::size_t(origin - 1)] && balls[std::size_t(*over - 1)] && !balls[std::size_t(destination - 1)],
+                         lines[n] + ": " + word);
+                balls[std::size_t(origin - 1)] = balls[std::size_t(*over - 1)] = false;
+                balls[std::size_t(destination - 1)] = true;
+            }
+            QVERIFY2(std::count(balls.begin(), balls.end(), true) == 1, lines[n]);
+            QVERIFY2(goal == 0 || balls[std::size_t(goal - 1)], lines[n]);
+        }
+        QCOMPARE(names.size(), QSet<QByteArray>(names.begin(), names.end()).size());
+        QVERIFY(lines.front().startsWith("Hole 1 empty\t0111111111111111111111111111111111111\t1\t"));
+        const auto cross = std::find_if(lines.begin(), lines.end(), [](const QByteArray& line) { return line.startsWith("Cross\t"); });
+        QVERIFY(cross != lines.end());
+        QVERIFY2(cross->startsWith("Cross\t0000010000111000001000000100000000000\t1@19\t"), *cross);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestScriptAnswers)

@@ -112,12 +112,19 @@ status=0; "$program" --help >"$work/help" 2>"$work/err" || status=$?
 status=0; "$program" --no-such-option >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "no-such-option" "$work/err" && [ ! -s "$work/out" ] ||
   fail "an unknown option: status $status, '$(cat "$work/err")'"
-# The answers for scripts: a best finish, a review, and what they refuse, in a decimal-comma locale.
+# The answers for scripts: a best finish, a review, the puzzles, and what they refuse, in a
+# decimal-comma locale.
 status=0; best=$(LC_ALL=de_DE.UTF-8 "$program" --best 0000000000000000011000000000000000000 2>"$work/err") || status=$?
 [ "$status" = 0 ] && [ "$best" = "$(printf '1\t18-19-20\tproven')" ] || fail "--best: status $status, '$best'"
 printf 'L117\r\nL219\r\nST19\r\n' >"$work/one.dvm"
 status=0; "$program" --review "$work/one.dvm" >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 0 ] && grep -q "$(printf '^1\t17-19\t2\t2$')" "$work/out" || fail "--review: status $status, '$(cat "$work/out")'"
+# The puzzles: one a line, the centre's cross among them, in a decimal-comma locale too.
+status=0; LC_ALL=de_DE.UTF-8 "$program" --list-puzzles >"$work/out" 2>"$work/err" || status=$?
+[ "$status" = 0 ] && [ "$(wc -l <"$work/out")" -ge 40 ] && [ ! -s "$work/err" ] &&
+  grep -q $'^Cross\t0000010000111000001000000100000000000\t1@19\t[0-9]' "$work/out" &&
+  ! grep -qvE $'^[^\t]+\t[01]{37}\t1(@[0-9]+)?\t[0-9]+-[0-9]+( [0-9]+-[0-9]+)*$' "$work/out" ||
+  fail "--list-puzzles: status $status, '$(head -3 "$work/out")'"
 status=0; "$program" --best 12 >"$work/out" 2>"$work/err" || status=$?
 [ "$status" = 2 ] && grep -q "not a position" "$work/err" && [ ! -s "$work/out" ] || fail "--best 12: status $status"
 # A FIFO nobody writes to, or a folder, is refused at once rather than waited on.

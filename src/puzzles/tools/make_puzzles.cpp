@@ -54,7 +54,6 @@ int main(int argc, char** argv)
     const std::clock_t start = std::clock();
     GoalSolver solver;
     for (const PuzzleDraft& draft : puzzleDrafts()) {
-        bool proven = false;
         for (const int goal : draft.goals) {
             solver.forget();
             const std::clock_t began = std::clock();
@@ -71,12 +70,10 @@ int main(int argc, char** argv)
                 }
                 entries += "    {\"" + draft.key + "\", " + std::to_string(goal) + ", \"" + jumpsText(answer.line) + "\"},\n";
                 ++kept;
-                proven = true;
                 break;
             }
             left += "//   " + draft.key + " " + goalWords(goal) + ": " + (answer.reach == GoalAnswer::Reach::No ? "proven impossible" : "not settled within the work") + "\n";
         }
-        (void)proven;
     }
     const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
     std::printf("%d puzzles proven, %llu positions visited, %.2f s of CPU\n", kept,
@@ -86,7 +83,7 @@ int main(int argc, char** argv)
     std::ofstream out(output);
     out << "// Made by dorv_make_puzzles (src/puzzles/tools/make_puzzles.cpp): do not edit.\n"
         << "// Each puzzle kept: its key, its goal hole (0: anywhere) and a line of jumps the goal solver\n"
-        << "// found to it, at most " << work << " positions visited a goal.\n"
+        << "// found to it, visiting at most " << work << " positions for each goal.\n"
         << "// Left out:\n" << left
         << entries;
     out.close();
