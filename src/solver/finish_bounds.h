@@ -44,8 +44,18 @@ public:
     bool rulesOut(int positionClass, const Values& values, int t) const;
     // afterJump() and rulesOut() in one pass that stops at the first function ruling the position
     // out: `after` then holds only part of the values.
-    bool rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const;
+    bool rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const
+    {
+        return fallsShortAfterJump(before, origin, direction, m_least[t][positionClass], after);
+    }
     bool rulesOut(BitBoard::Bits balls, int t) const { return rulesOut(balls, valuesOf(balls), t); }
+
+    // Some function values a position of values `values` below `goal`, the values of another
+    // position: no game leads from the one to the other.
+    static bool fallsShort(const Values& values, const Values& goal);
+    // afterJump() and fallsShort() in one pass that stops at the first function falling short:
+    // `after` then holds only part of the values.
+    bool fallsShortAfterJump(const Values& before, int origin, int direction, const Values& goal, Values& after) const;
 
     // How far the position is from being ruled out for `t` balls: the least, over the functions
     // that order the jumps, of its value above that of the least valued set of t balls of its class.

@@ -353,13 +353,20 @@ int HintSolver::searchBackwards(Bits balls, Bits last)
         m_reverseTable.clear();
         m_reverseGoal = goal;
         m_reverseGoalValues = m_pagodas.values(goal);
+        m_reverseGoalBounds = m_bounds.valuesOf(goal);
     }
     m_reverseGoalCount = std::popcount(goal);
-    return reach(BitBoard::holes() & ~last, 0);
+    const Bits start = BitBoard::holes() & ~last;
+    const FinishBounds::Values values = m_bounds.valuesOf(start);
+    if (FinishBounds::fallsShort(values, m_reverseGoalBounds))
+        return -1;
+    return reach(start, 0, values);
 }
 
-// One step of searchBackwards(): whether `swapped` reaches the goal.
-int HintSolver::reach(Bits swapped, int depth)
+// One step of searchBackwards(): whether `swapped`, of finish-bound values `values`, reaches the
+// goal. The finish bounds hold for jumps on any board: a position they value below the goal in
+// one function cannot reach it.
+int HintSolver::reach(Bits swapped, int depth, const FinishBounds::Values& values)
 {
     if (swapped == m_reverseGoal)
         return depth > 0 ? m_line[depth - 1] : -1;
@@ -375,9 +382,12 @@ int HintSolver::reach(Bits swapped, int depth)
     }
     int codes[kCodes];
     const int jumps = ordered(swapped, m_shuffle, codes);
+    FinishBounds::Values after;
     for (int j = 0; j < jumps; ++j) {
+        if (m_bounds.fallsShortAfterJump(values, originOf(codes[j]), directionOf(codes[j]), m_reverseGoalBounds, after))
+            continue;
         m_line[depth] = codes[j];
-        const int found = reach(swapped ^ maskOf(codes[j]), depth + 1);
+        const int found = reach(swapped ^ maskOf(codes[j]), depth + 1, after);
         if (found != -1)
             return found;
     }

@@ -81,7 +81,7 @@ private:
     // A search that is not cut into rounds.
     static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
     // The least balls for which a last ball is also looked for backwards.
-    static constexpr int kBackwardsFrom = 35;
+    static constexpr int kBackwardsFrom = 20;
 
     struct Outcome {
         int ballsLeft;
@@ -102,7 +102,7 @@ private:
     int expand(Bits balls, int count, int target, int depth, const FinishBounds::Values* mine);
     Outcome lineTo(Bits balls, int count, int target);
     int searchBackwards(Bits balls, Bits last);
-    int reach(Bits swapped, int depth);
+    int reach(Bits swapped, int depth, const FinishBounds::Values& values);
     void greedyLine(Bits balls, int count);
     bool visit();
 
@@ -115,6 +115,7 @@ private:
     Bits m_reverseGoal = 0;
     int m_reverseGoalCount = 0;
     std::vector<int> m_reverseGoalValues;
+    FinishBounds::Values m_reverseGoalBounds{};
 
     const std::atomic<bool>* m_cancel = nullptr;
     std::uint64_t m_workEnd = 0;    // the visit count that ends the call
