@@ -5,7 +5,7 @@
 # (checked independently) and the memory a hint takes at its peak and keeps; then the CPU time of
 # a review of whole games. Each figure is printed beside its goal.
 # Usage: bench/hint.sh [--work positions] [--sets play,boards,patterns,poor,review] [--positions FILE]
-#                      [--unproven FILE] [--slowest N]
+#                      [--unproven FILE] [--answers FILE] [--slowest N]
 # (bench/hint.sh --write bench/positions makes the sets again.)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -26,12 +26,14 @@
 // tables back, what stays, both above the process's memory before the first hint.
 //
 // Usage: dorv_hint_bench [--work N] [--from DIR] [--write DIR] [--positions FILE] [--unproven FILE]
-//                        [--sets play,boards,patterns,poor,review] [--slowest N]
+//                        [--answers FILE] [--sets play,boards,patterns,poor,review] [--slowest N]
 //   --work: positions a hint may visit (default the window's budget);
 //   --from: read each set from DIR/<set>.txt (the games from DIR/games.txt) instead of making it;
 //   --write: make every set and write it to DIR, then stop;
 //   --positions: read one set from FILE instead (one position a line, the bits in hex, as the
 //   slowest are printed); --unproven: write the positions not proven to FILE, in that form;
+//   --answers: write every position's answer to FILE, one a line: the position, the balls left,
+//   whether proven (1 or 0) and the positions visited, to compare two versions of the solver;
 //   --slowest: how many of the slowest positions to print (5).
 #include "plain_search.h"
 #include "solver/finish_book.h"
@@ -532,6 +534,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const char* positionsFile = nullptr;
     const char* unprovenFile = nullptr;
+    const char* answersFile = nullptr;
     const char* from = nullptr;
     const char* into = nullptr;
     std::string sets = "play,boards,patterns,poor,review";
@@ -542,6 +545,8 @@ int main(int argc, char** argv)
             positionsFile = argv[i + 1];
         else if (std::strcmp(argv[i], "--unproven") == 0)
             unprovenFile = argv[i + 1];
+        else if (std::strcmp(argv[i], "--answers") == 0)
+            answersFile = argv[i + 1];
         else if (std::strcmp(argv[i], "--from") == 0)
             from = argv[i + 1];
         else if (std::strcmp(argv[i], "--write") == 0)
@@ -574,6 +579,9 @@ int main(int argc, char** argv)
     std::ofstream unproven;
     if (unprovenFile)
         unproven.open(unprovenFile);
+    std::ofstream answers;
+    if (answersFile)
+        answers.open(answersFile);
     // Two sets at a time: the machine's cores.
     for (std::size_t first = 0; first < chosen.size(); first += 2) {
         std::vector<Child> children;
@@ -587,6 +595,9 @@ int main(int argc, char** argv)
             }
             wrong += report(chosen[s], run, slowest);
             for (std::size_t i = 0; i < run.samples.size(); ++i) {
+                if (answersFile)
+                    answers << "0x" << std::hex << chosen[s].positions[i] << std::dec << ' ' << run.samples[i].ballsLeft << ' '
+                            << (run.samples[i].proven ? 1 : 0) << ' ' << run.samples[i].visited << '\n';
                 if (unprovenFile && !run.samples[i].proven)
                     unproven << std::hex << "0x" << chosen[s].positions[i] << '\n';
                 if (run.samples[i].wrong)

@@ -121,12 +121,23 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     int least = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
     while (least < std::min(count, FinishBounds::kMostBalls + 1) && m_bounds.rulesOut(balls, least))
         ++least;
-    Bits backwardsOpen = least == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
     const FinishBounds::Values values = m_bounds.valuesOf(balls);
+    // The finishes of `backwardsFor` balls not yet ruled out, each looked for backwards.
+    std::vector<Bits> backwards;
+    int backwardsFor = 0;
     std::uint64_t roundSize = kFirstRound;
     for (int round = 0; m_bestSeen > least && !m_stopped;) {
         const int target = m_bestSeen - 1;
-        const bool inRounds = target == 1 && backwardsOpen;
+        if (target != backwardsFor && target <= kBackwardsBalls && count >= kBackwardsFrom) {
+            backwards = finishes(balls, target);
+            backwardsFor = target;
+            if (backwards.empty()) {
+                m_table.store(key, target + 1);
+                least = target + 1;
+                continue;
+            }
+        }
+        const bool inRounds = target == backwardsFor && !backwards.empty();
         m_shuffle = inRounds && round > 0 ? mix(static_cast<std::uint64_t>(round)) : 0;
         m_foundMove = -1;
         m_roundEnd = m_visited + (inRounds ? roundSize : kWholeSearch);
@@ -142,25 +153,48 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
             }
             continue;
         }
-        for (Bits open = backwardsOpen; open && !m_stopped; open &= open - 1) {
-            const Bits last = open & -open;
-            m_roundEnd = m_visited + roundSize;
-            const int found = searchBackwards(balls, last);
-            if (found == kStopped)
+        for (std::size_t i = 0; i < backwards.size() && !m_stopped;) {
+            m_roundEnd = m_visited + std::max(roundSize / backwards.size(), kLeastShare);
+            const int found = searchBackwards(balls, backwards[i]);
+            if (found == kStopped) {
+                ++i;
                 continue;
-            if (found >= 0)
-                return {1, found, true};
-            backwardsOpen &= ~last;
-            if (backwardsOpen == 0) {
-                // No hole can take the last ball.
-                m_table.store(key, 2);
-                least = 2;
+            }
+            if (found >= 0) {
+                m_bestSeen = target;
+                m_bestSeenMove = found;
+                break;
+            }
+            backwards.erase(backwards.begin() + static_cast<std::ptrdiff_t>(i));
+            if (backwards.empty()) {
+                // No game gets down to the target.
+                m_table.store(key, target + 1);
+                least = target + 1;
             }
         }
         ++round;
         roundSize += roundSize / 2;
     }
     return {m_bestSeen, m_bestSeenMove, m_bestSeen <= least};
+}
+
+// The positions of `t` balls of the class of `balls` that the finish bounds leave within its reach.
+std::vector<HintSolver::Bits> HintSolver::finishes(Bits balls, int t) const
+{
+    const FinishBounds::Values values = m_bounds.valuesOf(balls);
+    std::vector<Bits> out;
+    // Each set of t holes once, its holes in ascending order: `from` are the holes the next may take.
+    const auto add = [&](const auto& self, Bits chosen, Bits from, int more) -> void {
+        if (more == 0) {
+            if (PositionClass(chosen).index() == m_classIndex && !FinishBounds::fallsShort(values, m_bounds.valuesOf(chosen)))
+                out.push_back(chosen);
+            return;
+        }
+        for (; from; from &= from - 1)
+            self(self, chosen | (from & -from), from & (from - 1), more - 1);
+    };
+    add(add, 0, BitBoard::holes(), t);
+    return out;
 }
 
 // A line to a finish the book vouches for. Searching the jumps one after another, a jump that
@@ -352,7 +386,6 @@ int HintSolver::searchBackwards(Bits balls, Bits last)
     if (goal != m_reverseGoal) {
         m_reverseTable.clear();
         m_reverseGoal = goal;
-        m_reverseGoalValues = m_pagodas.values(goal);
         m_reverseGoalBounds = m_bounds.valuesOf(goal);
     }
     m_reverseGoalCount = std::popcount(goal);
@@ -376,12 +409,10 @@ int HintSolver::reach(Bits swapped, int depth, const FinishBounds::Values& value
         return kStopped;
     if (m_reverseTable.lowerBound(swapped) != 0)
         return -1;
-    if (m_pagodas.fallsShort(swapped, m_reverseGoalValues)) {
-        m_reverseTable.store(swapped, 1);
-        return -1;
-    }
+    // Unranked: the goal is a precise position, which the finish bounds steer to better than a
+    // ranking of the jumps, and the ranking would cost most of the search's time.
     int codes[kCodes];
-    const int jumps = ordered(swapped, m_shuffle, codes);
+    const int jumps = openJumps(swapped, codes);
     FinishBounds::Values after;
     for (int j = 0; j < jumps; ++j) {
         if (m_bounds.fallsShortAfterJump(values, originOf(codes[j]), directionOf(codes[j]), m_reverseGoalBounds, after))

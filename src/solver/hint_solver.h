@@ -78,10 +78,14 @@ private:
     static constexpr int kStopped = -2;
     static constexpr int kOpen = -3;
     static constexpr std::uint64_t kFirstRound = 20'000;
+    // The least share of a round a finish looked for backwards gets.
+    static constexpr std::uint64_t kLeastShare = 2'000;
     // A search that is not cut into rounds.
     static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
     // The least balls for which a last ball is also looked for backwards.
     static constexpr int kBackwardsFrom = 20;
+    // The most balls of a finish looked for backwards.
+    static constexpr int kBackwardsBalls = 3;
 
     struct Outcome {
         int ballsLeft;
@@ -101,6 +105,7 @@ private:
     // The rest of search(), for a position screen() left open; `mine` is its values.
     int expand(Bits balls, int count, int target, int depth, const FinishBounds::Values* mine);
     Outcome lineTo(Bits balls, int count, int target);
+    std::vector<Bits> finishes(Bits balls, int t) const;
     int searchBackwards(Bits balls, Bits last);
     int reach(Bits swapped, int depth, const FinishBounds::Values& values);
     void greedyLine(Bits balls, int count);
@@ -114,7 +119,6 @@ private:
     TranspositionTable m_reverseTable;
     Bits m_reverseGoal = 0;
     int m_reverseGoalCount = 0;
-    std::vector<int> m_reverseGoalValues;
     FinishBounds::Values m_reverseGoalBounds{};
 
     const std::atomic<bool>* m_cancel = nullptr;
