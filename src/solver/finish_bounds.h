@@ -37,6 +37,13 @@ public:
             after[i] = before[i] + change[i];
     }
 
+    // The values with a ball added at the bit of index `index` (a hole the position leaves empty).
+    void plusBall(const Values& before, int index, Values& after) const
+    {
+        for (int i = 0; i < kLanes; ++i)
+            after[i] = before[i] + m_holeValues[index][i];
+    }
+
     // No game from the position `balls`, of values `values`, ends with `t` balls or fewer
     // (1 <= t <= kMostBalls, t below the balls on the board), as one of the functions shows.
     bool rulesOut(BitBoard::Bits balls, const Values& values, int t) const { return rulesOut(classOf(balls), values, t); }

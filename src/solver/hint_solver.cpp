@@ -102,10 +102,14 @@ Hint HintSolver::bestRemoval(const Balls& balls, const std::atomic<bool>* cancel
 // to the target. Lines are found quickly, so only the last target, the one out of reach, takes
 // long; from below, every target under the finish would take a proof. The least the class, the
 // table and the finish bounds allow ends it early.
-// For a last ball (t = 1) on a nearly full board the search goes in rounds of growing size, and
-// each round also tries every hole where the class lets the ball stand, searching the game
-// backwards from there (see searchBackwards()); whichever way finishes first settles it. For a
-// position of the finish book the finish is known, and only a line to it is looked for.
+// For a finish of up to four balls from a board of 20 balls or more the search goes in rounds of
+// growing size. A round that does not settle it also tries every position of t balls of the
+// class the finish bounds allow, searching the game backwards from there (see searchBackwards()),
+// each for a share of the round; whichever way finishes first settles it. Forwards, proving t out
+// of reach means trying every game down to the end; backwards, the game must arrive at one
+// precise position, and the finish bounds cut off nearly every way that cannot: where the one
+// takes tens of millions of positions the other takes a few hundred thousand. For a position of
+// the finish book the finish is known, and only a line to it is looked for.
 HintSolver::Outcome HintSolver::solve(Bits balls)
 {
     const int count = std::popcount(balls);
@@ -128,16 +132,7 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     std::uint64_t roundSize = kFirstRound;
     for (int round = 0; m_bestSeen > least && !m_stopped;) {
         const int target = m_bestSeen - 1;
-        if (target != backwardsFor && target <= kBackwardsBalls && count >= kBackwardsFrom) {
-            backwards = finishes(balls, target);
-            backwardsFor = target;
-            if (backwards.empty()) {
-                m_table.store(key, target + 1);
-                least = target + 1;
-                continue;
-            }
-        }
-        const bool inRounds = target == backwardsFor && !backwards.empty();
+        const bool inRounds = target <= kBackwardsBalls && count >= kBackwardsFrom;
         m_shuffle = inRounds && round > 0 ? mix(static_cast<std::uint64_t>(round)) : 0;
         m_foundMove = -1;
         m_roundEnd = m_visited + (inRounds ? roundSize : kWholeSearch);
@@ -152,6 +147,16 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
                 least = reached;
             }
             continue;
+        }
+        // The finishes are made once a round has not settled the target: most searches settle it
+        // in the first.
+        if (target != backwardsFor) {
+            backwards = finishes(balls, target);
+            backwardsFor = target;
+            if (backwards.empty()) {
+                m_table.store(key, target + 1);
+                least = target + 1;
+            }
         }
         for (std::size_t i = 0; i < backwards.size() && !m_stopped;) {
             m_roundEnd = m_visited + std::max(roundSize / backwards.size(), kLeastShare);
@@ -183,17 +188,22 @@ std::vector<HintSolver::Bits> HintSolver::finishes(Bits balls, int t) const
 {
     const FinishBounds::Values values = m_bounds.valuesOf(balls);
     std::vector<Bits> out;
-    // Each set of t holes once, its holes in ascending order: `from` are the holes the next may take.
-    const auto add = [&](const auto& self, Bits chosen, Bits from, int more) -> void {
+    // Each set of t holes once, its holes in ascending order: `from` are the holes the next may
+    // take, `sum` the values of those chosen.
+    const auto add = [&](const auto& self, Bits chosen, Bits from, int more, const FinishBounds::Values& sum) -> void {
         if (more == 0) {
-            if (PositionClass(chosen).index() == m_classIndex && !FinishBounds::fallsShort(values, m_bounds.valuesOf(chosen)))
+            if (PositionClass(chosen).index() == m_classIndex && !FinishBounds::fallsShort(values, sum))
                 out.push_back(chosen);
             return;
         }
-        for (; from; from &= from - 1)
-            self(self, chosen | (from & -from), from & (from - 1), more - 1);
+        FinishBounds::Values next;
+        for (; from; from &= from - 1) {
+            const Bits hole = from & -from;
+            m_bounds.plusBall(sum, std::countr_zero(hole), next);
+            self(self, chosen | hole, from & (from - 1), more - 1, next);
+        }
     };
-    add(add, 0, BitBoard::holes(), t);
+    add(add, 0, BitBoard::holes(), t, FinishBounds::Values{});
     return out;
 }
 
@@ -374,12 +384,11 @@ int HintSolver::expand(Bits balls, int count, int target, int depth, const Finis
     return least;
 }
 
-// A game from `balls` to a single ball at `last`, played backwards: a jump taken back is the same
-// jump on the board with balls and holes swapped, so the game read backwards on the swapped board
-// runs from the single hole `last` to the holes of `balls` empty, and its last jump is the
-// game's first. From a full-looking position that is
-// a short way to a precise goal, which pagoda functions steer well. Returns the first jump of the
-// game forwards, -1 when there is none, kStopped when the round ends first.
+// A game from `balls` to the balls of `last` alone, played backwards: a jump taken back is the
+// same jump on the board with balls and holes swapped, so the game read backwards on the swapped
+// board runs from the holes of `last` empty to the holes of `balls` empty, and its last jump is
+// the game's first. That is a way to a precise goal, which the finish bounds steer well. Returns
+// the first jump of the game forwards, -1 when there is none, kStopped when the round ends first.
 int HintSolver::searchBackwards(Bits balls, Bits last)
 {
     const Bits goal = BitBoard::holes() & ~balls;

@@ -42,7 +42,9 @@ struct Hint {
 // to go below a count are kept in a fixed-size table (48 MB at most, taken from the system as it
 // fills) that stays between calls (every bound in it holds for good) until forget() gives its
 // memory back.
-// A search from a nearly full board stops at the positions the finish book holds.
+// A search from a nearly full board stops at the positions the finish book holds. A finish of a
+// few balls is also looked for backwards, from each position of that many balls towards this one,
+// which proves one out of reach far sooner (see solve()).
 //
 // The search is budgeted in work, the positions it visits, so a position gets the same answer on
 // any machine under any load. Plain C++ for a worker thread: one solver serves one call at a
@@ -82,10 +84,10 @@ private:
     static constexpr std::uint64_t kLeastShare = 2'000;
     // A search that is not cut into rounds.
     static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
-    // The least balls for which a last ball is also looked for backwards.
+    // The least balls for which a finish is also looked for backwards.
     static constexpr int kBackwardsFrom = 20;
     // The most balls of a finish looked for backwards.
-    static constexpr int kBackwardsBalls = 3;
+    static constexpr int kBackwardsBalls = 4;
 
     struct Outcome {
         int ballsLeft;
