@@ -78,8 +78,6 @@ private slots:
     void longSearches_data();
     void longSearches();
     void searchedBothWays();
-    void formerlyLongest_data();
-    void formerlyLongest();
 
 private:
     HintSolver m_solver;
@@ -380,21 +378,34 @@ void TestHintSolver::smallPositions()
 
 // Positions where the search is long: the least a last ball or two balls can be proven out of
 // reach from. Each is proven within the hint's budget, and the hinted line played to its end
-// reaches it.
+// reaches it. Then the positions that took the longest searches before finishes were also looked
+// for backwards, each with the finish found then, and one where four balls are out of reach: each
+// within a twentieth of the budget.
 void TestHintSolver::longSearches_data()
 {
     QTest::addColumn<qulonglong>("balls");
     QTest::addColumn<int>("ballsLeft");
-    QTest::newRow("29 balls, no last ball") << qulonglong{0x1c287d7b790e1cULL} << 2;
-    QTest::newRow("29 balls, not two") << qulonglong{0x1c22732f7f2e1cULL} << 4;
+    QTest::addColumn<qulonglong>("work");
+    const qulonglong whole = HintSolver::kDefaultWork;
+    const qulonglong part = whole / 20;
+    QTest::newRow("29 balls, no last ball") << qulonglong{0x1c287d7b790e1cULL} << 2 << whole;
+    QTest::newRow("29 balls, not two") << qulonglong{0x1c22732f7f2e1cULL} << 4 << whole;
+    QTest::newRow("32 balls, no last ball") << qulonglong{0x1c365f7f573e14ULL} << 2 << part;
+    QTest::newRow("29 balls, no last ball either") << qulonglong{0x1c3e5357673a1cULL} << 2 << part;
+    QTest::newRow("32 balls, a last ball") << qulonglong{0x1c3e7f5b473e1cULL} << 1 << part;
+    QTest::newRow("27 balls, no last ball") << qulonglong{0x1c287d73693c1cULL} << 2 << part;
+    QTest::newRow("29 balls, not two, in part") << qulonglong{0x142e5f5f79381cULL} << 3 << part;
+    QTest::newRow("29 balls, not two either") << qulonglong{0x103e5f7d5d2a1cULL} << 3 << part;
+    QTest::newRow("24 balls, not four") << qulonglong{0x1c02484a7f3e1cULL} << 5 << part;
 }
 
 void TestHintSolver::longSearches()
 {
     QFETCH(qulonglong, balls);
     QFETCH(int, ballsLeft);
+    QFETCH(qulonglong, work);
     const BitBoard::Bits position = balls;
-    const Hint hint = m_solver.bestMove(BitBoard::toBalls(position));
+    const Hint hint = m_solver.bestMove(BitBoard::toBalls(position), nullptr, work);
     QVERIFY2(hint.proven() && hint.ballsLeft == ballsLeft, describe(hint));
     QVERIFY(lineReaches(m_solver, position, ballsLeft));
     m_solver.forget();
@@ -443,32 +454,6 @@ void TestHintSolver::searchedBothWays()
     QVERIFY(perFinish[1] > 0 && perFinish[2] > 0 && perFinish[3] > 0 && perFinish[4] + perFinish[5] > 0);
 }
 
-// The positions that took the longest searches before finishes were also looked for backwards:
-// each is proven with the finish found then, within a twentieth of the hint's budget, and the
-// hinted line reaches it; and one where four balls are out of reach.
-void TestHintSolver::formerlyLongest_data()
-{
-    QTest::addColumn<qulonglong>("balls");
-    QTest::addColumn<int>("ballsLeft");
-    QTest::newRow("32 balls, no last ball") << qulonglong{0x1c365f7f573e14ULL} << 2;
-    QTest::newRow("29 balls, no last ball") << qulonglong{0x1c3e5357673a1cULL} << 2;
-    QTest::newRow("32 balls, a last ball") << qulonglong{0x1c3e7f5b473e1cULL} << 1;
-    QTest::newRow("27 balls, no last ball") << qulonglong{0x1c287d73693c1cULL} << 2;
-    QTest::newRow("29 balls, not two") << qulonglong{0x142e5f5f79381cULL} << 3;
-    QTest::newRow("29 balls, not two either") << qulonglong{0x103e5f7d5d2a1cULL} << 3;
-    QTest::newRow("24 balls, not four") << qulonglong{0x1c02484a7f3e1cULL} << 5;
-}
-
-void TestHintSolver::formerlyLongest()
-{
-    QFETCH(qulonglong, balls);
-    QFETCH(int, ballsLeft);
-    const BitBoard::Bits position = balls;
-    const Hint hint = m_solver.bestMove(BitBoard::toBalls(position), nullptr, HintSolver::kDefaultWork / 20);
-    QVERIFY2(hint.proven() && hint.ballsLeft == ballsLeft, describe(hint));
-    QVERIFY(lineReaches(m_solver, position, ballsLeft));
-    m_solver.forget();
-}
 
 QTEST_APPLESS_MAIN(TestHintSolver)
 #include "test_hint_solver.moc"
