@@ -159,7 +159,7 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
             }
         }
         for (std::size_t i = 0; i < backwards.size() && !m_stopped;) {
-            m_roundEnd = m_visited + std::max(roundSize / backwards.size(), kLeastShare);
+            m_roundEnd = m_visited + std::max(kBackwardsWeight * roundSize / backwards.size(), kLeastShare);
             const int found = searchBackwards(balls, backwards[i]);
             if (found == kStopped) {
                 ++i;
@@ -210,7 +210,8 @@ std::vector<HintSolver::Bits> HintSolver::finishes(Bits balls, int t) const
 // A line to a finish the book vouches for. Searching the jumps one after another, a jump that
 // cannot reach the finish can take millions of positions to rule out while the next one would
 // have found a line at once; so every jump still open gets a share of the search in turn, the
-// shares doubling round by round, until one of them finds the line.
+// shares doubling round by round, until one of them finds the line. A finish of a few balls is
+// also looked for backwards after each round, which often finds the line far sooner.
 HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
 {
     int codes[kCodes];
@@ -218,6 +219,7 @@ HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
     const FinishBounds::Values values = m_bounds.valuesOf(balls);
     const FinishBounds::Values* bounds = target <= FinishBounds::kMostBalls ? &values : nullptr;
     m_shuffle = 0;
+    std::vector<Bits> backwards;
     for (std::uint64_t share = kFirstRound; !m_stopped; share *= 2) {
         int open = 0;
         for (int j = 0; j < jumps && !m_stopped; ++j) {
@@ -235,6 +237,19 @@ HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
         }
         if (open == 0)
             break;
+        // The finishes backwards too, as in solve().
+        if (target <= kBackwardsBalls && share == kFirstRound)
+            backwards = finishes(balls, target);
+        for (std::size_t i = 0; i < backwards.size() && !m_stopped;) {
+            m_roundEnd = m_visited + std::max(kBackwardsWeight * share * static_cast<std::uint64_t>(open) / backwards.size(), kLeastShare);
+            const int found = searchBackwards(balls, backwards[i]);
+            if (found >= 0)
+                return {target, found, true};
+            if (found == kStopped)
+                ++i;
+            else
+                backwards.erase(backwards.begin() + static_cast<std::ptrdiff_t>(i));
+        }
     }
     // Stopped first. The book vouches for the finish, so a jump already ruled out for it is worse
     // than one still open, however good the line seen through it.

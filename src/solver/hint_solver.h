@@ -82,6 +82,8 @@ private:
     static constexpr std::uint64_t kFirstRound = 20'000;
     // The least share of a round a finish looked for backwards gets.
     static constexpr std::uint64_t kLeastShare = 2'000;
+    // The work of a round's backwards searches, all finishes together, for one of the search's.
+    static constexpr std::uint64_t kBackwardsWeight = 2;
     // A search that is not cut into rounds.
     static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
     // The least balls for which a finish is also looked for backwards.
