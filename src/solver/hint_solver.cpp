@@ -18,6 +18,25 @@ using Bits = BitBoard::Bits;
 // image would cost a quarter of the search.
 constexpr int kSymmetricFrom = 30;
 Bits keyOf(Bits balls, int count) { return count >= kSymmetricFrom ? BitBoard::canonical(balls) : balls; }
+
+// The symmetries (BitBoard::symmetry(), as bits 1 to 7) that map `balls` onto itself.
+unsigned symmetriesOf(Bits balls)
+{
+    unsigned out = 0;
+    for (int s = 1; s < 8; ++s)
+        if (BitBoard::symmetry(balls, s) == balls)
+            out |= 1u << s;
+    return out;
+}
+
+// The least image of `balls` under the symmetries of `symmetries` (from symmetriesOf()).
+Bits leastImage(Bits balls, unsigned symmetries)
+{
+    Bits least = balls;
+    for (; symmetries; symmetries &= symmetries - 1)
+        least = std::min(least, BitBoard::symmetry(balls, std::countr_zero(symmetries)));
+    return least;
+}
 }
 
 HintSolver::HintSolver(std::size_t tableBytes, Book book)
@@ -183,16 +202,20 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     return {m_bestSeen, m_bestSeenMove, m_bestSeen <= least};
 }
 
-// The positions of `t` balls of the class of `balls` that the finish bounds leave within its reach.
+// The positions of `t` balls of the class of `balls` that the finish bounds leave within its reach,
+// one of each set of images under the symmetries that keep `balls` as it is: where one is
+// reached, so are its images.
 std::vector<HintSolver::Bits> HintSolver::finishes(Bits balls, int t) const
 {
     const FinishBounds::Values values = m_bounds.valuesOf(balls);
+    const unsigned symmetries = symmetriesOf(balls);
     std::vector<Bits> out;
     // Each set of t holes once, its holes in ascending order: `from` are the holes the next may
     // take, `sum` the values of those chosen.
     const auto add = [&](const auto& self, Bits chosen, Bits from, int more, const FinishBounds::Values& sum) -> void {
         if (more == 0) {
-            if (PositionClass(chosen).index() == m_classIndex && !FinishBounds::fallsShort(values, sum))
+            if (PositionClass(chosen).index() == m_classIndex && !FinishBounds::fallsShort(values, sum)
+                && leastImage(chosen, symmetries) == chosen)
                 out.push_back(chosen);
             return;
         }
@@ -411,6 +434,7 @@ int HintSolver::searchBackwards(Bits balls, Bits last)
         m_reverseTable.clear();
         m_reverseGoal = goal;
         m_reverseGoalBounds = m_bounds.valuesOf(goal);
+        m_reverseSymmetries = symmetriesOf(goal);
     }
     m_reverseGoalCount = std::popcount(goal);
     const Bits start = BitBoard::holes() & ~last;
@@ -431,7 +455,9 @@ int HintSolver::reach(Bits swapped, int depth, const FinishBounds::Values& value
         return -1;
     if (visit())
         return kStopped;
-    if (m_reverseTable.lowerBound(swapped) != 0)
+    // Positions that are images of each other under a symmetry of the goal reach it alike.
+    const Bits key = m_reverseSymmetries ? leastImage(swapped, m_reverseSymmetries) : swapped;
+    if (m_reverseTable.lowerBound(key) != 0)
         return -1;
     // Unranked: the goal is a precise position, which the finish bounds steer to better than a
     // ranking of the jumps, and the ranking would cost most of the search's time.
@@ -446,6 +472,6 @@ int HintSolver::reach(Bits swapped, int depth, const FinishBounds::Values& value
         if (found != -1)
             return found;
     }
-    m_reverseTable.store(swapped, 1);
+    m_reverseTable.store(key, 1);
     return -1;
 }

@@ -124,6 +124,7 @@ private:
     Bits m_reverseGoal = 0;
     int m_reverseGoalCount = 0;
     FinishBounds::Values m_reverseGoalBounds{};
+    unsigned m_reverseSymmetries = 0; // those of the goal, as symmetriesOf() gives them
 
     const std::atomic<bool>* m_cancel = nullptr;
     std::uint64_t m_workEnd = 0;    // the visit count that ends the call
