@@ -5,8 +5,8 @@
 # (checked independently) and the memory a hint takes at its peak and keeps; then the CPU time of
 # a review of whole games. Each figure is printed beside its goal.
 # Usage: bench/hint.sh [--work positions] [--sets play,boards,patterns,poor,review] [--positions FILE]
-#                      [--unproven FILE] [--slowest N]
-# (bench/hint.sh --write bench/positions makes the sets again.)
+#                      [--unproven FILE] [--answers FILE] [--slowest N] [--seed N]
+# (bench/hint.sh --write bench/positions makes the sets again; --seed N makes fresh ones.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -26,13 +26,16 @@
 // tables back, what stays, both above the process's memory before the first hint.
 //
 // Usage: dorv_hint_bench [--work N] [--from DIR] [--write DIR] [--positions FILE] [--unproven FILE]
-//                        [--sets play,boards,patterns,poor,review] [--slowest N]
+//                        [--answers FILE] [--sets play,boards,patterns,poor,review] [--slowest N] [--seed N]
 //   --work: positions a hint may visit (default the window's budget);
 //   --from: read each set from DIR/<set>.txt (the games from DIR/games.txt) instead of making it;
 //   --write: make every set and write it to DIR, then stop;
 //   --positions: read one set from FILE instead (one position a line, the bits in hex, as the
 //   slowest are printed); --unproven: write the positions not proven to FILE, in that form;
-//   --slowest: how many of the slowest positions to print (5).
+//   --answers: write every position's answer to FILE, one a line: the position, the balls left,
+//   whether proven (1 or 0) and the positions visited, to compare two versions of the solver;
+//   --slowest: how many of the slowest positions to print (5);
+//   --seed: make the sets from other seeds (their own plus N) instead of reading them.
 #include "plain_search.h"
 #include "solver/finish_book.h"
 #include "solver/game_review.h"
@@ -58,6 +61,9 @@
 
 namespace {
 using Bits = BitBoard::Bits;
+
+// Added to every set's seed: --seed makes sets no one has measured before.
+std::uint64_t g_seed = 0;
 
 struct Sample {
     double ms;
@@ -96,7 +102,7 @@ std::vector<int> openJumps(Bits balls)
 // others, so that every ball count is met.
 std::vector<Bits> playSet()
 {
-    std::mt19937_64 random(20240611);
+    std::mt19937_64 random(20240611 + g_seed);
     std::vector<Bits> positions;
     HintSolver solver;
     for (int hole = 1; hole <= kHoleCount; ++hole) {
@@ -125,7 +131,7 @@ std::vector<Bits> playSet()
 // The positions no single-vacancy game is likely to meet.
 std::vector<Bits> boardSet()
 {
-    std::mt19937_64 random(20261207);
+    std::mt19937_64 random(20261207 + g_seed);
     const auto below = [&](int n) { return static_cast<int>(random() % static_cast<std::uint64_t>(n)); };
     std::vector<Bits> positions;
     for (int k = 0; k < 260; ++k) {
@@ -169,7 +175,7 @@ std::vector<Bits> boardSet()
 // Random ball patterns of 29 to 35 balls.
 std::vector<Bits> patternSet()
 {
-    std::mt19937_64 random(20261208);
+    std::mt19937_64 random(20261208 + g_seed);
     std::vector<Bits> positions;
     for (int k = 0; k < 300; ++k) {
         const int balls = 29 + static_cast<int>(random() % 7);
@@ -185,7 +191,7 @@ std::vector<Bits> patternSet()
 // time in four a random one.
 std::vector<Bits> poorSet()
 {
-    std::mt19937_64 random(20261209);
+    std::mt19937_64 random(20261209 + g_seed);
     std::vector<Bits> positions;
     while (positions.size() < 300) {
         Bits balls = BitBoard::holes();
@@ -215,7 +221,7 @@ struct Game {
 // least favoured jumps from three more each.
 std::vector<Game> reviewGames()
 {
-    std::mt19937_64 random(20261210);
+    std::mt19937_64 random(20261210 + g_seed);
     std::vector<Game> games;
     HintSolver solver;
     for (const int start : {1, 9, 18}) {
@@ -532,6 +538,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const char* positionsFile = nullptr;
     const char* unprovenFile = nullptr;
+    const char* answersFile = nullptr;
     const char* from = nullptr;
     const char* into = nullptr;
     std::string sets = "play,boards,patterns,poor,review";
@@ -542,6 +549,8 @@ int main(int argc, char** argv)
             positionsFile = argv[i + 1];
         else if (std::strcmp(argv[i], "--unproven") == 0)
             unprovenFile = argv[i + 1];
+        else if (std::strcmp(argv[i], "--answers") == 0)
+            answersFile = argv[i + 1];
         else if (std::strcmp(argv[i], "--from") == 0)
             from = argv[i + 1];
         else if (std::strcmp(argv[i], "--write") == 0)
@@ -550,6 +559,8 @@ int main(int argc, char** argv)
             sets = argv[i + 1];
         else if (std::strcmp(argv[i], "--work") == 0)
             work = std::strtoull(argv[i + 1], nullptr, 10);
+        else if (std::strcmp(argv[i], "--seed") == 0)
+            g_seed = std::strtoull(argv[i + 1], nullptr, 10);
         else if (std::strcmp(argv[i], "--slowest") == 0)
             slowest = std::strtoull(argv[i + 1], nullptr, 10);
     }
@@ -566,7 +577,7 @@ int main(int argc, char** argv)
     } else {
         for (const Maker& maker : kMakers)
             if (chosenSet(maker.name))
-                chosen.push_back({maker.name, from ? readPositions(std::string(from) + "/" + maker.name + ".txt") : maker.make()});
+                chosen.push_back({maker.name, from && g_seed == 0 ? readPositions(std::string(from) + "/" + maker.name + ".txt") : maker.make()});
     }
     std::printf("hint budget: %llu positions visited; each set on one core, each position from empty tables\n",
                 static_cast<unsigned long long>(work));
@@ -574,6 +585,9 @@ int main(int argc, char** argv)
     std::ofstream unproven;
     if (unprovenFile)
         unproven.open(unprovenFile);
+    std::ofstream answers;
+    if (answersFile)
+        answers.open(answersFile);
     // Two sets at a time: the machine's cores.
     for (std::size_t first = 0; first < chosen.size(); first += 2) {
         std::vector<Child> children;
@@ -587,6 +601,9 @@ int main(int argc, char** argv)
             }
             wrong += report(chosen[s], run, slowest);
             for (std::size_t i = 0; i < run.samples.size(); ++i) {
+                if (answersFile)
+                    answers << "0x" << std::hex << chosen[s].positions[i] << std::dec << ' ' << run.samples[i].ballsLeft << ' '
+                            << (run.samples[i].proven ? 1 : 0) << ' ' << run.samples[i].visited << '\n';
                 if (unprovenFile && !run.samples[i].proven)
                     unproven << std::hex << "0x" << chosen[s].positions[i] << '\n';
                 if (run.samples[i].wrong)
@@ -598,7 +615,7 @@ int main(int argc, char** argv)
         }
     }
     if (!positionsFile && chosenSet("review")) {
-        const std::vector<Game> games = from ? readGames(std::string(from) + "/games.txt") : reviewGames();
+        const std::vector<Game> games = from && g_seed == 0 ? readGames(std::string(from) + "/games.txt") : reviewGames();
         wrong += reportReview(startReview(games, work), games);
     }
     std::printf("wrong answers: %d\n", wrong);

@@ -84,22 +84,25 @@ int FinishBounds::classOf(Bits balls) { return PositionClass(balls).index(); }
 
 bool FinishBounds::rulesOut(int positionClass, const Values& values, int t) const
 {
-    const Values& least = m_least[t][positionClass];
+    return fallsShort(values, m_least[t][positionClass]);
+}
+
+bool FinishBounds::fallsShort(const Values& values, const Values& goal)
+{
     Lane below{};
     for (int i = 0; i < kLanes; ++i)
-        below |= values[i] < least[i];
+        below |= values[i] < goal[i];
     std::uint64_t words[2];
     std::memcpy(words, &below, sizeof words);
     return (words[0] | words[1]) != 0;
 }
 
-bool FinishBounds::rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const
+bool FinishBounds::fallsShortAfterJump(const Values& before, int origin, int direction, const Values& goal, Values& after) const
 {
-    const Values& least = m_least[t][positionClass];
     const Values& change = m_jumpChanges[direction][origin];
     for (int i = 0; i < kLanes; ++i) {
         after[i] = before[i] + change[i];
-        const Lane below = after[i] < least[i];
+        const Lane below = after[i] < goal[i];
         std::uint64_t words[2];
         std::memcpy(words, &below, sizeof words);
         if ((words[0] | words[1]) != 0)

@@ -37,6 +37,13 @@ public:
             after[i] = before[i] + change[i];
     }
 
+    // The values with a ball added at the bit of index `index` (a hole the position leaves empty).
+    void plusBall(const Values& before, int index, Values& after) const
+    {
+        for (int i = 0; i < kLanes; ++i)
+            after[i] = before[i] + m_holeValues[index][i];
+    }
+
     // No game from the position `balls`, of values `values`, ends with `t` balls or fewer
     // (1 <= t <= kMostBalls, t below the balls on the board), as one of the functions shows.
     bool rulesOut(BitBoard::Bits balls, const Values& values, int t) const { return rulesOut(classOf(balls), values, t); }
@@ -44,8 +51,18 @@ public:
     bool rulesOut(int positionClass, const Values& values, int t) const;
     // afterJump() and rulesOut() in one pass that stops at the first function ruling the position
     // out: `after` then holds only part of the values.
-    bool rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const;
+    bool rulesOutAfterJump(int positionClass, const Values& before, int origin, int direction, int t, Values& after) const
+    {
+        return fallsShortAfterJump(before, origin, direction, m_least[t][positionClass], after);
+    }
     bool rulesOut(BitBoard::Bits balls, int t) const { return rulesOut(balls, valuesOf(balls), t); }
+
+    // Some function values a position of values `values` below `goal`, the values of another
+    // position: no game leads from the one to the other.
+    static bool fallsShort(const Values& values, const Values& goal);
+    // afterJump() and fallsShort() in one pass that stops at the first function falling short:
+    // `after` then holds only part of the values.
+    bool fallsShortAfterJump(const Values& before, int origin, int direction, const Values& goal, Values& after) const;
 
     // How far the position is from being ruled out for `t` balls: the least, over the functions
     // that order the jumps, of its value above that of the least valued set of t balls of its class.

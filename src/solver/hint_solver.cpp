@@ -18,6 +18,25 @@ using Bits = BitBoard::Bits;
 // image would cost a quarter of the search.
 constexpr int kSymmetricFrom = 30;
 Bits keyOf(Bits balls, int count) { return count >= kSymmetricFrom ? BitBoard::canonical(balls) : balls; }
+
+// The symmetries (BitBoard::symmetry(), as bits 1 to 7) that map `balls` onto itself.
+unsigned symmetriesOf(Bits balls)
+{
+    unsigned out = 0;
+    for (int s = 1; s < 8; ++s)
+        if (BitBoard::symmetry(balls, s) == balls)
+            out |= 1u << s;
+    return out;
+}
+
+// The least image of `balls` under the symmetries of `symmetries` (from symmetriesOf()).
+Bits leastImage(Bits balls, unsigned symmetries)
+{
+    Bits least = balls;
+    for (; symmetries; symmetries &= symmetries - 1)
+        least = std::min(least, BitBoard::symmetry(balls, std::countr_zero(symmetries)));
+    return least;
+}
 }
 
 HintSolver::HintSolver(std::size_t tableBytes, Book book)
@@ -102,10 +121,14 @@ Hint HintSolver::bestRemoval(const Balls& balls, const std::atomic<bool>* cancel
 // to the target. Lines are found quickly, so only the last target, the one out of reach, takes
 // long; from below, every target under the finish would take a proof. The least the class, the
 // table and the finish bounds allow ends it early.
-// For a last ball (t = 1) on a nearly full board the search goes in rounds of growing size, and
-// each round also tries every hole where the class lets the ball stand, searching the game
-// backwards from there (see searchBackwards()); whichever way finishes first settles it. For a
-// position of the finish book the finish is known, and only a line to it is looked for.
+// For a finish of up to four balls from a board of 20 balls or more the search goes in rounds of
+// growing size. A round that does not settle it also tries every position of t balls of the
+// class the finish bounds allow, searching the game backwards from there (see searchBackwards()),
+// each for a share of the round; whichever way finishes first settles it. Forwards, proving t out
+// of reach means trying every game down to the end; backwards, the game must arrive at one
+// precise position, and the finish bounds cut off nearly every way that cannot: where the one
+// takes tens of millions of positions the other takes a few hundred thousand. For a position of
+// the finish book the finish is known, and only a line to it is looked for.
 HintSolver::Outcome HintSolver::solve(Bits balls)
 {
     const int count = std::popcount(balls);
@@ -121,12 +144,14 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     int least = std::max(positionClass.allowsOneBall() ? 1 : 2, m_table.lowerBound(key));
     while (least < std::min(count, FinishBounds::kMostBalls + 1) && m_bounds.rulesOut(balls, least))
         ++least;
-    Bits backwardsOpen = least == 1 && count >= kBackwardsFrom ? m_lastBallHoles : 0; // last-ball holes not yet ruled out
     const FinishBounds::Values values = m_bounds.valuesOf(balls);
+    // The finishes of `backwardsFor` balls not yet ruled out, each looked for backwards.
+    std::vector<Bits> backwards;
+    int backwardsFor = 0;
     std::uint64_t roundSize = kFirstRound;
     for (int round = 0; m_bestSeen > least && !m_stopped;) {
         const int target = m_bestSeen - 1;
-        const bool inRounds = target == 1 && backwardsOpen;
+        const bool inRounds = target <= kBackwardsBalls && count >= kBackwardsFrom;
         m_shuffle = inRounds && round > 0 ? mix(static_cast<std::uint64_t>(round)) : 0;
         m_foundMove = -1;
         m_roundEnd = m_visited + (inRounds ? roundSize : kWholeSearch);
@@ -142,19 +167,33 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
             }
             continue;
         }
-        for (Bits open = backwardsOpen; open && !m_stopped; open &= open - 1) {
-            const Bits last = open & -open;
-            m_roundEnd = m_visited + roundSize;
-            const int found = searchBackwards(balls, last);
-            if (found == kStopped)
+        // The finishes are made once a round has not settled the target: most searches settle it
+        // in the first.
+        if (target != backwardsFor) {
+            backwards = finishes(balls, target);
+            backwardsFor = target;
+            if (backwards.empty()) {
+                m_table.store(key, target + 1);
+                least = target + 1;
+            }
+        }
+        for (std::size_t i = 0; i < backwards.size() && !m_stopped;) {
+            m_roundEnd = m_visited + std::max(kBackwardsWeight * roundSize / backwards.size(), kLeastShare);
+            const int found = searchBackwards(balls, backwards[i]);
+            if (found == kStopped) {
+                ++i;
                 continue;
-            if (found >= 0)
-                return {1, found, true};
-            backwardsOpen &= ~last;
-            if (backwardsOpen == 0) {
-                // No hole can take the last ball.
-                m_table.store(key, 2);
-                least = 2;
+            }
+            if (found >= 0) {
+                m_bestSeen = target;
+                m_bestSeenMove = found;
+                break;
+            }
+            backwards.erase(backwards.begin() + static_cast<std::ptrdiff_t>(i));
+            if (backwards.empty()) {
+                // No game gets down to the target.
+                m_table.store(key, target + 1);
+                least = target + 1;
             }
         }
         ++round;
@@ -163,10 +202,39 @@ HintSolver::Outcome HintSolver::solve(Bits balls)
     return {m_bestSeen, m_bestSeenMove, m_bestSeen <= least};
 }
 
+// The positions of `t` balls of the class of `balls` that the finish bounds leave within its reach,
+// one of each set of images under the symmetries that keep `balls` as it is: where one is
+// reached, so are its images.
+std::vector<HintSolver::Bits> HintSolver::finishes(Bits balls, int t) const
+{
+    const FinishBounds::Values values = m_bounds.valuesOf(balls);
+    const unsigned symmetries = symmetriesOf(balls);
+    std::vector<Bits> out;
+    // Each set of t holes once, its holes in ascending order: `from` are the holes the next may
+    // take, `sum` the values of those chosen.
+    const auto add = [&](const auto& self, Bits chosen, Bits from, int more, const FinishBounds::Values& sum) -> void {
+        if (more == 0) {
+            if (PositionClass(chosen).index() == m_classIndex && !FinishBounds::fallsShort(values, sum)
+                && leastImage(chosen, symmetries) == chosen)
+                out.push_back(chosen);
+            return;
+        }
+        FinishBounds::Values next;
+        for (; from; from &= from - 1) {
+            const Bits hole = from & -from;
+            m_bounds.plusBall(sum, std::countr_zero(hole), next);
+            self(self, chosen | hole, from & (from - 1), more - 1, next);
+        }
+    };
+    add(add, 0, BitBoard::holes(), t, FinishBounds::Values{});
+    return out;
+}
+
 // A line to a finish the book vouches for. Searching the jumps one after another, a jump that
 // cannot reach the finish can take millions of positions to rule out while the next one would
 // have found a line at once; so every jump still open gets a share of the search in turn, the
-// shares doubling round by round, until one of them finds the line.
+// shares doubling round by round, until one of them finds the line. A finish of a few balls is
+// also looked for backwards after each round, which often finds the line far sooner.
 HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
 {
     int codes[kCodes];
@@ -174,6 +242,7 @@ HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
     const FinishBounds::Values values = m_bounds.valuesOf(balls);
     const FinishBounds::Values* bounds = target <= FinishBounds::kMostBalls ? &values : nullptr;
     m_shuffle = 0;
+    std::vector<Bits> backwards;
     for (std::uint64_t share = kFirstRound; !m_stopped; share *= 2) {
         int open = 0;
         for (int j = 0; j < jumps && !m_stopped; ++j) {
@@ -191,6 +260,19 @@ HintSolver::Outcome HintSolver::lineTo(Bits balls, int count, int target)
         }
         if (open == 0)
             break;
+        // The finishes backwards too, as in solve().
+        if (target <= kBackwardsBalls && share == kFirstRound)
+            backwards = finishes(balls, target);
+        for (std::size_t i = 0; i < backwards.size() && !m_stopped;) {
+            m_roundEnd = m_visited + std::max(kBackwardsWeight * share * static_cast<std::uint64_t>(open) / backwards.size(), kLeastShare);
+            const int found = searchBackwards(balls, backwards[i]);
+            if (found >= 0)
+                return {target, found, true};
+            if (found == kStopped)
+                ++i;
+            else
+                backwards.erase(backwards.begin() + static_cast<std::ptrdiff_t>(i));
+        }
     }
     // Stopped first. The book vouches for the finish, so a jump already ruled out for it is worse
     // than one still open, however good the line seen through it.
@@ -340,26 +422,32 @@ int HintSolver::expand(Bits balls, int count, int target, int depth, const Finis
     return least;
 }
 
-// A game from `balls` to a single ball at `last`, played backwards: a jump taken back is the same
-// jump on the board with balls and holes swapped, so the game read backwards on the swapped board
-// runs from the single hole `last` to the holes of `balls` empty, and its last jump is the
-// game's first. From a full-looking position that is
-// a short way to a precise goal, which pagoda functions steer well. Returns the first jump of the
-// game forwards, -1 when there is none, kStopped when the round ends first.
+// A game from `balls` to the balls of `last` alone, played backwards: a jump taken back is the
+// same jump on the board with balls and holes swapped, so the game read backwards on the swapped
+// board runs from the holes of `last` empty to the holes of `balls` empty, and its last jump is
+// the game's first. That is a way to a precise goal, which the finish bounds steer well. Returns
+// the first jump of the game forwards, -1 when there is none, kStopped when the round ends first.
 int HintSolver::searchBackwards(Bits balls, Bits last)
 {
     const Bits goal = BitBoard::holes() & ~balls;
     if (goal != m_reverseGoal) {
         m_reverseTable.clear();
         m_reverseGoal = goal;
-        m_reverseGoalValues = m_pagodas.values(goal);
+        m_reverseGoalBounds = m_bounds.valuesOf(goal);
+        m_reverseSymmetries = symmetriesOf(goal);
     }
     m_reverseGoalCount = std::popcount(goal);
-    return reach(BitBoard::holes() & ~last, 0);
+    const Bits start = BitBoard::holes() & ~last;
+    const FinishBounds::Values values = m_bounds.valuesOf(start);
+    if (FinishBounds::fallsShort(values, m_reverseGoalBounds))
+        return -1;
+    return reach(start, 0, values);
 }
 
-// One step of searchBackwards(): whether `swapped` reaches the goal.
-int HintSolver::reach(Bits swapped, int depth)
+// One step of searchBackwards(): whether `swapped`, of finish-bound values `values`, reaches the
+// goal. The finish bounds hold for jumps on any board: a position they value below the goal in
+// one function cannot reach it.
+int HintSolver::reach(Bits swapped, int depth, const FinishBounds::Values& values)
 {
     if (swapped == m_reverseGoal)
         return depth > 0 ? m_line[depth - 1] : -1;
@@ -367,20 +455,23 @@ int HintSolver::reach(Bits swapped, int depth)
         return -1;
     if (visit())
         return kStopped;
-    if (m_reverseTable.lowerBound(swapped) != 0)
+    // Positions that are images of each other under a symmetry of the goal reach it alike.
+    const Bits key = m_reverseSymmetries ? leastImage(swapped, m_reverseSymmetries) : swapped;
+    if (m_reverseTable.lowerBound(key) != 0)
         return -1;
-    if (m_pagodas.fallsShort(swapped, m_reverseGoalValues)) {
-        m_reverseTable.store(swapped, 1);
-        return -1;
-    }
+    // Unranked: the goal is a precise position, which the finish bounds steer to better than a
+    // ranking of the jumps, and the ranking would cost most of the search's time.
     int codes[kCodes];
-    const int jumps = ordered(swapped, m_shuffle, codes);
+    const int jumps = openJumps(swapped, codes);
+    FinishBounds::Values after;
     for (int j = 0; j < jumps; ++j) {
+        if (m_bounds.fallsShortAfterJump(values, originOf(codes[j]), directionOf(codes[j]), m_reverseGoalBounds, after))
+            continue;
         m_line[depth] = codes[j];
-        const int found = reach(swapped ^ maskOf(codes[j]), depth + 1);
+        const int found = reach(swapped ^ maskOf(codes[j]), depth + 1, after);
         if (found != -1)
             return found;
     }
-    m_reverseTable.store(swapped, 1);
+    m_reverseTable.store(key, 1);
     return -1;
 }

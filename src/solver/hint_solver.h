@@ -42,7 +42,9 @@ struct Hint {
 // to go below a count are kept in a fixed-size table (48 MB at most, taken from the system as it
 // fills) that stays between calls (every bound in it holds for good) until forget() gives its
 // memory back.
-// A search from a nearly full board stops at the positions the finish book holds.
+// A search from a nearly full board stops at the positions the finish book holds. A finish of a
+// few balls is also looked for backwards, from each position of that many balls towards this one,
+// which proves one out of reach far sooner (see solve()).
 //
 // The search is budgeted in work, the positions it visits, so a position gets the same answer on
 // any machine under any load. Plain C++ for a worker thread: one solver serves one call at a
@@ -78,10 +80,16 @@ private:
     static constexpr int kStopped = -2;
     static constexpr int kOpen = -3;
     static constexpr std::uint64_t kFirstRound = 20'000;
+    // The least share of a round a finish looked for backwards gets.
+    static constexpr std::uint64_t kLeastShare = 2'000;
+    // The work of a round's backwards searches, all finishes together, for one of the search's.
+    static constexpr std::uint64_t kBackwardsWeight = 2;
     // A search that is not cut into rounds.
     static constexpr std::uint64_t kWholeSearch = std::uint64_t{1} << 60;
-    // The least balls for which a last ball is also looked for backwards.
-    static constexpr int kBackwardsFrom = 35;
+    // The least balls for which a finish is also looked for backwards.
+    static constexpr int kBackwardsFrom = 20;
+    // The most balls of a finish looked for backwards.
+    static constexpr int kBackwardsBalls = 4;
 
     struct Outcome {
         int ballsLeft;
@@ -101,8 +109,9 @@ private:
     // The rest of search(), for a position screen() left open; `mine` is its values.
     int expand(Bits balls, int count, int target, int depth, const FinishBounds::Values* mine);
     Outcome lineTo(Bits balls, int count, int target);
+    std::vector<Bits> finishes(Bits balls, int t) const;
     int searchBackwards(Bits balls, Bits last);
-    int reach(Bits swapped, int depth);
+    int reach(Bits swapped, int depth, const FinishBounds::Values& values);
     void greedyLine(Bits balls, int count);
     bool visit();
 
@@ -114,7 +123,8 @@ private:
     TranspositionTable m_reverseTable;
     Bits m_reverseGoal = 0;
     int m_reverseGoalCount = 0;
-    std::vector<int> m_reverseGoalValues;
+    FinishBounds::Values m_reverseGoalBounds{};
+    unsigned m_reverseSymmetries = 0; // those of the goal, as symmetriesOf() gives them
 
     const std::atomic<bool>* m_cancel = nullptr;
     std::uint64_t m_workEnd = 0;    // the visit count that ends the call

@@ -12,12 +12,14 @@
 
 #include <QTest>
 
+#include <array>
 #include <atomic>
 #include <map>
 #include <bit>
 #include <random>
 #include <thread>
 #include <cstdint>
+#include <vector>
 
 namespace {
 using Balls = HintSolver::Balls;
@@ -75,6 +77,7 @@ private slots:
     void smallPositions();
     void longSearches_data();
     void longSearches();
+    void searchedBothWays();
 
 private:
     HintSolver m_solver;
@@ -181,11 +184,11 @@ void TestHintSolver::namedPositions()
 
 // A search cancelled from another thread returns the best line it has, not proven; so does one
 // whose work runs out, and the same work gives the same answer every time. The line is a legal
-// jump all the same. The position (the corner start after 11 over 5) takes the search without
-// the finish book far more work than given here.
+// jump all the same. The position (29 balls, whose best finish, two balls, takes millions of
+// positions to prove) takes the search far more work than given here.
 void TestHintSolver::cancelled()
 {
-    const Balls hard = fullBut({5, 11});
+    const Balls hard = BitBoard::toBalls(0x1c3a7f3a7e2e10ULL);
     HintSolver solver(1 << 20, HintSolver::Book::Ignore);
     std::atomic<bool> cancel = false;
     std::thread([&] { cancel = true; }).join();
@@ -375,25 +378,82 @@ void TestHintSolver::smallPositions()
 
 // Positions where the search is long: the least a last ball or two balls can be proven out of
 // reach from. Each is proven within the hint's budget, and the hinted line played to its end
-// reaches it.
+// reaches it. Then the positions that took the longest searches before finishes were also looked
+// for backwards, each with the finish found then, and one where four balls are out of reach: each
+// within a twentieth of the budget.
 void TestHintSolver::longSearches_data()
 {
     QTest::addColumn<qulonglong>("balls");
     QTest::addColumn<int>("ballsLeft");
-    QTest::newRow("29 balls, no last ball") << qulonglong{0x1c287d7b790e1cULL} << 2;
-    QTest::newRow("29 balls, not two") << qulonglong{0x1c22732f7f2e1cULL} << 4;
+    QTest::addColumn<qulonglong>("work");
+    const qulonglong whole = HintSolver::kDefaultWork;
+    const qulonglong part = whole / 20;
+    QTest::newRow("29 balls, no last ball") << qulonglong{0x1c287d7b790e1cULL} << 2 << whole;
+    QTest::newRow("29 balls, not two") << qulonglong{0x1c22732f7f2e1cULL} << 4 << whole;
+    QTest::newRow("32 balls, no last ball") << qulonglong{0x1c365f7f573e14ULL} << 2 << part;
+    QTest::newRow("29 balls, no last ball either") << qulonglong{0x1c3e5357673a1cULL} << 2 << part;
+    QTest::newRow("32 balls, a last ball") << qulonglong{0x1c3e7f5b473e1cULL} << 1 << part;
+    QTest::newRow("27 balls, no last ball") << qulonglong{0x1c287d73693c1cULL} << 2 << part;
+    QTest::newRow("29 balls, not two, in part") << qulonglong{0x142e5f5f79381cULL} << 3 << part;
+    QTest::newRow("29 balls, not two either") << qulonglong{0x103e5f7d5d2a1cULL} << 3 << part;
+    QTest::newRow("24 balls, not four") << qulonglong{0x1c02484a7f3e1cULL} << 5 << part;
 }
 
 void TestHintSolver::longSearches()
 {
     QFETCH(qulonglong, balls);
     QFETCH(int, ballsLeft);
+    QFETCH(qulonglong, work);
     const BitBoard::Bits position = balls;
-    const Hint hint = m_solver.bestMove(BitBoard::toBalls(position));
+    const Hint hint = m_solver.bestMove(BitBoard::toBalls(position), nullptr, work);
     QVERIFY2(hint.proven() && hint.ballsLeft == ballsLeft, describe(hint));
     QVERIFY(lineReaches(m_solver, position, ballsLeft));
     m_solver.forget();
 }
+
+// Positions of 20 and 21 balls, where a finish of one to four balls is also looked for backwards
+// once the first round of the search has not settled it: the best finish is the plain exhaustive
+// search's, proven, and the hinted line reaches it. Several take more than a round, so the
+// backwards search has its say.
+void TestHintSolver::searchedBothWays()
+{
+    std::mt19937_64 random(20261211);
+    HintSolver solver(4 << 20);
+    int longer = 0;
+    std::array<int, 6> perFinish{};
+    for (int k = 0; k < 24; ++k) {
+        const int count = 20 + k % 2;
+        BitBoard::Bits balls = 0;
+        if (k % 4 < 2) {
+            while (std::popcount(balls) < count)
+                balls |= BitBoard::bitOf(static_cast<HoleNumber>(1 + random() % kHoleCount));
+        } else {
+            // Poor play: mostly the least favoured jump.
+            balls = BitBoard::holes() & ~BitBoard::bitOf(static_cast<HoleNumber>(1 + random() % kHoleCount));
+            while (std::popcount(balls) > count) {
+                std::vector<int> codes;
+                for (int d = 0; d < 4; ++d)
+                    for (BitBoard::Bits o = BitBoard::origins(balls, d); o; o &= o - 1)
+                        codes.push_back(d * 64 + std::countr_zero(o));
+                if (codes.empty())
+                    break;
+                const int code = random() % 4 == 0 ? codes[random() % codes.size()] : codes.back();
+                balls ^= BitBoard::jumpMask(code % 64, code / 64);
+            }
+        }
+        const int exact = PlainSearch().bestFinish(balls);
+        const Hint hint = solver.bestMove(BitBoard::toBalls(balls));
+        const QByteArray shown = QByteArray::number(balls, 16) + ": " + describe(hint) + ", plain search " + QByteArray::number(exact);
+        QVERIFY2(hint.proven() && hint.ballsLeft == exact, shown);
+        longer += solver.visited() > 20'000 ? 1 : 0;
+        QVERIFY2(lineReaches(solver, balls, exact), shown);
+        ++perFinish[std::min(exact, 5)];
+        solver.forget();
+    }
+    QVERIFY2(longer >= 4, QByteArray::number(longer));
+    QVERIFY(perFinish[1] > 0 && perFinish[2] > 0 && perFinish[3] > 0 && perFinish[4] + perFinish[5] > 0);
+}
+
 
 QTEST_APPLESS_MAIN(TestHintSolver)
 #include "test_hint_solver.moc"
