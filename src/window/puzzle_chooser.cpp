@@ -29,9 +29,9 @@ PuzzleChooser::PuzzleChooser(const std::vector<Puzzle>& puzzles, const QStringLi
     m_list->setResizeMode(QListView::Adjust);
     m_list->setWrapping(true);
     m_list->setWordWrap(true);
-    m_list->setUniformItemSizes(true);
     m_list->setIconSize(QSize(side, side));
-    m_list->setGridSize(QSize(side * 3 / 2 + at.zoomed(240), side + at.zoomed(1080)));
+    // Room below the picture for five lines: a name, a goal wrapped in two or three, the tick.
+    m_list->setGridSize(QSize(side * 3 / 2 + at.zoomed(240), side + at.zoomed(1500)));
     m_list->setSpacing(at.zoomed(60));
     m_list->setAccessibleName(tr("Puzzles"));
     const qreal ratio = devicePixelRatioF();
