@@ -23,20 +23,38 @@ std::optional<HoleNumber> Game::knownStart() const
     Board played;
     played.fill();
     played.empty(*start);
+    if (!historyLeadsFrom(played))
+        return std::nullopt;
+    return start;
+}
+
+std::optional<Board> Game::knownStartPosition() const
+{
+    if (m_puzzleStart)
+        return historyLeadsFrom(*m_puzzleStart) ? m_puzzleStart : std::nullopt;
+    const auto start = knownStart();
+    if (!start)
+        return std::nullopt;
+    Board board;
+    board.fill();
+    board.empty(*start);
+    return board;
+}
+
+bool Game::historyLeadsFrom(Board played) const
+{
     for (std::size_t k = 0; k < m_history.count(); ++k) {
         const auto origin = parseHoleNumber(m_history.origin(k));
         const auto text = m_history.destination(k);
         const auto destination = text ? parseHoleNumber(*text) : std::nullopt;
         const auto jumped = origin && destination ? JumpTable::instance().jumped(*origin, *destination) : std::nullopt;
         if (!jumped || !played.hasBall(*origin) || !played.hasBall(*jumped) || !played.isEmpty(*destination))
-            return std::nullopt;
+            return false;
         played.empty(*origin);
         played.empty(*jumped);
         played.putBall(*destination);
     }
-    if (played != m_board)
-        return std::nullopt;
-    return start;
+    return played == m_board;
 }
 
 Game::Shown Game::shown() const

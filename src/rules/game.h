@@ -35,6 +35,9 @@ public:
     // The hole whose ball was taken off to start, where the board is what that start and the
     // moves of the history leave (not a saved position loaded since); none otherwise.
     std::optional<HoleNumber> knownStart() const;
+    // The position the game started from (the full board less its start hole, or a puzzle's
+    // position), where the board is what it and the moves of the history leave; none otherwise.
+    std::optional<Board> knownStartPosition() const;
 
     // A click on a hole: the starting removal, a selection, a deselection or a jump. A number that
     // is no hole (from an edited moves file) changes nothing.
@@ -91,6 +94,8 @@ private:
     MoveOutcome everyHole(MoveOutcome::Kind kind) const;
     MoveOutcome unchanged() const;
     MoveOutcome play(HoleNumber hole);
+    // Whether the moves of the history, played from `played`, leave the board as it is.
+    bool historyLeadsFrom(Board played) const;
     void dropSelection();
 
     GameState m_state;

@@ -36,7 +36,8 @@ std::optional<std::size_t> firstLost(const std::vector<MoveValue>& values)
 
 ReviewWindow::ReviewWindow(const Game& game, QWidget* parent)
     : QDialog(parent)
-    , m_start(game.knownStart())
+    , m_start(game.knownStartPosition())
+    , m_startHole(game.puzzleStart() ? std::nullopt : game.knownStart())
     , m_summary(new QLabel(this))
     , m_table(new QTableWidget(this))
     , m_show(new QPushButton(tr("&Show the best line from the chosen move"), this))
@@ -104,11 +105,14 @@ ReviewWindow::ReviewWindow(const Game& game, QWidget* parent)
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_solver = std::make_unique<HintSolver>();
     QPointer<ReviewWindow> self(this);
-    m_worker = std::thread([self, cancel = m_cancel, solver = m_solver.get(), start = *m_start, jumps = m_jumps] {
+    GameReview::Balls start{};
+    for (HoleNumber n = 1; n <= kHoleCount; ++n)
+        start[std::size_t(n - 1)] = m_start->hasBall(n);
+    m_worker = std::thread([self, cancel = m_cancel, solver = m_solver.get(), start, jumps = m_jumps] {
         Result result;
         result.values = GameReview(*solver).review(start, jumps, cancel.get());
         if (const auto lost = firstLost(result.values); lost && !cancel->load())
-            result.keeping = solver->bestMove(GameReview::positions(GameReview::startingFrom(start), jumps)[*lost], cancel.get()).jump;
+            result.keeping = solver->bestMove(GameReview::positions(start, jumps)[*lost], cancel.get()).jump;
         solver->forget();
         QMetaObject::invokeMethod(qApp, [self, cancel, result] {
             if (self && !cancel->load())
@@ -132,8 +136,10 @@ Game ReviewWindow::before(int move) const
 {
     Game position;
     position.startNewGame();
-    if (m_start)
-        position.click(*m_start);
+    if (m_startHole)
+        position.click(*m_startHole);
+    else if (m_start)
+        position.startPuzzle(*m_start);
     for (int k = 0; k < move && k < int(m_jumps.size()); ++k) {
         position.click(m_jumps[std::size_t(k)].origin);
         position.click(m_jumps[std::size_t(k)].destination);

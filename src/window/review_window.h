@@ -30,7 +30,8 @@ public:
     // The words above the moves: working, the start's best finish and where it was lost.
     QString summary() const;
     bool working() const { return m_working; }
-    // The game as it stood before move `move` (counted from 0), its starting ball off.
+    // The game as it stood before move `move` (counted from 0), its starting ball off (or a
+    // puzzle's position on the board).
     Game before(int move) const;
 
 signals:
@@ -45,7 +46,9 @@ private:
     };
     void fill(const Result& result);
 
-    std::optional<HoleNumber> m_start;
+    // Where the game started: the position, and the ball taken off a full board (none in a puzzle).
+    std::optional<Board> m_start;
+    std::optional<HoleNumber> m_startHole;
     std::vector<JumpTable::Jump> m_jumps;
     QLabel* m_summary;
     QTableWidget* m_table;

@@ -282,6 +282,7 @@ void TestMoveEngine::puzzle()
     QCOMPARE(summary(game.history()), QByteArray("from 17 30, to 19 17"));
     QCOMPARE(q(game.counter()), QByteArray("2"));
     QVERIFY(game.board().hasBall(17) && game.board().hasBall(19) && !game.board().hasBall(24));
+    QCOMPARE(game.knownStartPosition(), std::optional<Board>(position));
 
     // The replay puts the puzzle back first, then plays both jumps, recording none.
     rec.take();
@@ -309,6 +310,7 @@ void TestMoveEngine::puzzle()
     // A load or a new game ends the puzzle.
     game.loadPosition({{PositionEntry::Kind::Underway}});
     QVERIFY(!game.puzzleStart());
+    QVERIFY(!game.knownStartPosition());
     game.startPuzzle(position);
     game.click(17);
     game.click(19);
@@ -319,4 +321,12 @@ void TestMoveEngine::puzzle()
     game.startNewGame();
     QVERIFY(!game.puzzleStart());
     QCOMPARE(summary(game), QByteArray("counter 0, waiting"));
+    // A game from the full board started where its ball was taken off.
+    game.click(19);
+    game.click(17);
+    game.click(19);
+    Board full;
+    full.fill();
+    full.empty(19);
+    QCOMPARE(game.knownStartPosition(), std::optional<Board>(full));
 }

@@ -10,6 +10,7 @@
 #include "support/core_test_helpers.h"
 #include "window/line_show.h"
 #include "window/puzzle_play.h"
+#include "window/review_window.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
@@ -266,6 +267,17 @@ private slots:
         rig.window->playPuzzle(puzzle);
         playLine({puzzle.solution[0], puzzle.solution[1]});
         const QByteArray before = coretest::summary(rig.game());
+
+        // The review starts from the puzzle's position.
+        {
+            ReviewWindow review(rig.game(), rig.window.get());
+            QSignalSpy reviewed(&review, &ReviewWindow::reviewed);
+            QVERIFY(reviewed.wait(60000));
+            QCOMPARE(review.findChild<QTableWidget*>("moves")->rowCount(), 2);
+            QVERIFY2(review.summary().startsWith("From the start, one ball could be left."), qPrintable(review.summary()));
+            QCOMPARE(review.before(0).board(), PuzzlePlay::position(puzzle));
+            QCOMPARE(review.before(2).board(), rig.game().board());
+        }
 
         auto& line = part<LineShow>(*rig.window);
         QSignalSpy ended(&line, &LineShow::ended);
