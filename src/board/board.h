@@ -13,6 +13,15 @@ public:
     void empty(HoleNumber hole) { set(hole, false); }
     void putBall(HoleNumber hole) { set(hole, true); }
     void fill() { m_ball.fill(true); }
+    // The holes as `balls[h - 1]`, whether hole h holds a ball, as the solvers take them; and a
+    // board of such holes.
+    const std::array<bool, kHoleCount>& balls() const { return m_ball; }
+    static Board withBalls(const std::array<bool, kHoleCount>& balls)
+    {
+        Board board;
+        board.m_ball = balls;
+        return board;
+    }
     // Number of empty holes among 1..37.
     int emptyCount() const;
     bool operator==(const Board&) const = default;

@@ -79,10 +79,7 @@ Hint HintSolver::bestMove(const Balls& balls, const std::atomic<bool>* cancel, s
 
 Hint HintSolver::bestMove(const Board& board, const std::atomic<bool>* cancel, std::uint64_t work)
 {
-    Balls balls{};
-    for (int hole = 1; hole <= kHoleCount; ++hole)
-        balls[hole - 1] = !board.isEmpty(hole);
-    return bestMove(balls, cancel, work);
+    return bestMove(board.balls(), cancel, work);
 }
 
 Hint HintSolver::bestRemoval(const Balls& balls, const std::atomic<bool>* cancel, std::uint64_t work)

@@ -67,9 +67,7 @@ void HintKeeper::ask(std::optional<int> goalHole)
     if (m_game.state().replaying == 1)
         return;
     cancel();
-    HintSolver::Balls balls{};
-    for (HoleNumber n = 1; n <= kHoleCount; ++n)
-        balls[static_cast<std::size_t>(n - 1)] = m_game.board().hasBall(n);
+    const HintSolver::Balls balls = m_game.board().balls();
     const bool beforeStart = m_game.state().firstball == 1;
     m_stop = std::make_shared<Stop>();
     m_working = true;

@@ -62,9 +62,7 @@ void LineShow::showFrom(const Game& position, std::optional<int> goalHole)
     begin(position);
     m_working = true;
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    HintSolver::Balls balls{};
-    for (HoleNumber n = 1; n <= kHoleCount; ++n)
-        balls[std::size_t(n - 1)] = position.board().hasBall(n);
+    HintSolver::Balls balls = position.board().balls();
     const bool beforeStart = position.state().firstball == 1;
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     if (!m_solver)

@@ -47,14 +47,7 @@ QString PuzzlePlay::goal(const Puzzle& puzzle)
     return tr("Goal: one ball left, in hole %1").arg(puzzle.goalHole);
 }
 
-Board PuzzlePlay::position(const Puzzle& puzzle)
-{
-    Board board;
-    for (HoleNumber hole = 1; hole <= kHoleCount; ++hole)
-        if (puzzle.balls[std::size_t(hole - 1)])
-            board.putBall(hole);
-    return board;
-}
+Board PuzzlePlay::position(const Puzzle& puzzle) { return Board::withBalls(puzzle.balls); }
 
 bool PuzzlePlay::reached(const Puzzle& puzzle, const Board& board)
 {

@@ -105,10 +105,7 @@ ReviewWindow::ReviewWindow(const Game& game, QWidget* parent)
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_solver = std::make_unique<HintSolver>();
     QPointer<ReviewWindow> self(this);
-    GameReview::Balls start{};
-    for (HoleNumber n = 1; n <= kHoleCount; ++n)
-        start[std::size_t(n - 1)] = m_start->hasBall(n);
-    m_worker = std::thread([self, cancel = m_cancel, solver = m_solver.get(), start, jumps = m_jumps] {
+    m_worker = std::thread([self, cancel = m_cancel, solver = m_solver.get(), start = m_start->balls(), jumps = m_jumps] {
         Result result;
         result.values = GameReview(*solver).review(start, jumps, cancel.get());
         if (const auto lost = firstLost(result.values); lost && !cancel->load())

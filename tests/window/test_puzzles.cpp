@@ -18,14 +18,6 @@
 namespace {
 using Jump = JumpTable::Jump;
 
-std::array<bool, kHoleCount> ballsOf(const Board& board)
-{
-    std::array<bool, kHoleCount> balls{};
-    for (HoleNumber n = 1; n <= kHoleCount; ++n)
-        balls[std::size_t(n - 1)] = board.hasBall(n);
-    return balls;
-}
-
 Board after(Board board, const Jump& jump)
 {
     board.empty(jump.origin);
@@ -37,7 +29,7 @@ Board after(Board board, const Jump& jump)
 GoalAnswer::Reach reach(const Board& board, int goalHole)
 {
     GoalSolver solver;
-    return solver.solve(ballsOf(board), goalHole).reach;
+    return solver.solve(board.balls(), goalHole).reach;
 }
 
 // The jump a hint names, from its words ("Jump 32 over 26 to 19 ...").
