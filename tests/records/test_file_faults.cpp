@@ -2,6 +2,9 @@
 #include "support/file_faults.h"
 #include "support/window_rig.h"
 
+#include "puzzles/puzzle_book.h"
+#include "window/puzzle_play.h"
+
 #include "media/music_player.h"
 #include "window/moves_window.h"
 #include "window/high_score_window.h"
@@ -330,8 +333,17 @@ private slots:
         QCOMPARE(rig.game().state().soundon, 1);
         QCOMPARE(rig.game().state().musicon, 1);
         part<MediaSwitches>(window).setSound(false);
+        // A puzzle solved is kept for the session as the switches are, beside the obstacle.
+        const Puzzle& puzzle = PuzzleBook::all().back();
+        window.playPuzzle(puzzle);
+        for (const JumpTable::Jump& jump : puzzle.solution) {
+            rig.controller().click(jump.origin);
+            rig.controller().click(jump.destination);
+        }
+        QCOMPARE(PuzzlePlay::solved(), QStringList{QString::fromStdString(puzzle.key)});
         rig.start();
         QCOMPARE(rig.game().state().soundon, 0);
+        QCOMPARE(PuzzlePlay::solved(), QStringList{QString::fromStdString(puzzle.key)});
         QVERIFY2(!watch.readerWaited(), "the game waited on the FIFO");
         QVERIFY(fifo ? isFifo(path) : QFileInfo(path).isDir());
         if (obstacle.endsWith(".lock"))

@@ -213,6 +213,26 @@ private slots:
         }
     }
 
+    // The goal is one ball, where the puzzle wants it: not two balls, not one elsewhere.
+    void reachedIsOneBallAtTheGoal()
+    {
+        Puzzle anywhere, inHole;
+        inHole.goalHole = 19;
+        const auto board = [](std::initializer_list<int> balls) {
+            Board made;
+            for (int hole : balls)
+                made.putBall(hole);
+            return made;
+        };
+        QVERIFY(PuzzlePlay::reached(inHole, board({19})));
+        QVERIFY(!PuzzlePlay::reached(inHole, board({18})));
+        QVERIFY(!PuzzlePlay::reached(inHole, board({19, 37})));
+        QVERIFY(!PuzzlePlay::reached(inHole, board({})));
+        QVERIFY(PuzzlePlay::reached(anywhere, board({1})));
+        QVERIFY(PuzzlePlay::reached(anywhere, board({37})));
+        QVERIFY(!PuzzlePlay::reached(anywhere, board({1, 37})));
+    }
+
     // The hint names a jump after which the goal can still be reached, and says once it cannot.
     void theHintAimsAtTheGoal()
     {
